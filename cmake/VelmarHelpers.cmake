@@ -1,0 +1,34 @@
+# Shared build settings and helpers for every folder.
+
+# Warnings for our own targets; errors in CI builds.
+function(velmar_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+                                           -Wno-unused-parameter)
+  if(VELMAR_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+if(VELMAR_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Add a GoogleTest executable run by ctest. Qt tests run headless.
+#   velmar_add_test(NAME name SOURCES ... LIBS ... [WORKING_DIRECTORY dir])
+function(velmar_add_test)
+  cmake_parse_arguments(T "" "NAME;WORKING_DIRECTORY" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
+                                          GTest::gtest_main)
+  velmar_warnings(${T_NAME})
+  if(NOT T_WORKING_DIRECTORY)
+    set(T_WORKING_DIRECTORY ${VELMAR_OUT})
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME}
+           WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1"
+    TIMEOUT 300)
+endfunction()
