@@ -1,0 +1,1 @@
+#include "model/ksp_records.h"

@@ -1,0 +1,1 @@
+#include "model/rpc_property.h"

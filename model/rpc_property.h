@@ -1,0 +1,236 @@
+#pragma once
+// The tagged record stream: an item set (RpcPropertySet) of typed items
+// (RpcProperty), each with a kind and an integer id (its tag), and its packet
+// layout. Every record that crosses a boundary - host and component, component
+// and calculation service - is stored as one such packet.
+//
+// Packet layout (little-endian):
+//   0  int32   total length of the packet, these 12 head bytes included
+//   4  float32 version
+//   8  uint8   flag, written as 0, ignored when read
+//   9  3 bytes reserved, written as 0, ignored when read
+//   12 uint32  header word
+//   16 int32   item count N
+//   20 N x (uint32 kind, uint32 id, uint32 length)   item index
+//   20+12N     item data, concatenated in index order
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/tstream.h"
+
+class RpcReadWrite;
+
+// Wide texts are UTF-16 (stored as UTF-16LE with a terminating zero unit);
+// narrow texts are 8-bit (stored with a terminating zero byte).
+using WideText = std::u16string;
+using NarrowText = std::string;
+
+// Item kinds.
+enum RpcKind : std::uint32_t {
+    RpcKindNone = 0,   // only in the shared empty item
+    RpcKindInt = 1,    // int32, 4 bytes
+    RpcKindDouble = 2, // IEEE double, 8 bytes
+    RpcKindByte = 3,   // one byte (bools as 0 or 1)
+    RpcKindBlock = 4,  // byte block: narrow text with its zero, or a nested packet
+    RpcKindWide = 5,   // UTF-16LE text with its terminating zero unit
+};
+
+// lastError codes. 1 and 5 to 9 are those of the original format; 10 and up
+// are the checks this implementation adds against malformed packets.
+enum RpcError : int {
+    RpcOk = 0,
+    RpcErrNoBuffer = 1,       // parse: no buffer, or length below 1     -> -1
+    RpcErrNoMemory = 5,       // serialize: packet too large to build    -> -4
+    RpcErrBufferTooSmall = 6, // serialize with buffer: buffer too small -> -1
+    RpcErrNoPacket = 7,       // serialize with buffer: nothing built    -> -2
+    RpcErrNegativeLength = 8, // total length negative                   -> -2
+    RpcErrNegativeCount = 9,  // item count negative                     -> -5
+    RpcErrTruncated = 10,     // fewer bytes present than the total length claims -> -10
+    RpcErrShortPacket = 11,   // total length below the 20 bytes of head and count -> -11
+    RpcErrIndexOverflow = 12, // item index does not fit the total length -> -12
+    RpcErrDataOverflow = 13,  // item data do not fit the total length    -> -13
+    RpcErrScalarLength = 14,  // kind 1, 2 or 3 with a length other than 4, 8 or 1 -> -14
+    RpcErrUnknownKind = 15,   // kind outside 1..5                        -> -15
+    RpcErrStreamWrite = 16,   // writeTo: the stream took fewer bytes     -> -16
+};
+
+// One item.
+class RpcProperty {
+public:
+    std::uint32_t kind = RpcKindNone;
+    std::uint32_t id = 0;
+    bool present = true;             // false only in the shared empty item
+    std::vector<std::uint8_t> block; // content of kinds 4 and 5
+    std::int32_t intValue = 0;
+    double doubleValue = 0.0;
+    std::uint8_t byteValue = 0;
+
+    std::uint32_t blockLength() const { return static_cast<std::uint32_t>(block.size()); }
+
+    // Kind, id and values to 0, block freed, present true.
+    void clear();
+
+    void setInt(std::int32_t value, std::uint32_t id);
+    void setDouble(double value, std::uint32_t id);
+    void setByte(std::uint8_t value, std::uint32_t id);
+    void setBlock(std::uint32_t length, const void* bytes, std::uint32_t id);
+    void setText(const NarrowText& text, std::uint32_t id);   // kind 4, with its zero
+    void setWideText(const WideText& text, std::uint32_t id); // kind 5, with its zero unit
+
+    // Value of the getter's own kind; 0 for the empty item and other kinds.
+    std::int32_t getInt() const;
+    double getDouble() const;
+    std::uint8_t getByte() const;
+    // The block (empty span when there is none).
+    std::span<const std::uint8_t> getBlock() const { return block; }
+    // The block read as a zero-terminated text; stops at the block's end when
+    // there is no terminator (a trailing odd byte of a wide text is ignored).
+    WideText getWideText() const;
+    NarrowText getText() const;
+
+    // The shared empty item: kind 0, present false, all values 0, no block.
+    static const RpcProperty& empty();
+
+    bool operator==(const RpcProperty&) const = default;
+};
+
+// An ordered set of items plus packet state.
+class RpcPropertySet {
+public:
+    RpcPropertySet() = default;
+    RpcPropertySet(const RpcPropertySet&) = default;
+    RpcPropertySet(RpcPropertySet&&) noexcept = default;
+    RpcPropertySet& operator=(const RpcPropertySet&) = default;
+    RpcPropertySet& operator=(RpcPropertySet&&) noexcept = default;
+    virtual ~RpcPropertySet() = default;
+
+    int lastError = 0;        // code of the last failure (RpcError); 0 after reset
+    std::uint32_t header = 0; // free word carried in the packet
+    int version = 0;          // packet version; record writers set 1
+
+    // --- items -----------------------------------------------------------
+    int itemCount() const { return static_cast<int>(items_.size()); }
+    const RpcProperty& item(int index) const { return items_[static_cast<std::size_t>(index)]; }
+    std::span<const RpcProperty> items() const { return items_; }
+
+    // Appends a cleared item; the caller sets it at once with one of the
+    // item's setters (its id must be set before the next lookup).
+    RpcProperty& addItem();
+    // Shortcuts: addItem() followed by the setter.
+    void addInt(std::uint32_t id, std::int32_t value) { addItem().setInt(value, id); }
+    void addDouble(std::uint32_t id, double value) { addItem().setDouble(value, id); }
+    void addByte(std::uint32_t id, std::uint8_t value) { addItem().setByte(value, id); }
+    void addBool(std::uint32_t id, bool value) { addItem().setByte(value ? 1 : 0, id); }
+    void addText(std::uint32_t id, const NarrowText& text) { addItem().setText(text, id); }
+    void addWideText(std::uint32_t id, const WideText& text) { addItem().setWideText(text, id); }
+    void addBlock(std::uint32_t id, std::span<const std::uint8_t> bytes);
+
+    // The first item with that id, else the shared empty item. Constant time
+    // (an index of first occurrences is kept up to date lazily).
+    const RpcProperty& findItem(std::uint32_t id) const;
+    // findItem(id) and the getter; absent items give 0 / 0.0 / false / empty.
+    std::int32_t getInt(std::uint32_t id) const { return findItem(id).getInt(); }
+    double getDouble(std::uint32_t id) const { return findItem(id).getDouble(); }
+    std::uint8_t getByte(std::uint32_t id) const { return findItem(id).getByte(); }
+    bool getBool(std::uint32_t id) const { return findItem(id).getByte() != 0; }
+    NarrowText getText(std::uint32_t id) const { return findItem(id).getText(); }
+    WideText getWideText(std::uint32_t id) const { return findItem(id).getWideText(); }
+
+    // --- nested records and lists ----------------------------------------
+    // Writes the record into a fresh memory stream and appends the stream's
+    // content as a kind-4 item.
+    void putRecord(const RpcReadWrite& record, std::uint32_t id);
+    // If the set holds the id: the record's read() on the item's block.
+    // Otherwise false, and the record is unchanged.
+    bool getRecord(RpcReadWrite& record, std::uint32_t id) const;
+    // putRecord(element, firstId + index) for every element; no count.
+    template <class T> void putList(const std::vector<T>& list, std::uint32_t firstId);
+    // Clears the list, then for id = firstId, firstId + 1, ... until an id is
+    // missing or has an empty block: appends a default element, read from the
+    // block as long as every earlier element read successfully. True when
+    // every appended element was read successfully.
+    template <class T> bool getList(std::vector<T>& list, std::uint32_t firstId) const;
+
+    // --- packets ---------------------------------------------------------
+    // Deletes all items, frees the packet, header and lastError to 0. The
+    // version is kept.
+    void reset();
+    // With no buffer: builds the packet and returns its length (-4, lastError
+    // 5, when it cannot be built). With a buffer: copies the built packet into
+    // it, frees the packet and returns its length (-1 and lastError 6 when
+    // `size` is smaller; -2 and lastError 7 when none was built).
+    int serialize(void* buffer, int size);
+    // Replaces the content by the packet in the buffer (the buffer may hold
+    // more bytes after it). 0 on success; on failure a negative result, a
+    // lastError code (see RpcError) and a set without items.
+    int parse(const void* buffer, int length);
+    // Builds the packet and writes it to the stream at its position.
+    // 0 on success, negative (with lastError) on failure.
+    int writeTo(TStream& stream);
+    // Reads one packet at the stream's position and parses it; never reads
+    // past the packet's total length or the stream's end. 0 on success;
+    // on failure a negative result (as parse) and a set without items.
+    int readFrom(TStream& stream);
+
+    // The packet as bytes (serialize in one call).
+    std::vector<std::uint8_t> toBytes() const;
+
+private:
+    int parseBody(const std::uint8_t* body, std::size_t bodyLength);
+    int fail(int code);
+    void rebuildIndex() const;
+
+    std::vector<RpcProperty> items_;
+    std::vector<std::uint8_t> packet_;
+    bool packetBuilt_ = false;
+
+    // id -> position of its first item, for items_[0, indexed_).
+    mutable std::unordered_map<std::uint32_t, std::uint32_t> index_;
+    mutable std::size_t indexed_ = 0;
+};
+
+// Root of every streamable record.
+class RpcReadWrite {
+public:
+    virtual ~RpcReadWrite() = default;
+    // Writes the record as one packet at the stream's position.
+    virtual void write(TStream& stream) const = 0;
+    // Reads one packet at the stream's position; true when the record was
+    // read completely.
+    virtual bool read(TStream& stream) = 0;
+
+    // write() into a fresh memory stream; the packet bytes.
+    std::vector<std::uint8_t> toPacket() const;
+    // read() from the bytes.
+    bool fromPacket(std::span<const std::uint8_t> bytes);
+
+    bool operator==(const RpcReadWrite&) const = default;
+};
+
+// --- templates -------------------------------------------------------------
+
+template <class T> void RpcPropertySet::putList(const std::vector<T>& list, std::uint32_t firstId) {
+    for (std::size_t i = 0; i < list.size(); ++i)
+        putRecord(list[i], firstId + static_cast<std::uint32_t>(i));
+}
+
+template <class T> bool RpcPropertySet::getList(std::vector<T>& list, std::uint32_t firstId) const {
+    list.clear();
+    bool ok = true;
+    // An id can only be present once per item, so the loop ends within
+    // itemCount() steps.
+    for (std::uint32_t id = firstId;; ++id) {
+        const RpcProperty& item = findItem(id);
+        if (!item.present || item.block.empty()) break;
+        T element{};
+        if (ok) ok = getRecord(element, id);
+        list.push_back(std::move(element));
+        if (id == UINT32_MAX) break;
+    }
+    return ok;
+}
