@@ -1,0 +1,63 @@
+#include "platform/os/message.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace os {
+
+namespace {
+
+MessageHandler& installedHandler() {
+    static MessageHandler handler;
+    return handler;
+}
+
+} // namespace
+
+void messageBox(const QString& text, const QString& caption, QWidget* owner) {
+    if (const MessageHandler& handler = installedHandler()) {
+        handler(text, caption);
+        return;
+    }
+    // Widgets need a QApplication; a QCoreApplication or QGuiApplication alone
+    // cannot show a box.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+        box.exec();
+        return;
+    }
+    std::fprintf(stderr, "%s: %s\n", caption.toLocal8Bit().constData(),
+                 text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void messageBox(const char* text, const char* caption, QWidget* owner) {
+    messageBox(QString::fromUtf8(text ? text : ""), QString::fromUtf8(caption ? caption : ""),
+               owner);
+}
+
+void messageBox(const wchar_t* text, const wchar_t* caption, QWidget* owner) {
+    messageBox(QString::fromWCharArray(text ? text : L""),
+               QString::fromWCharArray(caption ? caption : L""), owner);
+}
+
+MessageHandler setMessageHandler(MessageHandler handler) {
+    MessageHandler previous = std::move(installedHandler());
+    installedHandler() = std::move(handler);
+    return previous;
+}
+
+MessageRecorder::MessageRecorder() {
+    previous_ = setMessageHandler([this](const QString& text, const QString& caption) {
+        messages_.emplace_back(text, caption);
+        if (hook_) hook_();
+    });
+}
+
+MessageRecorder::~MessageRecorder() {
+    setMessageHandler(std::move(previous_));
+}
+
+} // namespace os
