@@ -1,1 +1,283 @@
 #include "model/materialdaten.h"
+
+#include <array>
+#include <type_traits>
+
+namespace {
+
+using M = Materialdaten;
+using R = Materialdaten::WriteRule;
+
+// Every scalar field of the exchange record: member, tag, write rule. The one
+// place where tags of scalar fields are named.
+const std::array<M::ScalarField, 58> kScalars{{
+    {"hostKey1", 1, &M::hostKey1, R::Always},
+    {"hostKey2", 3, &M::hostKey2, R::Always},
+    {"requestKind", 9, &M::requestKind, R::Always},
+    {"double2", 2, &M::double2, R::Always},
+    {"systemId", 4, &M::systemId, R::Positive},
+    {"int7", 7, &M::int7, R::Positive},
+    {"int8", 8, &M::int8, R::Positive},
+    {"elementCode", 5, &M::elementCode, R::Positive},
+    {"elementSubcode", 123, &M::elementSubcode, R::Positive},
+    {"glassId", 15, &M::glassId, R::Positive},
+    {"colourId", 10, &M::colourId, R::Positive},
+    {"int11", 11, &M::int11, R::Positive},
+    {"int6", 6, &M::int6, R::Tag6},
+    {"int27", 27, &M::int27, R::Positive},
+    {"int67", 67, &M::int67, R::Positive},
+    {"frameId", 60, &M::frameId, R::Positive},
+    {"mullionId", 61, &M::mullionId, R::Positive},
+    {"sashId", 62, &M::sashId, R::Positive},
+    {"astragalId", 64, &M::astragalId, R::Positive},
+    {"articleId", 63, &M::articleId, R::Positive},
+    {"beadSashSideId", 65, &M::beadSashSideId, R::Positive},
+    {"beadFrameSideId", 114, &M::beadFrameSideId, R::Positive},
+    {"int66", 66, &M::int66, R::Positive},
+    {"profile6Id", 111, &M::profile6Id, R::Positive},
+    {"profile7Id", 112, &M::profile7Id, R::Positive},
+    {"profile9Id", 113, &M::profile9Id, R::Positive},
+    {"couplingVerticalId", 119, &M::couplingVerticalId, R::Positive},
+    {"couplingHorizontalId", 121, &M::couplingHorizontalId, R::Positive},
+    {"int122", 122, &M::int122, R::Positive},
+    {"profile8Id", 124, &M::profile8Id, R::Positive},
+    {"int104", 104, &M::int104, R::Positive},
+    {"int105", 105, &M::int105, R::Always},
+    {"rollerShutterMax", 81, &M::rollerShutterMax, R::Positive},
+    {"rollerShutterMin", 82, &M::rollerShutterMin, R::Positive},
+    {"int115", 115, &M::int115, R::Positive},
+    {"text116", 116, &M::text116, R::NotEmpty},
+    {"drawing", 80, &M::drawing, R::Never},
+    {"block86", 86, &M::block86, R::Never},
+    {"text28", 28, &M::text28, R::NotEmpty},
+    {"text87", 87, &M::text87, R::NotEmpty},
+    {"text88", 88, &M::text88, R::NotEmpty},
+    {"text89", 89, &M::text89, R::NotEmpty},
+    {"text90", 90, &M::text90, R::NotEmpty},
+    {"text91", 91, &M::text91, R::NotEmpty},
+    {"text92", 92, &M::text92, R::NotEmpty},
+    {"text93", 93, &M::text93, R::NotEmpty},
+    {"thermalValue", 14, &M::thermalValue, R::Positive},
+    {"dimension12", 12, &M::dimension12, R::Positive},
+    {"dimension13", 13, &M::dimension13, R::Positive},
+    {"dimension19", 19, &M::dimension19, R::Positive},
+    {"int110", 110, &M::int110, R::Always},
+    {"flag84", 84, &M::flag84, R::Always},
+    {"fireProtectionOk", 83, &M::fireProtectionOk, R::Always},
+    {"option1", 106, &M::option1, R::Always},
+    {"serviceFlag", 117, &M::serviceFlag, R::Always},
+    {"option2", 118, &M::option2, R::Always},
+    {"flag120", 120, &M::flag120, R::Always},
+    {"option3", 125, &M::option3, R::Always},
+}};
+
+// Order in which write() appends the scalar items; the service's own copy of
+// this record writes the same order, so packets compare byte for byte.
+const std::array<int, 56> kScalarWriteOrder{
+    1,   9,   3,  2,   4,   8,   7,   5,   123, 15, 10, 11, 6,  27, 60, 62,  61,  64,  63,
+    65,  114, 67, 119, 121, 122, 66,  104, 105, 81, 82, 14, 12, 13, 19, 111, 112, 113, 115,
+    124, 83,  84, 106, 117, 118, 120, 125, 28,  87, 88, 89, 90, 91, 92, 93,  110, 116};
+
+// Every list: member and base tag.
+const std::array<M::ListField, 26> kLists{{
+    {"systems", ks_list::systems, &M::systems},
+    {"colours", ks_list::colours, &M::colours},
+    {"ornaments", ks_list::ornaments, &M::ornaments},
+    {"nameid6000", ks_list::nameid6000, &M::nameid6000},
+    {"nameid13000", ks_list::nameid13000, &M::nameid13000},
+    {"reinforcements", ks_list::reinforcements, &M::reinforcements},
+    {"frames", ks_list::frames, &M::frames},
+    {"sashes", ks_list::sashes, &M::sashes},
+    {"mullions", ks_list::mullions, &M::mullions},
+    {"astragals", ks_list::astragals, &M::astragals},
+    {"articleTexts1", ks_list::articleTexts1, &M::articleTexts1},
+    {"beadsSashSide", ks_list::beadsSashSide, &M::beadsSashSide},
+    {"beadsFrameSide", ks_list::beadsFrameSide, &M::beadsFrameSide},
+    {"barsGlassDividing", ks_list::barsGlassDividing, &M::barsGlassDividing},
+    {"barsAdhesive", ks_list::barsAdhesive, &M::barsAdhesive},
+    {"barsInternal", ks_list::barsInternal, &M::barsInternal},
+    {"barsViennese", ks_list::barsViennese, &M::barsViennese},
+    {"glasses", ks_list::glasses, &M::glasses},
+    {"couplingsVertical", ks_list::couplingsVertical, &M::couplingsVertical},
+    {"couplingsHorizontal", ks_list::couplingsHorizontal, &M::couplingsHorizontal},
+    {"rollerShutterBoxes", ks_list::rollerShutterBoxes, &M::rollerShutterBoxes},
+    {"nameid51000", ks_list::nameid51000, &M::nameid51000},
+    {"cutPositions", ks_list::cutPositions, &M::cutPositions},
+    {"accessoryPositions", ks_list::accessoryPositions, &M::accessoryPositions},
+    {"materials", ks_list::materials, &M::materials},
+    {"wallConnections", ks_list::wallConnections, &M::wallConnections},
+}};
+
+const std::array<int, 26> kListWriteOrder{
+    1000, 2000,  3000,  18000, 38000, 39000, 44000, 45000, 47000, 48000, 51000, 4000,  7000,
+    5000, 16000, 13000, 6000,  46000, 17000, 20000, 49000, 40000, 41000, 42000, 43000, 50000};
+
+// Systems whose requests always carry tag 6.
+bool systemNeedsTag6(int systemId) {
+    return systemId == 8404 || systemId == 10089 || systemId == 9541;
+}
+
+template <class T> T* fieldAs(Materialdaten& m, const M::ScalarField* f) {
+    if (!f) return nullptr;
+    if (auto p = std::get_if<T M::*>(&f->member)) return &(m.**p);
+    return nullptr;
+}
+
+template <class T> std::vector<T>* listAs(Materialdaten& m, const M::ListField* f) {
+    if (!f) return nullptr;
+    if (auto p = std::get_if<std::vector<T> M::*>(&f->member)) return &(m.**p);
+    return nullptr;
+}
+
+} // namespace
+
+std::span<const M::ScalarField> Materialdaten::scalarFields() {
+    return kScalars;
+}
+std::span<const int> Materialdaten::scalarWriteOrder() {
+    return kScalarWriteOrder;
+}
+std::span<const M::ListField> Materialdaten::listFields() {
+    return kLists;
+}
+std::span<const int> Materialdaten::listWriteOrder() {
+    return kListWriteOrder;
+}
+
+const M::ScalarField* Materialdaten::scalarField(int tag) {
+    for (const ScalarField& f : kScalars)
+        if (f.tag == tag) return &f;
+    return nullptr;
+}
+
+const M::ListField* Materialdaten::listField(int base) {
+    for (const ListField& f : kLists)
+        if (f.base == base) return &f;
+    return nullptr;
+}
+
+int* Materialdaten::intField(int tag) {
+    return fieldAs<int>(*this, scalarField(tag));
+}
+double* Materialdaten::doubleField(int tag) {
+    return fieldAs<double>(*this, scalarField(tag));
+}
+bool* Materialdaten::flagField(int tag) {
+    return fieldAs<bool>(*this, scalarField(tag));
+}
+WideText* Materialdaten::textField(int tag) {
+    return fieldAs<WideText>(*this, scalarField(tag));
+}
+std::vector<std::uint8_t>* Materialdaten::blockField(int tag) {
+    return fieldAs<std::vector<std::uint8_t>>(*this, scalarField(tag));
+}
+std::vector<velmar_nameid>* Materialdaten::nameidList(int base) {
+    return listAs<velmar_nameid>(*this, listField(base));
+}
+std::vector<velmar_stahl>* Materialdaten::stahlList(int base) {
+    return listAs<velmar_stahl>(*this, listField(base));
+}
+std::vector<velmar_artikel>* Materialdaten::artikelList(int base) {
+    return listAs<velmar_artikel>(*this, listField(base));
+}
+std::vector<velmar_rollkasten>* Materialdaten::rollkastenList(int base) {
+    return listAs<velmar_rollkasten>(*this, listField(base));
+}
+std::vector<velmar_cutpos>* Materialdaten::cutposList(int base) {
+    return listAs<velmar_cutpos>(*this, listField(base));
+}
+std::vector<KSP_MATERIAL>* Materialdaten::materialList(int base) {
+    return listAs<KSP_MATERIAL>(*this, listField(base));
+}
+std::vector<KSP_WANDANSCHLUSS>* Materialdaten::wallConnectionList(int base) {
+    return listAs<KSP_WANDANSCHLUSS>(*this, listField(base));
+}
+
+void Materialdaten::write() {
+    reset();
+    for (int tag : kScalarWriteOrder) {
+        const ScalarField& f = *scalarField(tag);
+        const auto id = static_cast<std::uint32_t>(tag);
+        std::visit(
+            [&](auto member) {
+                using T = std::remove_cvref_t<decltype(this->*member)>;
+                const T& v = this->*member;
+                if constexpr (std::is_same_v<T, int>) {
+                    if (f.rule == WriteRule::Always || v > 0 ||
+                        (f.rule == WriteRule::Tag6 && systemNeedsTag6(systemId)))
+                        addInt(id, v);
+                } else if constexpr (std::is_same_v<T, double>) {
+                    if (f.rule == WriteRule::Always || v > 0.0) addDouble(id, v);
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    addBool(id, v);
+                } else if constexpr (std::is_same_v<T, WideText>) {
+                    if (!v.empty()) addWideText(id, v);
+                }
+                // Blocks are answer-only and never written.
+            },
+            f.member);
+    }
+    for (int base : kListWriteOrder) {
+        const ListField& f = *listField(base);
+        std::visit([&](auto member) { putList(this->*member, static_cast<std::uint32_t>(base)); },
+                   f.member);
+    }
+}
+
+void Materialdaten::read() {
+    for (const ScalarField& f : kScalars) {
+        const RpcProperty& item = findItem(static_cast<std::uint32_t>(f.tag));
+        std::visit(
+            [&](auto member) {
+                using T = std::remove_cvref_t<decltype(this->*member)>;
+                T& v = this->*member;
+                if constexpr (std::is_same_v<T, int>)
+                    v = item.getInt();
+                else if constexpr (std::is_same_v<T, double>)
+                    v = item.getDouble();
+                else if constexpr (std::is_same_v<T, bool>)
+                    v = item.getByte() != 0;
+                else if constexpr (std::is_same_v<T, WideText>)
+                    v = item.getWideText();
+                else
+                    v.assign(item.block.begin(), item.block.end());
+            },
+            f.member);
+    }
+    for (const ListField& f : kLists) {
+        std::visit([&](auto member) { getList(this->*member, static_cast<std::uint32_t>(f.base)); },
+                   f.member);
+    }
+}
+
+void Materialdaten::fillFrom(const velmar_data& data) {
+    systemId = data.system.getId();
+    glassId = data.glas.getId();
+    beadSashSideId = data.glasleisteF.getId();
+    beadFrameSideId = data.glasleisteR.getId();
+    frameId = data.rahmen.getId();
+    sashId = data.fluegel.getId();
+    mullionId = data.pfosten.getId();
+    astragalId = data.stulp.getId();
+    profile6Id = data.profile6.getId();
+    profile7Id = data.profile7.getId();
+    profile9Id = data.profile9.getId();
+    couplingVerticalId = data.kopplungSenk.getId();
+    couplingHorizontalId = data.kopplungWaag.getId();
+    profile8Id = data.profile8.getId();
+    colourId = data.farbe.getId();
+}
+
+bool Materialdaten::operator==(const Materialdaten& other) const {
+    for (const ScalarField& f : kScalars) {
+        const bool same =
+            std::visit([&](auto member) { return this->*member == other.*member; }, f.member);
+        if (!same) return false;
+    }
+    for (const ListField& f : kLists) {
+        const bool same =
+            std::visit([&](auto member) { return this->*member == other.*member; }, f.member);
+        if (!same) return false;
+    }
+    return true;
+}

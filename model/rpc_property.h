@@ -30,7 +30,8 @@ class RpcReadWrite;
 using WideText = std::u16string;
 using NarrowText = std::string;
 
-// Item kinds.
+// Item kinds. A packet may carry other kinds: their data are kept in the
+// block, and the typed getters give 0 or empty for them.
 enum RpcKind : std::uint32_t {
     RpcKindNone = 0,   // only in the shared empty item
     RpcKindInt = 1,    // int32, 4 bytes
@@ -55,8 +56,7 @@ enum RpcError : int {
     RpcErrIndexOverflow = 12, // item index does not fit the total length -> -12
     RpcErrDataOverflow = 13,  // item data do not fit the total length    -> -13
     RpcErrScalarLength = 14,  // kind 1, 2 or 3 with a length other than 4, 8 or 1 -> -14
-    RpcErrUnknownKind = 15,   // kind outside 1..5                        -> -15
-    RpcErrStreamWrite = 16,   // writeTo: the stream took fewer bytes     -> -16
+    RpcErrStreamWrite = 15,   // writeTo: the stream took fewer bytes     -> -15
 };
 
 // One item.

@@ -105,5 +105,10 @@ public:
     bool close();
 
 private:
+    // The C library needs a positioning call between a read and a write.
+    enum class LastOp { None, Read, Write };
+    void switchTo(LastOp op);
+
     std::FILE* file_ = nullptr;
+    LastOp last_ = LastOp::None;
 };
