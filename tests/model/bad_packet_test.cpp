@@ -1,0 +1,186 @@
+// Malformed packets: every check fails cleanly with its code, leaves a set
+// without items, and record readers then behave as for a packet without items.
+
+#include <gtest/gtest.h>
+
+#include "model/materialdaten.h"
+#include "tests/model/test_util.h"
+
+using namespace testutil;
+
+namespace {
+
+struct Outcome {
+    int parseResult;
+    int parseError;
+    int readResult;
+    int readError;
+};
+
+Outcome both(const Bytes& packet) {
+    RpcPropertySet a;
+    a.addInt(1, 1); // content that a failure must remove
+    const int pr = a.parse(packet.data(), static_cast<int>(packet.size()));
+    EXPECT_EQ(a.itemCount(), 0);
+    RpcPropertySet b;
+    b.addInt(1, 1);
+    TSpanStream stream(packet);
+    const int rr = b.readFrom(stream);
+    EXPECT_EQ(b.itemCount(), 0);
+    return {pr, a.lastError, rr, b.lastError};
+}
+
+Bytes oneIntPacket() {
+    return packetOf([](RpcPropertySet& s) { s.addInt(7, 5); });
+}
+
+} // namespace
+
+TEST(BadPackets, CodesOfTheOriginalFormat) {
+    RpcPropertySet set;
+    EXPECT_EQ(set.parse(nullptr, 10), -1);
+    EXPECT_EQ(set.lastError, RpcErrNoBuffer);
+    const std::uint8_t one = 0;
+    EXPECT_EQ(set.parse(&one, 0), -1);
+
+    Bytes negativeLength = oneIntPacket();
+    setU32(negativeLength, 0, 0x80000000u);
+    Outcome o = both(negativeLength);
+    EXPECT_EQ(o.parseResult, -2);
+    EXPECT_EQ(o.parseError, RpcErrNegativeLength);
+    EXPECT_EQ(o.readError, RpcErrNegativeLength);
+
+    Bytes negativeCount = oneIntPacket();
+    setU32(negativeCount, 16, 0xffffffffu);
+    o = both(negativeCount);
+    EXPECT_EQ(o.parseResult, -5);
+    EXPECT_EQ(o.parseError, RpcErrNegativeCount);
+    EXPECT_EQ(o.readError, RpcErrNegativeCount);
+}
+
+TEST(BadPackets, VersionAfterAFailure) {
+    Bytes packet = oneIntPacket();
+    setU32(packet, 0, 0xfffffff0u);
+    RpcPropertySet set;
+    set.version = 5;
+    set.parse(packet.data(), static_cast<int>(packet.size()));
+    EXPECT_EQ(set.version, 0);
+
+    packet = oneIntPacket();
+    setU32(packet, 16, 0xffffffffu);
+    set.parse(packet.data(), static_cast<int>(packet.size()));
+    EXPECT_EQ(set.version, 1);
+}
+
+TEST(BadPackets, LengthsThatDoNotFit) {
+    const Bytes good = oneIntPacket();
+
+    Bytes tooLong = good; // claims more bytes than are present
+    setU32(tooLong, 0, 37);
+    Outcome o = both(tooLong);
+    EXPECT_EQ(o.parseError, RpcErrTruncated);
+    EXPECT_EQ(o.parseResult, -RpcErrTruncated);
+    EXPECT_EQ(o.readError, RpcErrTruncated);
+
+    Bytes tooShort = good; // below head and count
+    setU32(tooShort, 0, 19);
+    o = both(tooShort);
+    EXPECT_EQ(o.parseError, RpcErrShortPacket);
+    EXPECT_EQ(o.readError, RpcErrShortPacket);
+
+    Bytes bigCount = good; // index runs past the packet
+    setU32(bigCount, 16, 2);
+    o = both(bigCount);
+    EXPECT_EQ(o.parseError, RpcErrIndexOverflow);
+    EXPECT_EQ(o.readError, RpcErrIndexOverflow);
+
+    Bytes hugeCount = good; // a count no allocation may be sized by
+    setU32(hugeCount, 16, 0x7fffffffu);
+    o = both(hugeCount);
+    EXPECT_EQ(o.parseError, RpcErrIndexOverflow);
+
+    Bytes scalar = good; // an int of length 5
+    setU32(scalar, 28, 5);
+    o = both(scalar);
+    EXPECT_EQ(o.parseError, RpcErrScalarLength);
+    EXPECT_EQ(o.readError, RpcErrScalarLength);
+
+    Bytes block = packetOf([](RpcPropertySet& s) { s.addText(1, "abc"); });
+    setU32(block, 28, 5); // one byte more than the data area holds
+    o = both(block);
+    EXPECT_EQ(o.parseError, RpcErrDataOverflow);
+    EXPECT_EQ(o.readError, RpcErrDataOverflow);
+    setU32(block, 28, 0xffffffffu);
+    EXPECT_EQ(both(block).parseError, RpcErrDataOverflow);
+}
+
+TEST(BadPackets, EveryTruncationOfARealPacket) {
+    velmar_data data;
+    data.rahmen.nameId.name = u"Rahmen";
+    data.zusatzartikel.items.resize(2);
+    const Bytes packet = data.toPacket();
+    for (std::size_t n = 1; n < packet.size(); ++n) {
+        const Bytes cut(packet.begin(), packet.begin() + static_cast<std::ptrdiff_t>(n));
+        RpcPropertySet set;
+        EXPECT_LT(set.parse(cut.data(), static_cast<int>(cut.size())), 0) << n;
+        EXPECT_EQ(set.itemCount(), 0);
+        velmar_data reader;
+        reader.option3 = true;
+        EXPECT_FALSE(reader.fromPacket(cut)) << n;
+        // Read as a packet without items: the chain fails at once and the
+        // unread members keep their values.
+        EXPECT_EQ(reader.farbe.id, -1);
+        EXPECT_TRUE(reader.option3);
+    }
+}
+
+TEST(BadPackets, ExtraBytesAfterThePacketAreLeftInTheStream) {
+    Bytes packet = oneIntPacket();
+    packet.push_back(0xaa);
+    RpcPropertySet set;
+    EXPECT_EQ(set.parse(packet.data(), static_cast<int>(packet.size())), 0);
+    TSpanStream stream(packet);
+    EXPECT_EQ(set.readFrom(stream), 0);
+    EXPECT_EQ(stream.remaining(), 1);
+}
+
+TEST(BadPackets, RecordReadersTreatAFailedPacketAsEmpty) {
+    Bytes garbage = oneIntPacket();
+    setU32(garbage, 16, 9);
+
+    velmar_nameid n;
+    n.id = 7;
+    n.name = u"x";
+    EXPECT_TRUE(n.fromPacket(garbage)); // no nested members: nothing can fail
+    EXPECT_EQ(n.id, 0);
+    EXPECT_TRUE(n.name.empty());
+
+    velmar_artikel a;
+    a.nameId.id = 3;
+    a.konstType = 11;
+    EXPECT_FALSE(a.fromPacket(garbage));
+    EXPECT_EQ(a.nameId.id, 3);
+    EXPECT_EQ(a.konstType, 0);
+
+    velmar_vector<velmar_nameid> v;
+    v.items.resize(2);
+    EXPECT_TRUE(v.fromPacket(garbage));
+    EXPECT_TRUE(v.items.empty());
+
+    Materialdaten m;
+    m.parse(garbage.data(), static_cast<int>(garbage.size()));
+    m.read();
+    EXPECT_EQ(m.int105, 0);
+    EXPECT_EQ(m.double2, 0.0);
+}
+
+TEST(BadPackets, UnknownKindsAreKeptAsBlocks) {
+    Bytes packet = packetOf([](RpcPropertySet& s) { s.addText(4, "ab"); });
+    setU32(packet, 20, 9);
+    RpcPropertySet set;
+    ASSERT_EQ(set.parse(packet.data(), static_cast<int>(packet.size())), 0);
+    EXPECT_EQ(set.findItem(4).kind, 9u);
+    EXPECT_EQ(set.findItem(4).block.size(), 3u);
+    EXPECT_EQ(set.getInt(4), 0);
+    EXPECT_EQ(set.toBytes(), packet);
+}
