@@ -1,0 +1,128 @@
+// The exported functions of the component. Each one guards the host: null or
+// unknown handles do nothing, and no exception leaves the library.
+
+#include "interface/velmar.h"
+
+#include <QApplication>
+#include <QPointer>
+
+#include <cstdio>
+#include <exception>
+#include <set>
+
+#include "mainform/application_window.h"
+#include "mainform/vm_mainform.h"
+#include "service/service_client.h"
+
+namespace {
+
+// The live instances. A handle that is not among them is ignored.
+std::set<TForm1*>& Instances() {
+    static std::set<TForm1*> instances;
+    return instances;
+}
+
+TForm1* FormOf(void* handle) {
+    if (handle == nullptr) return nullptr;
+    auto* form = static_cast<TForm1*>(handle);
+    return Instances().count(form) != 0 ? form : nullptr;
+}
+
+// Runs `body`; an exception ends the call quietly instead of unwinding into
+// the host.
+template <class Body> void Guarded(const char* function, Body body) noexcept {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "velmar: %s: %s\n", function, error.what());
+    } catch (...) {
+        std::fprintf(stderr, "velmar: %s: unexpected error\n", function);
+    }
+}
+
+} // namespace
+
+extern "C" {
+
+VELMAR_EXPORT void* vm_create(QWidget* hostWindow, QWidget* parent, const int hostKey1,
+                              const int hostKey2, const int elementCode, const int elementSubcode,
+                              const eEmMode /*mode*/, const bool rollerShutterAllowed,
+                              const bool /*reservedFlag*/, const double referenceValue,
+                              const eCompForm compForm, const bool serviceFlag, velmar_data& data,
+                              vm_changeCallback changeCallback, void* callbackUser) {
+    TForm1* created = nullptr;
+    Guarded("vm_create", [&] {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+            std::fprintf(stderr, "velmar: vm_create needs a QApplication\n");
+            return;
+        }
+        vm::SetApplicationWindow(hostWindow);
+        serviceClient.ensureLoaded();
+        auto* form = new TForm1(hostWindow, hostKey1, hostKey2, elementCode, elementSubcode,
+                                rollerShutterAllowed, referenceValue, compForm, serviceFlag, data,
+                                changeCallback, callbackUser);
+        if (parent != nullptr) form->setParent(parent, Qt::Widget);
+        Instances().insert(form);
+        created = form;
+    });
+    return created;
+}
+
+VELMAR_EXPORT void vm_show(void* handle) {
+    Guarded("vm_show", [&] {
+        if (TForm1* form = FormOf(handle)) form->show();
+    });
+}
+
+VELMAR_EXPORT void vm_delete(void* handle) {
+    Guarded("vm_delete", [&] {
+        TForm1* form = FormOf(handle);
+        if (form == nullptr) return;
+        Instances().erase(form);
+        form->close();
+        // Inside the host's callback the form still has its reload to finish.
+        if (form->IsNotifying()) {
+            form->setParent(nullptr);
+            form->deleteLater();
+        } else {
+            delete form;
+        }
+    });
+}
+
+VELMAR_EXPORT void vm_getdata(void* handle, velmar_data& data) {
+    Guarded("vm_getdata", [&] {
+        if (TForm1* form = FormOf(handle)) form->GetData(data);
+    });
+}
+
+VELMAR_EXPORT void vm_setNewData(void* handle, const int elementCode, const int elementSubcode,
+                                 const bool rollerShutterAllowed, const bool /*reservedFlag*/,
+                                 const double referenceValue, const eCompForm compForm,
+                                 const bool serviceFlag, const velmar_data* data) {
+    Guarded("vm_setNewData", [&] {
+        if (TForm1* form = FormOf(handle))
+            form->SetNewData(elementCode, elementSubcode, rollerShutterAllowed, referenceValue,
+                             compForm, serviceFlag, data);
+    });
+}
+
+VELMAR_EXPORT void vm_setBreiteHoeheElement(void* handle, double width, double height) {
+    Guarded("vm_setBreiteHoeheElement", [&] {
+        if (TForm1* form = FormOf(handle)) form->SetBreiteHoeheElement(width, height);
+    });
+}
+
+VELMAR_EXPORT void vm_setMode(void* /*handle*/, eEmMode /*mode*/) {}
+
+VELMAR_EXPORT void vm_setNewRC2(void* handle, bool value) {
+    Guarded("vm_setNewRC2", [&] {
+        if (TForm1* form = FormOf(handle)) form->SetNewRC2(value);
+    });
+}
+
+VELMAR_EXPORT void vm_deleteData(char* buffer) {
+    delete[] buffer;
+}
+
+} // extern "C"

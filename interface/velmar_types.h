@@ -1,0 +1,34 @@
+#pragma once
+// Types of the host interface that the component's own modules share with
+// the host: the mode and element-form values and the change callback.
+
+// Passed to vm_create and vm_setMode; no value has an effect.
+enum eEmMode : int {
+    emDefault = 0,
+};
+
+// Forwarded unchanged, as an integer, to the calculation service with the
+// profile-system request; the values are the service's, so any int may be
+// cast to it.
+enum eCompForm : int {
+    cfDefault = 0,
+};
+
+// Change codes passed to the callback.
+enum eChangeCode : int {
+    ccSummary = 1,        // sent last, once, after any of 2 to 10
+    ccRahmen = 2,         // frame
+    ccFluegel = 3,        // sash
+    ccPfosten = 4,        // mullion
+    ccStulp = 5,          // astragal
+    ccGlas = 6,           // glass or one of the two glazing beads, once per row
+    ccKopplungSenk = 7,   // vertical coupling profile
+    ccKopplungWaag = 8,   // horizontal coupling profile
+    ccRollkasten = 9,     // roller-shutter box
+    ccFarbe = 10,         // colour
+    ccSystemChanged = 11, // profile series changed; sent alone
+};
+
+// Called on the host's user-interface thread, inside the form's event
+// handling; `user` is the callbackUser given to vm_create.
+using vm_changeCallback = void (*)(const int code, void* user);
