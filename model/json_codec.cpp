@@ -1,0 +1,609 @@
+#include "model/json_codec.h"
+
+#include <climits>
+#include <cmath>
+#include <type_traits>
+
+namespace vmjson {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& path, const std::string& what) {
+    throw JsonCodecError((path.empty() ? std::string("record") : path) + ": " + what);
+}
+
+// Calls f(name, member) for every member of a record, in declaration order.
+// One list of member names per record serves both directions.
+template <class R, class F> void forEachField(R& r, F&& f) {
+    using T = std::remove_const_t<R>;
+    if constexpr (std::is_same_v<T, velmar_nameid>) {
+        f("id", r.id);
+        f("name", r.name);
+        f("isDefault", r.isDefault_);
+        f("intValue", r.intValue);
+        f("value1", r.value1);
+        f("value2", r.value2);
+    } else if constexpr (std::is_same_v<T, velmar_stahl>) {
+        f("nameId", r.nameId);
+        f("flag", r.flag);
+        f("value1", r.value1);
+        f("value2", r.value2);
+        f("value3", r.value3);
+        f("text", r.text);
+    } else if constexpr (std::is_same_v<T, velmar_artikel>) {
+        f("nameId", r.nameId);
+        f("text1", r.text1);
+        f("value1", r.value1);
+        f("value2", r.value2);
+        f("intValue", r.intValue);
+        f("steel1", r.steel1);
+        f("steel2", r.steel2);
+        f("steel3", r.steel3);
+        f("konstType", r.konstType);
+        f("text2", r.text2);
+    } else if constexpr (std::is_same_v<T, velmar_zusatzartikel>) {
+        f("artikel", r.artikel);
+        f("nameId", r.nameId);
+        f("intValue1", r.intValue1);
+        f("intValue2", r.intValue2);
+        f("text1", r.text1);
+        f("text2", r.text2);
+        f("text3", r.text3);
+        f("intValue3", r.intValue3);
+        f("intValue4", r.intValue4);
+    } else if constexpr (std::is_same_v<T, velmar_rollkasten>) {
+        f("box", r.box);
+        f("part2", r.part2);
+        f("part3", r.part3);
+        f("part4", r.part4);
+        f("part5", r.part5);
+        f("size1", r.size1);
+        f("size2", r.size2);
+        f("size3", r.size3);
+        f("size4", r.size4);
+        f("size5", r.size5);
+        f("size6", r.size6);
+        f("intValue", r.intValue);
+        f("accessory1", r.accessory1);
+        f("accessory2", r.accessory2);
+        f("flag1", r.flag1);
+        f("flag2", r.flag2);
+    } else if constexpr (std::is_same_v<T, velmar_oeffnung_artikel>) {
+        f("number", r.number);
+        f("artikel", r.artikel);
+        f("zusatz", r.zusatz);
+    } else if constexpr (std::is_same_v<T, velmar_cutpos>) {
+        f("number", r.number);
+        f("opening1", r.opening1);
+        f("opening2", r.opening2);
+        f("opening3", r.opening3);
+        f("flag1", r.flag1);
+        f("value1", r.value1);
+        f("value2", r.value2);
+        f("flag2", r.flag2);
+        f("intValue", r.intValue);
+    } else if constexpr (std::is_same_v<T, velmar_data>) {
+        f("rahmen", r.rahmen);
+        f("fluegel", r.fluegel);
+        f("pfosten", r.pfosten);
+        f("stulp", r.stulp);
+        f("glasleisteF", r.glasleisteF);
+        f("glasleisteR", r.glasleisteR);
+        f("profile6", r.profile6);
+        f("profile7", r.profile7);
+        f("profile8", r.profile8);
+        f("profile9", r.profile9);
+        f("kopplungSenk", r.kopplungSenk);
+        f("kopplungWaag", r.kopplungWaag);
+        f("glas", r.glas);
+        f("rollkasten", r.rollkasten);
+        f("system", r.system);
+        f("selection2", r.selection2);
+        f("farbe", r.farbe);
+        f("text", r.text);
+        f("systemValue", r.systemValue);
+        f("ufValue", r.ufValue);
+        f("option1", r.option1);
+        f("option2", r.option2);
+        f("option3", r.option3);
+        f("zusatzartikel", r.zusatzartikel);
+    } else if constexpr (std::is_same_v<T, velmar_cut>) {
+        f("positions", r.positions);
+        f("intValue", r.intValue);
+        f("data", r.data);
+        f("flag", r.flag);
+        f("intValue2", r.intValue2);
+    } else if constexpr (std::is_same_v<T, velmar_CutInfo>) {
+        f("materials", r.materials);
+        f("flag1", r.flag1);
+        f("flag2", r.flag2);
+        f("wallConnections", r.wallConnections);
+    } else if constexpr (std::is_same_v<T, KSP_MATERIAL>) {
+        f("int1", r.int1);
+        f("int2", r.int2);
+        f("text3", r.text3);
+        f("text4", r.text4);
+        f("text5", r.text5);
+        f("narrow6", r.narrow6);
+        f("narrow7", r.narrow7);
+        f("narrow8", r.narrow8);
+        f("narrow9", r.narrow9);
+        f("narrow10", r.narrow10);
+        f("double11", r.double11);
+        f("double12", r.double12);
+        f("flag13", r.flag13);
+        f("flag14", r.flag14);
+        f("int15", r.int15);
+        f("int16", r.int16);
+        f("int17", r.int17);
+        f("int18", r.int18);
+        f("int19", r.int19);
+        f("int20", r.int20);
+        f("int21", r.int21);
+        f("int22", r.int22);
+        f("text23", r.text23);
+        f("double24", r.double24);
+        f("double25", r.double25);
+    } else if constexpr (std::is_same_v<T, KSP_WA_NAMEID>) {
+        f("number", r.number);
+        f("name", r.name);
+    } else if constexpr (std::is_same_v<T, KSP_WANDANSCHLUSS>) {
+        f("nameId", r.nameId);
+        f("entries", r.entries);
+    } else {
+        static_assert(sizeof(T) == 0, "record without a field list");
+    }
+}
+
+template <class T> struct IsVector : std::false_type {};
+template <class T> struct IsVector<std::vector<T>> : std::true_type {};
+template <class T> struct IsVelmarVector : std::false_type {};
+template <class T> struct IsVelmarVector<velmar_vector<T>> : std::true_type {};
+
+// ---- to JSON -------------------------------------------------------------------
+
+template <class T> json valueToJson(const T& v) {
+    if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, int>) {
+        return json(v);
+    } else if constexpr (std::is_same_v<T, double>) {
+        return std::isfinite(v) ? json(v) : json(nullptr);
+    } else if constexpr (std::is_same_v<T, WideText>) {
+        return json(utf8FromWide(v));
+    } else if constexpr (std::is_same_v<T, NarrowText>) {
+        return json(utf8FromBytes(v));
+    } else if constexpr (IsVector<T>::value) {
+        json a = json::array();
+        for (const auto& e : v) a.push_back(valueToJson(e));
+        return a;
+    } else if constexpr (IsVelmarVector<T>::value || std::is_same_v<T, velmar_vec_artikel>) {
+        return valueToJson(v.items);
+    } else {
+        json o = json::object();
+        forEachField(v,
+                     [&](const char* name, const auto& member) { o[name] = valueToJson(member); });
+        return o;
+    }
+}
+
+// ---- from JSON -----------------------------------------------------------------
+
+std::string typeName(const json& j) {
+    return j.type_name();
+}
+
+template <class T> void valueFromJson(const json& j, T& v, const std::string& path) {
+    if constexpr (std::is_same_v<T, bool>) {
+        if (!j.is_boolean()) fail(path, "expected true or false, got " + typeName(j));
+        v = j.get<bool>();
+    } else if constexpr (std::is_same_v<T, int>) {
+        if (j.is_number_integer()) {
+            const auto n = j.get<std::int64_t>();
+            if (j.is_number_unsigned() ? j.get<std::uint64_t>() > INT_MAX
+                                       : n < INT_MIN || n > INT_MAX)
+                fail(path, "integer out of range");
+            v = static_cast<int>(n);
+        } else {
+            fail(path, "expected an integer, got " + typeName(j));
+        }
+    } else if constexpr (std::is_same_v<T, double>) {
+        if (j.is_null())
+            v = 0.0;
+        else if (j.is_number())
+            v = j.get<double>();
+        else
+            fail(path, "expected a number, got " + typeName(j));
+    } else if constexpr (std::is_same_v<T, WideText> || std::is_same_v<T, NarrowText>) {
+        if (!j.is_string()) fail(path, "expected a string, got " + typeName(j));
+        try {
+            if constexpr (std::is_same_v<T, WideText>)
+                v = wideFromUtf8(j.get_ref<const std::string&>());
+            else
+                v = bytesFromUtf8(j.get_ref<const std::string&>());
+        } catch (const JsonCodecError& e) {
+            fail(path, e.what());
+        }
+    } else if constexpr (IsVector<T>::value) {
+        if (!j.is_array()) fail(path, "expected an array, got " + typeName(j));
+        T out;
+        out.reserve(j.size());
+        for (std::size_t i = 0; i < j.size(); ++i) {
+            typename T::value_type e{};
+            valueFromJson(j[i], e, path + "[" + std::to_string(i) + "]");
+            out.push_back(std::move(e));
+        }
+        v = std::move(out);
+    } else if constexpr (IsVelmarVector<T>::value || std::is_same_v<T, velmar_vec_artikel>) {
+        valueFromJson(j, v.items, path);
+    } else {
+        if (!j.is_object()) fail(path, "expected an object, got " + typeName(j));
+        std::size_t known = 0;
+        forEachField(v, [&](const char* name, auto& member) {
+            const auto it = j.find(name);
+            if (it == j.end()) return;
+            ++known;
+            valueFromJson(*it, member, path.empty() ? name : path + "." + name);
+        });
+        if (known != j.size()) {
+            for (const auto& [key, value] : j.items()) {
+                bool found = false;
+                forEachField(v, [&](const char* name, auto&) { found = found || key == name; });
+                if (!found) fail(path.empty() ? key : path + "." + key, "unknown member");
+            }
+        }
+    }
+}
+
+template <class R> void recordFromJson(const json& j, R& r) {
+    valueFromJson(j, r, std::string());
+}
+
+// ---- Materialdaten ---------------------------------------------------------------
+
+json materialdatenToJson(const Materialdaten& m) {
+    json o = json::object();
+    for (const auto& f : Materialdaten::scalarFields()) {
+        const std::string key = "t" + std::to_string(f.tag);
+        std::visit(
+            [&](auto member) {
+                using T = std::remove_cvref_t<decltype(m.*member)>;
+                if constexpr (std::is_same_v<T, std::vector<std::uint8_t>>)
+                    o[key] = base64Encode(m.*member);
+                else
+                    o[key] = valueToJson(m.*member);
+            },
+            f.member);
+    }
+    for (const auto& f : Materialdaten::listFields())
+        std::visit([&](auto member) { o["l" + std::to_string(f.base)] = valueToJson(m.*member); },
+                   f.member);
+    return o;
+}
+
+// The tag of a "t<tag>" / "l<base>" key; -1 when the key has another form.
+int keyNumber(const std::string& key, char prefix) {
+    if (key.size() < 2 || key.size() > 7 || key[0] != prefix) return -1;
+    int n = 0;
+    for (std::size_t i = 1; i < key.size(); ++i) {
+        if (key[i] < '0' || key[i] > '9') return -1;
+        n = n * 10 + (key[i] - '0');
+    }
+    return std::to_string(n) == key.substr(1) ? n : -1;
+}
+
+void materialdatenFromJson(const json& j, Materialdaten& m) {
+    if (!j.is_object()) fail("", "expected an object, got " + typeName(j));
+    for (const auto& [key, value] : j.items()) {
+        if (const auto* f = Materialdaten::scalarField(keyNumber(key, 't'))) {
+            std::visit(
+                [&](auto member) {
+                    using T = std::remove_cvref_t<decltype(m.*member)>;
+                    if constexpr (std::is_same_v<T, std::vector<std::uint8_t>>) {
+                        if (!value.is_string()) fail(key, "expected a base64 string");
+                        try {
+                            m.*member = base64Decode(value.template get_ref<const std::string&>());
+                        } catch (const JsonCodecError& e) {
+                            fail(key, e.what());
+                        }
+                    } else {
+                        valueFromJson(value, m.*member, key);
+                    }
+                },
+                f->member);
+        } else if (const auto* l = Materialdaten::listField(keyNumber(key, 'l'))) {
+            std::visit([&](auto member) { valueFromJson(value, m.*member, key); }, l->member);
+        } else {
+            fail(key, "unknown member (expected t<tag> or l<base>)");
+        }
+    }
+}
+
+} // namespace
+
+// ---- text conversions ------------------------------------------------------------
+
+namespace {
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xc0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xe0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+    } else {
+        out.push_back(static_cast<char>(0xf0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3f)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+    }
+}
+
+// Decodes UTF-8 strictly (no overlong forms, no surrogates, at most U+10FFFF).
+std::vector<char32_t> decodeUtf8(std::string_view s) {
+    std::vector<char32_t> out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int extra;
+        char32_t c;
+        if (b < 0x80) {
+            extra = 0;
+            c = b;
+        } else if ((b & 0xe0) == 0xc0) {
+            extra = 1;
+            c = b & 0x1f;
+        } else if ((b & 0xf0) == 0xe0) {
+            extra = 2;
+            c = b & 0x0f;
+        } else if ((b & 0xf8) == 0xf0) {
+            extra = 3;
+            c = b & 0x07;
+        } else {
+            throw JsonCodecError("invalid UTF-8");
+        }
+        if (i + static_cast<std::size_t>(extra) >= s.size())
+            throw JsonCodecError("truncated UTF-8");
+        for (int k = 1; k <= extra; ++k) {
+            const auto cb = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((cb & 0xc0) != 0x80) throw JsonCodecError("invalid UTF-8");
+            c = (c << 6) | (cb & 0x3f);
+        }
+        static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (c < minimum[extra] || c > 0x10ffff || (c >= 0xd800 && c <= 0xdfff))
+            throw JsonCodecError("invalid UTF-8");
+        out.push_back(c);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+} // namespace
+
+std::string utf8FromWide(const WideText& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        if (u >= 0xd800 && u <= 0xdbff && i + 1 < text.size() && text[i + 1] >= 0xdc00 &&
+            text[i + 1] <= 0xdfff) {
+            appendUtf8(out, 0x10000 + ((char32_t(u) - 0xd800) << 10) + (text[i + 1] - 0xdc00));
+            ++i;
+        } else if (u >= 0xd800 && u <= 0xdfff) {
+            appendUtf8(out, 0xfffd);
+        } else {
+            appendUtf8(out, u);
+        }
+    }
+    return out;
+}
+
+WideText wideFromUtf8(std::string_view utf8) {
+    WideText out;
+    for (char32_t c : decodeUtf8(utf8)) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xd800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xdc00 + (c & 0x3ff)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+    }
+    return out;
+}
+
+std::string utf8FromBytes(const NarrowText& bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char b : bytes) appendUtf8(out, static_cast<unsigned char>(b));
+    return out;
+}
+
+NarrowText bytesFromUtf8(std::string_view utf8) {
+    NarrowText out;
+    for (char32_t c : decodeUtf8(utf8)) {
+        if (c > 0xff) throw JsonCodecError("narrow text holds a character above U+00FF");
+        out.push_back(static_cast<char>(c));
+    }
+    return out;
+}
+
+namespace {
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+}
+
+std::string base64Encode(std::span<const std::uint8_t> bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        const std::uint32_t v = bytes[i] << 16 | bytes[i + 1] << 8 | bytes[i + 2];
+        for (int k = 18; k >= 0; k -= 6) out.push_back(kBase64[(v >> k) & 0x3f]);
+    }
+    if (i < bytes.size()) {
+        std::uint32_t v = bytes[i] << 16;
+        if (i + 1 < bytes.size()) v |= bytes[i + 1] << 8;
+        out.push_back(kBase64[(v >> 18) & 0x3f]);
+        out.push_back(kBase64[(v >> 12) & 0x3f]);
+        out.push_back(i + 1 < bytes.size() ? kBase64[(v >> 6) & 0x3f] : '=');
+        out.push_back('=');
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> base64Decode(std::string_view text) {
+    if (text.size() % 4 != 0) throw JsonCodecError("base64 length is not a multiple of 4");
+    std::vector<std::uint8_t> out;
+    out.reserve(text.size() / 4 * 3);
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        std::uint32_t v = 0;
+        int pad = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const char c = text[i + k];
+            int d;
+            if (c == '=' && i + 4 == text.size() && k >= 2) {
+                ++pad;
+                d = 0;
+            } else {
+                if (pad > 0) throw JsonCodecError("invalid base64");
+                const char* p = std::char_traits<char>::find(kBase64, 64, c);
+                if (!p) throw JsonCodecError("invalid base64");
+                d = static_cast<int>(p - kBase64);
+            }
+            v = v << 6 | static_cast<std::uint32_t>(d);
+        }
+        out.push_back(static_cast<std::uint8_t>(v >> 16));
+        if (pad < 2) out.push_back(static_cast<std::uint8_t>(v >> 8));
+        if (pad < 1) out.push_back(static_cast<std::uint8_t>(v));
+    }
+    return out;
+}
+
+// ---- typed entry points ------------------------------------------------------------
+
+#define VMJSON_RECORD(T)                                                                           \
+    json toJson(const T& r) {                                                                      \
+        return valueToJson(r);                                                                     \
+    }                                                                                              \
+    void fromJson(const json& j, T& r) {                                                           \
+        recordFromJson(j, r);                                                                      \
+    }
+
+VMJSON_RECORD(velmar_nameid)
+VMJSON_RECORD(velmar_stahl)
+VMJSON_RECORD(velmar_artikel)
+VMJSON_RECORD(velmar_zusatzartikel)
+VMJSON_RECORD(velmar_rollkasten)
+VMJSON_RECORD(velmar_vec_artikel)
+VMJSON_RECORD(velmar_oeffnung_artikel)
+VMJSON_RECORD(velmar_cutpos)
+VMJSON_RECORD(velmar_data)
+VMJSON_RECORD(velmar_cut)
+VMJSON_RECORD(velmar_CutInfo)
+VMJSON_RECORD(KSP_MATERIAL)
+VMJSON_RECORD(KSP_WA_NAMEID)
+VMJSON_RECORD(KSP_WANDANSCHLUSS)
+#undef VMJSON_RECORD
+
+json toJson(const Materialdaten& r) {
+    return materialdatenToJson(r);
+}
+void fromJson(const json& j, Materialdaten& r) {
+    materialdatenFromJson(j, r);
+}
+
+// ---- by type name ----------------------------------------------------------------
+
+namespace {
+
+constexpr std::string_view kTypes[] = {
+    "velmar_data",          "velmar_nameid",     "velmar_stahl",      "velmar_artikel",
+    "velmar_zusatzartikel", "velmar_rollkasten", "velmar_cutpos",     "velmar_oeffnung_artikel",
+    "Materialdaten",        "KSP_MATERIAL",      "KSP_WANDANSCHLUSS", "KSP_WA_NAMEID"};
+
+// Calls f with a default-constructed record of the named type; false when the
+// name is not a record type.
+template <class F> bool withRecord(std::string_view type, F&& f) {
+    if (type == "velmar_data") return f(velmar_data{}), true;
+    if (type == "velmar_nameid") return f(velmar_nameid{}), true;
+    if (type == "velmar_stahl") return f(velmar_stahl{}), true;
+    if (type == "velmar_artikel") return f(velmar_artikel{}), true;
+    if (type == "velmar_zusatzartikel") return f(velmar_zusatzartikel{}), true;
+    if (type == "velmar_rollkasten") return f(velmar_rollkasten{}), true;
+    if (type == "velmar_cutpos") return f(velmar_cutpos{}), true;
+    if (type == "velmar_oeffnung_artikel") return f(velmar_oeffnung_artikel{}), true;
+    if (type == "KSP_MATERIAL") return f(KSP_MATERIAL{}), true;
+    if (type == "KSP_WANDANSCHLUSS") return f(KSP_WANDANSCHLUSS{}), true;
+    if (type == "KSP_WA_NAMEID") return f(KSP_WA_NAMEID{}), true;
+    if (type == "Materialdaten") return f(Materialdaten{}), true;
+    return false;
+}
+
+void setError(std::string* error, std::string text) {
+    if (error) *error = std::move(text);
+}
+
+} // namespace
+
+std::span<const std::string_view> recordTypes() {
+    return kTypes;
+}
+
+bool isRecordType(std::string_view type) {
+    for (std::string_view t : kTypes)
+        if (t == type) return true;
+    return false;
+}
+
+std::optional<Decoded> decodePacket(std::string_view type, std::span<const std::uint8_t> packet,
+                                    std::string* error) {
+    if (!isRecordType(type)) {
+        setError(error, "unknown record type '" + std::string(type) + "'");
+        return std::nullopt;
+    }
+    // The packet must parse as a whole before a record reads it; a record
+    // reader would take a malformed packet for one without items.
+    RpcPropertySet check;
+    const int length = packet.size() > INT_MAX ? INT_MAX : static_cast<int>(packet.size());
+    if (check.parse(packet.data(), length) != 0) {
+        setError(error, "malformed packet (error " + std::to_string(check.lastError) + ")");
+        return std::nullopt;
+    }
+    Decoded out;
+    withRecord(type, [&](auto record) {
+        using R = decltype(record);
+        if constexpr (std::is_same_v<R, Materialdaten>) {
+            record.parse(packet.data(), length);
+            record.read();
+            out.read = true;
+        } else {
+            out.read = record.fromPacket(packet);
+        }
+        out.record = toJson(record);
+    });
+    return out;
+}
+
+std::optional<std::vector<std::uint8_t>> encodePacket(std::string_view type, const json& j,
+                                                      std::string* error) {
+    std::optional<std::vector<std::uint8_t>> out;
+    const bool known = withRecord(type, [&](auto record) {
+        try {
+            fromJson(j, record);
+        } catch (const JsonCodecError& e) {
+            setError(error, e.what());
+            return;
+        }
+        using R = decltype(record);
+        if constexpr (std::is_same_v<R, Materialdaten>) {
+            record.write();
+            out = record.toBytes();
+        } else {
+            out = record.toPacket();
+        }
+    });
+    if (!known) setError(error, "unknown record type '" + std::string(type) + "'");
+    return out;
+}
+
+} // namespace vmjson
