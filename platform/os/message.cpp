@@ -9,9 +9,11 @@ namespace os {
 
 namespace {
 
+// Never destroyed: objects destroyed at process exit (the service client)
+// may still report through it.
 MessageHandler& installedHandler() {
-    static MessageHandler handler;
-    return handler;
+    static auto* handler = new MessageHandler;
+    return *handler;
 }
 
 } // namespace

@@ -1,0 +1,57 @@
+#pragma once
+// Shared pieces of the service-client tests. Each test executable lives in a
+// directory of its own beside the "kalksrv.dll" under test (or none), as the
+// component's library lives beside the real service.
+
+#include "model/materialdaten.h"
+#include "platform/os/message.h"
+#include "platform/os/module.h"
+#include "tests/service/fake_service.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+#include <ostream>
+#include <string>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace service_test {
+
+// The service library beside this test executable.
+inline std::string fakePath() {
+    return ModuleDirectory() + "kalksrv.dll";
+}
+
+// A GUI application, so that the hourglass can be watched. Not a
+// QApplication: without one, a message that no recorder catches goes to
+// stderr instead of waiting for a click.
+inline QGuiApplication& application() {
+    static int argc = 1;
+    static char name[] = "service_test";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QGuiApplication(argc, argv);
+    return *app;
+}
+
+inline Qt::CursorShape cursorShape() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// Whether the fake service is mapped at all (by anyone).
+bool fakeIsLoaded();
+
+// A request record with every field and list that a request carries filled
+// (the two answer-only blocks stay empty), all values distinct.
+Materialdaten fullRecord();
+
+// What a record holds after reading an empty answer.
+Materialdaten emptyAnswer();
+
+using Messages = std::vector<os::MessageRecorder::Message>;
+
+} // namespace service_test
