@@ -1,0 +1,625 @@
+#include "kalksrv/answers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
+
+#include "model/ks_lists.h"
+
+namespace kalksrv {
+
+namespace {
+
+// Colour group bits of a colour's flags word; the base-body and gasket bits
+// are not groups.
+constexpr int kColourGroups = 0x1 | 0x4 | 0x8 | 0x400 | 0x800 | 0x1000 | 0x2000 | 0x4000 | 0x8000 |
+                              0x10000 | 0x20000 | 0x40000 | 0x200000 | 0x400000;
+// Series flag: aluminium cladding shells can be fitted.
+constexpr int kCladdingOffered = 0x1;
+// Frame and sash flag: takes the special glazing bead.
+constexpr int kSpecialBead = 0x4;
+// Glass flag: no edge seal.
+constexpr int kNoEdgeSeal = 0x2;
+
+// Results of the sash-size check (tag 63). 0 stays "nothing checked".
+enum SashCheck {
+    SashUnknown = 0,
+    SashOk = 1,
+    SashTooNarrow = 2,
+    SashTooWide = 3,
+    SashTooLow = 4,
+    SashTooHigh = 5,
+    SashTooLarge = 6,
+    SashTooHeavy = 7,
+};
+
+velmar_nameid nameid(int id, WideText name, bool isDefault, int intValue = 0, double value1 = 0,
+                     double value2 = 0) {
+    velmar_nameid n;
+    n.id = id;
+    n.name = std::move(name);
+    n.isDefault_ = isDefault;
+    n.intValue = intValue;
+    n.value1 = value1;
+    n.value2 = value2;
+    return n;
+}
+
+// Exactly one default per non-empty list: the first entry the catalogue
+// marks, else the first entry.
+template <class T> velmar_nameid& head(T& entry) {
+    if constexpr (std::is_same_v<T, velmar_nameid>)
+        return entry;
+    else if constexpr (std::is_same_v<T, velmar_rollkasten>)
+        return entry.box;
+    else if constexpr (std::is_same_v<T, velmar_zusatzartikel>)
+        return entry.artikel.nameId;
+    else
+        return entry.nameId;
+}
+template <class T> void oneDefault(std::vector<T>& list) {
+    bool seen = false;
+    for (T& entry : list) {
+        velmar_nameid& n = head(entry);
+        if (n.isDefault_ && seen) n.isDefault_ = false;
+        seen = seen || n.isDefault_;
+    }
+    if (!seen && !list.empty()) head(list.front()).isDefault_ = true;
+}
+
+bool seriesExists(Catalogue& c, int series) {
+    if (series <= 0) return false;
+    Query q = c.query(Catalogue::SeriesById);
+    q.bind(1, series);
+    return q.next();
+}
+
+// Reinforcement from a ReinforcementsOf row.
+velmar_stahl reinforcement(const Query& q) {
+    velmar_stahl s;
+    s.nameId = nameid(q.integer(0), q.text(1), q.flag(6));
+    s.text = q.text(2);
+    s.value1 = q.real(3); // Ix, cm⁴
+    s.value2 = q.real(4); // Iy, cm⁴
+    s.value3 = q.real(5); // kg/m
+    return s;
+}
+
+// The default reinforcement of a chamber (its first when none is marked);
+// an empty record when the chamber takes none.
+velmar_stahl defaultReinforcement(Catalogue& c, int article, int chamber) {
+    Query q = c.query(Catalogue::ReinforcementsOf);
+    q.bind(1, article).bind(2, chamber);
+    velmar_stahl first;
+    bool haveFirst = false;
+    while (q.next()) {
+        if (q.flag(6)) {
+            velmar_stahl s = reinforcement(q);
+            return s;
+        }
+        if (!haveFirst) {
+            first = reinforcement(q);
+            haveFirst = true;
+        }
+    }
+    first.nameId.isDefault_ = haveFirst;
+    return first;
+}
+
+// Profile article from an ArticlesOfKind row (columns 0..9, default in 10).
+velmar_artikel profile(const Query& q, int konstType) {
+    velmar_artikel a;
+    a.nameId = nameid(q.integer(0), q.text(2), q.flag(10), q.integer(4), q.real(6), q.real(7));
+    a.text1 = q.text(1);
+    a.text2 = q.text(3);
+    a.value1 = q.real(8); // face width
+    a.value2 = q.real(9); // depth
+    a.konstType = konstType;
+    return a;
+}
+
+// Articles of a series and construction type offered in a colour (colour 0
+// or unknown: every article), with their default reinforcements.
+std::vector<velmar_artikel> articles(Catalogue& c, int series, int konstType, int colour) {
+    int colourGroups = 0;
+    if (colour > 0) {
+        Query q = c.query(Catalogue::ColourById);
+        q.bind(1, colour);
+        if (q.next()) colourGroups = q.integer(0) & kColourGroups;
+    }
+    std::vector<velmar_artikel> out;
+    Query q = c.query(Catalogue::ArticlesOfKind);
+    q.bind(1, series).bind(2, konstType);
+    while (q.next()) {
+        if (colourGroups && !(q.integer(5) & colourGroups)) continue;
+        out.push_back(profile(q, konstType));
+    }
+    for (velmar_artikel& a : out) {
+        a.steel1 = defaultReinforcement(c, a.nameId.id, 1);
+        a.steel2 = defaultReinforcement(c, a.nameId.id, 2);
+    }
+    oneDefault(out);
+    return out;
+}
+
+// Flags of an article of the series, or -1 when the series has no such
+// article.
+int articleFlags(Catalogue& c, int id, int series, int konstType) {
+    if (id <= 0) return -1;
+    Query q = c.query(Catalogue::ArticleById);
+    q.bind(1, id);
+    if (!q.next() || q.integer(11) != series || q.integer(10) != konstType) return -1;
+    return q.integer(4);
+}
+
+int firstId(Catalogue& c, Catalogue::Statement statement, int series) {
+    Query q = c.query(statement);
+    q.bind(1, series);
+    return q.next() ? q.integer(0) : 0;
+}
+
+// The glass a bead query is about: the requested one when the series offers
+// it, else the series' default glass.
+int glassOfSeries(Catalogue& c, int series, int glass) {
+    if (glass > 0) {
+        Query q = c.query(Catalogue::GlassOfSeries);
+        q.bind(1, series).bind(2, glass);
+        if (q.next()) return glass;
+    }
+    return firstId(c, Catalogue::DefaultGlassOfSeries, series);
+}
+
+std::vector<velmar_artikel> beads(Catalogue& c, int series, const char* side, bool special,
+                                  double thickness) {
+    std::vector<velmar_artikel> out;
+    Query q = c.query(Catalogue::BeadsFor);
+    q.bind(1, series).bind(2, side).bind(3, special ? 1 : 0).bind(4, thickness);
+    while (q.next()) {
+        velmar_artikel a;
+        a.nameId = nameid(q.integer(0), q.text(2), q.flag(6), 0, 0.0, q.real(3));
+        a.text1 = q.text(1);
+        a.value1 = q.real(4);
+        a.value2 = q.real(5);
+        a.konstType = ks_konst::glazingBead;
+        out.push_back(std::move(a));
+    }
+    oneDefault(out);
+    return out;
+}
+
+// The default entry of a box's drive, curtain or curtain-colour list.
+velmar_nameid defaultPart(Catalogue& c, Catalogue::Statement statement, int owner) {
+    Query q = c.query(statement);
+    q.bind(1, owner);
+    velmar_nameid first;
+    bool haveFirst = false;
+    while (q.next()) {
+        if (q.flag(2)) return nameid(q.integer(0), q.text(1), true);
+        if (!haveFirst) {
+            first = nameid(q.integer(0), q.text(1), true);
+            haveFirst = true;
+        }
+    }
+    return first;
+}
+
+// Guide rail from a GuideRailsOfBox row.
+velmar_zusatzartikel guideRail(const Query& q) {
+    velmar_zusatzartikel z;
+    z.artikel.nameId = nameid(q.integer(0), q.text(2), q.flag(7), 0, 0.0, q.real(4));
+    z.artikel.text1 = q.text(1);
+    z.artikel.text2 = q.text(3);
+    z.artikel.value1 = q.real(5);
+    z.artikel.value2 = q.real(6);
+    z.artikel.konstType = ks_konst::guideRail;
+    z.nameId = nameid(z.artikel.nameId.id, z.artikel.nameId.name, false);
+    return z;
+}
+
+velmar_zusatzartikel defaultGuideRail(Catalogue& c, int box) {
+    Query q = c.query(Catalogue::GuideRailsOfBox);
+    q.bind(1, box);
+    velmar_zusatzartikel first;
+    bool haveFirst = false;
+    while (q.next()) {
+        if (q.flag(7)) return guideRail(q);
+        if (!haveFirst) {
+            first = guideRail(q);
+            haveFirst = true;
+        }
+    }
+    return first;
+}
+
+velmar_zusatzartikel connectionProfile(Catalogue& c, int id) {
+    velmar_zusatzartikel z;
+    if (id <= 0) return z;
+    Query q = c.query(Catalogue::ArticleById);
+    q.bind(1, id);
+    if (!q.next()) return z;
+    z.artikel = profile(q, q.integer(10));
+    z.artikel.nameId.isDefault_ = false;
+    z.nameId = z.artikel.nameId;
+    return z;
+}
+
+// Uf of a frame alone or of a frame and sash: the measured combination, else
+// the two profiles' Uf weighted by their face widths. Negative when the frame
+// is unknown.
+double ufOf(Catalogue& c, int frame, int sash) {
+    double frameUf = -1, frameWidth = 0, sashUf = -1, sashWidth = 0;
+    {
+        Query q = c.query(Catalogue::ArticleById);
+        q.bind(1, frame);
+        if (!q.next() || q.integer(10) != ks_konst::frame) return -1;
+        frameUf = q.real(6);
+        frameWidth = q.real(8);
+    }
+    if (sash > 0) {
+        {
+            Query q = c.query(Catalogue::UfCombination);
+            q.bind(1, frame).bind(2, sash);
+            if (q.next()) return q.real(0);
+        }
+        Query q = c.query(Catalogue::ArticleById);
+        q.bind(1, sash);
+        if (q.next() && q.integer(10) == ks_konst::sash) {
+            sashUf = q.real(6);
+            sashWidth = q.real(8);
+        }
+    }
+    if (sashUf <= 0 || frameWidth + sashWidth <= 0) return frameUf;
+    const double uf = (frameUf * frameWidth + sashUf * sashWidth) / (frameWidth + sashWidth);
+    return std::round(uf * 100.0) / 100.0;
+}
+
+// Every article of the three openings of a cut position, in order.
+template <class F> void forEachArticle(const velmar_cutpos& position, F f) {
+    for (const velmar_oeffnung_artikel* opening :
+         {&position.opening1, &position.opening2, &position.opening3})
+        for (const velmar_artikel& a : opening->artikel.items) f(a);
+}
+
+} // namespace
+
+void answerSystems(Session& s, Materialdaten& m) {
+    m.systems.clear();
+    Query q = s.catalogue->query(Catalogue::Series);
+    while (q.next())
+        m.systems.push_back(nameid(q.integer(0), q.text(1), q.flag(4), q.integer(2), q.real(3)));
+    oneDefault(m.systems);
+}
+
+void answerColours(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.colours.clear();
+    Query series = c.query(Catalogue::SeriesById);
+    series.bind(1, m.systemId);
+    if (!series.next()) return;
+    // Cladding colours only when the series takes cladding shells and the
+    // host asked for them.
+    const bool cladding = m.option1 && (series.integer(5) & kCladdingOffered);
+    Query q = c.query(Catalogue::ColoursOfSeries);
+    q.bind(1, m.systemId).bind(2, cladding ? 1 : 0);
+    while (q.next()) m.colours.push_back(nameid(q.integer(0), q.text(1), q.flag(3), q.integer(2)));
+    oneDefault(m.colours);
+}
+
+void answerArticles(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.frames.clear();
+    m.sashes.clear();
+    m.mullions.clear();
+    if (!seriesExists(c, m.systemId)) return;
+    m.frames = articles(c, m.systemId, ks_konst::frame, m.colourId);
+    m.sashes = articles(c, m.systemId, ks_konst::sash, m.colourId);
+    m.mullions = articles(c, m.systemId, ks_konst::mullion, m.colourId);
+}
+
+void answerAstragals(Session& s, Materialdaten& m) {
+    m.astragals.clear();
+    if (!seriesExists(*s.catalogue, m.systemId)) return;
+    m.astragals = articles(*s.catalogue, m.systemId, ks_konst::astragal, m.colourId);
+}
+
+void answerCouplings(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.couplingsVertical.clear();
+    m.couplingsHorizontal.clear();
+    if (!seriesExists(c, m.systemId)) return;
+    for (velmar_artikel& a : articles(c, m.systemId, ks_konst::coupling, m.colourId)) {
+        // A reinforcement that fills both chambers sits in both.
+        if (a.nameId.intValue & ks_coupling::bothChambers)
+            a.steel2 = a.steel1;
+        else
+            a.steel2 = velmar_stahl{};
+        a.nameId.isDefault_ = false;
+        if (a.nameId.intValue & ks_coupling::vertical) m.couplingsVertical.push_back(a);
+        if (a.nameId.intValue & ks_coupling::horizontal) m.couplingsHorizontal.push_back(a);
+    }
+    // The catalogue's default marks are per article, not per list: read them
+    // again for each list.
+    Query q = c.query(Catalogue::ArticlesOfKind);
+    q.bind(1, m.systemId).bind(2, ks_konst::coupling);
+    while (q.next()) {
+        if (!q.flag(10)) continue;
+        for (auto* list : {&m.couplingsVertical, &m.couplingsHorizontal})
+            for (velmar_artikel& a : *list)
+                if (a.nameId.id == q.integer(0)) a.nameId.isDefault_ = true;
+    }
+    oneDefault(m.couplingsVertical);
+    oneDefault(m.couplingsHorizontal);
+}
+
+void answerGlasses(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    // The ornament the caller has chosen rides on its glass entry.
+    std::vector<std::pair<int, int>> ornaments;
+    for (const velmar_artikel& a : m.glasses)
+        if (a.nameId.id > 0 && a.steel1.nameId.id > 0)
+            ornaments.emplace_back(a.nameId.id, a.steel1.nameId.id);
+    m.glasses.clear();
+    if (!seriesExists(c, m.systemId)) return;
+
+    Query q = c.query(Catalogue::GlassesOfSeries);
+    q.bind(1, m.systemId);
+    while (q.next()) {
+        velmar_artikel a;
+        const int flags = q.integer(3);
+        a.nameId = nameid(q.integer(0), q.text(1), q.flag(9), flags, q.real(6),
+                          (flags & kNoEdgeSeal) ? 0.0 : q.real(7));
+        a.text1 = q.text(2);
+        a.value1 = q.real(4); // nominal thickness
+        a.value2 = q.real(5); // kg/m²
+        a.intValue = (flags & kNoEdgeSeal) ? 0 : q.integer(8);
+        m.glasses.push_back(std::move(a));
+    }
+    for (velmar_artikel& a : m.glasses) {
+        for (const auto& [glass, ornament] : ornaments) {
+            if (glass != a.nameId.id) continue;
+            Query o = c.query(Catalogue::OrnamentOfGlass);
+            o.bind(1, glass).bind(2, ornament);
+            if (o.next()) a.steel1.nameId = nameid(ornament, o.text(0), false);
+        }
+    }
+    // The element's own glasses, as the host last handed them over, come
+    // before the catalogue's default.
+    for (int glass : s.elementGlasses) {
+        auto it = std::find_if(m.glasses.begin(), m.glasses.end(),
+                               [&](const velmar_artikel& a) { return a.nameId.id == glass; });
+        if (it == m.glasses.end()) continue;
+        for (velmar_artikel& a : m.glasses) a.nameId.isDefault_ = false;
+        it->nameId.isDefault_ = true;
+        break;
+    }
+    oneDefault(m.glasses);
+}
+
+void answerBeads(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.beadsFrameSide.clear();
+    m.beadsSashSide.clear();
+    if (!seriesExists(c, m.systemId)) return;
+    const int glass = glassOfSeries(c, m.systemId, m.glassId);
+    Query g = c.query(Catalogue::GlassById);
+    g.bind(1, glass);
+    if (!g.next()) return;
+    const double thickness = g.real(0);
+
+    int frameFlags = articleFlags(c, m.frameId, m.systemId, ks_konst::frame);
+    if (frameFlags < 0)
+        frameFlags = articleFlags(c, firstId(c, Catalogue::DefaultFrameOfSeries, m.systemId),
+                                  m.systemId, ks_konst::frame);
+    int sashFlags = articleFlags(c, m.sashId, m.systemId, ks_konst::sash);
+    if (sashFlags < 0)
+        sashFlags = articleFlags(c, firstId(c, Catalogue::DefaultSashOfSeries, m.systemId),
+                                 m.systemId, ks_konst::sash);
+    m.beadsFrameSide =
+        beads(c, m.systemId, "R", frameFlags > 0 && (frameFlags & kSpecialBead), thickness);
+    m.beadsSashSide =
+        beads(c, m.systemId, "F", sashFlags > 0 && (sashFlags & kSpecialBead), thickness);
+}
+
+void answerBoxes(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.rollerShutterBoxes.clear();
+    Query q = c.query(Catalogue::BoxesOfSeries);
+    q.bind(1, m.systemId);
+    std::vector<int> connection;
+    while (q.next()) {
+        velmar_rollkasten box;
+        box.box = nameid(q.integer(0), q.text(1), q.flag(12), q.integer(2), q.real(3), q.real(4));
+        box.part2 = nameid(q.integer(10), q.text(11), false);
+        box.size1 = q.real(3); // box height
+        box.size2 = q.real(4); // box depth
+        box.size3 = q.real(7); // highest element
+        box.size4 = q.real(6); // widest element
+        box.size5 = q.real(5); // narrowest element
+        box.size6 = q.real(8); // overhang per side
+        connection.push_back(q.isNull(9) ? 0 : q.integer(9));
+        m.rollerShutterBoxes.push_back(std::move(box));
+    }
+    for (std::size_t i = 0; i < m.rollerShutterBoxes.size(); ++i) {
+        velmar_rollkasten& box = m.rollerShutterBoxes[i];
+        box.part3 = defaultPart(c, Catalogue::DrivesOfBox, box.box.id);
+        box.part4 = defaultPart(c, Catalogue::CurtainsOfBox, box.box.id);
+        box.part5 = defaultPart(c, Catalogue::ColoursOfCurtain, box.part4.id);
+        box.accessory1 = defaultGuideRail(c, box.box.id);
+        box.accessory2 = connectionProfile(c, connection[i]);
+    }
+    oneDefault(m.rollerShutterBoxes);
+}
+
+void answerUfValue(Session& s, Materialdaten& m) {
+    m.thermalValue = ufOf(*s.catalogue, m.frameId, m.sashId);
+}
+
+void answerSetGlasses(Session& s, Materialdaten& m) {
+    s.elementGlasses.clear();
+    for (const velmar_artikel& a : m.glasses)
+        if (a.nameId.id > 0) s.elementGlasses.push_back(a.nameId.id);
+}
+
+void answerSashSizeCheck(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    const double width = m.dimension12, height = m.thermalValue;
+    double glassWeight = m.dimension19; // kg/m², when the caller knows it
+    int sash = 0;
+    if (!m.cutPositions.empty()) {
+        forEachArticle(m.cutPositions.front(), [&](const velmar_artikel& a) {
+            if (!sash && a.konstType == ks_konst::sash) sash = a.nameId.id;
+            if (glassWeight <= 0) {
+                Query g = c.query(Catalogue::GlassById);
+                g.bind(1, a.nameId.id);
+                if (g.next()) glassWeight = g.real(2);
+            }
+        });
+    }
+    if (sash <= 0) sash = m.sashId;
+    m.thermalValue = -1.0; // the height travelled in the thermal-value field
+    m.articleId = SashUnknown;
+    Query q = c.query(Catalogue::SashLimits);
+    q.bind(1, sash);
+    if (!q.next() || width <= 0 || height <= 0) return;
+    const double area = width * height * 1e-6;
+    if (width < q.real(0))
+        m.articleId = SashTooNarrow;
+    else if (width > q.real(1))
+        m.articleId = SashTooWide;
+    else if (height < q.real(2))
+        m.articleId = SashTooLow;
+    else if (height > q.real(3))
+        m.articleId = SashTooHigh;
+    else if (area > q.real(4))
+        m.articleId = SashTooLarge;
+    else if (glassWeight > 0 && area * glassWeight > q.real(5))
+        m.articleId = SashTooHeavy;
+    else
+        m.articleId = SashOk;
+}
+
+void answerFireProtection(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.fireProtectionOk = false;
+    Query q = c.query(Catalogue::SeriesById);
+    q.bind(1, m.systemId);
+    if (!q.next() || !q.flag(4)) return;
+    const int article = m.hostKey2;
+    if (article <= 0) {
+        m.fireProtectionOk = true;
+        return;
+    }
+    Query a = c.query(Catalogue::ArticleById);
+    a.bind(1, article);
+    if (a.next()) {
+        m.fireProtectionOk = a.flag(12);
+        return;
+    }
+    Query g = c.query(Catalogue::GlassById);
+    g.bind(1, article);
+    m.fireProtectionOk = g.next() && g.flag(3);
+}
+
+void answerRollerShutterLimits(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    const int box = m.articleId, curtain = m.int110;
+    m.rollerShutterMax = 0;
+    m.rollerShutterMin = 0;
+    Query q = c.query(Catalogue::BoxById);
+    q.bind(1, box);
+    if (!q.next()) return;
+    double widest = q.real(1);
+    if (curtain > 0) {
+        Query p = c.query(Catalogue::CurtainOfBox);
+        p.bind(1, box).bind(2, curtain);
+        if (p.next()) widest = std::min(widest, p.real(0));
+    }
+    m.rollerShutterMin = static_cast<int>(std::lround(q.real(0)));
+    m.rollerShutterMax = static_cast<int>(std::lround(widest));
+}
+
+void answerReinforcements(Session& s, Materialdaten& m) {
+    m.reinforcements.clear();
+    const int chamber = m.elementSubcode == 2 ? 2 : 1;
+    Query q = s.catalogue->query(Catalogue::ReinforcementsOf);
+    q.bind(1, m.articleId).bind(2, chamber);
+    while (q.next()) m.reinforcements.push_back(reinforcement(q));
+    oneDefault(m.reinforcements);
+}
+
+void answerOrnaments(Session& s, Materialdaten& m) {
+    m.articleTexts1.clear();
+    if (m.glassId <= 0) return;
+    velmar_artikel none;
+    none.nameId = nameid(0, u"ohne Ornament", true);
+    m.articleTexts1.push_back(none);
+    Query q = s.catalogue->query(Catalogue::OrnamentsOfGlass);
+    q.bind(1, m.glassId);
+    while (q.next()) {
+        velmar_artikel a;
+        a.nameId = nameid(q.integer(0), q.text(1), false);
+        a.text1 = q.text(2);
+        m.articleTexts1.push_back(std::move(a));
+    }
+    // A glass without ornaments offers nothing to choose, not even "none".
+    if (m.articleTexts1.size() == 1) m.articleTexts1.clear();
+}
+
+void answerBoxAccessories(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.articleTexts1.clear();
+    const int* box = m.intField(ks_request::boxId);
+    const int* kind = m.intField(ks_request::boxAccessoryKind);
+    const int* curtain = m.intField(ks_request::curtainId);
+    if (!box || !kind || !curtain) return;
+    Catalogue::Statement statement;
+    int owner = *box;
+    switch (*kind) {
+    case ks_request::kindDrives:
+        statement = Catalogue::DrivesOfBox;
+        break;
+    case ks_request::kindCurtains:
+        statement = Catalogue::CurtainsOfBox;
+        break;
+    case ks_request::kindCurtainColours:
+        statement = Catalogue::ColoursOfCurtain;
+        owner = *curtain;
+        break;
+    default:
+        return;
+    }
+    Query q = c.query(statement);
+    q.bind(1, owner);
+    while (q.next()) {
+        velmar_artikel a;
+        a.nameId = nameid(q.integer(0), q.text(1), q.flag(2));
+        a.konstType = *kind;
+        m.articleTexts1.push_back(std::move(a));
+    }
+    oneDefault(m.articleTexts1);
+}
+
+void answerGuideRails(Session& s, Materialdaten& m) {
+    m.cutPositions.clear();
+    const int* box = m.intField(ks_request::boxId);
+    if (!box) return;
+    Query q = s.catalogue->query(Catalogue::GuideRailsOfBox);
+    q.bind(1, *box);
+    velmar_cutpos position;
+    while (q.next()) position.opening1.zusatz.push_back(guideRail(q));
+    if (position.opening1.zusatz.empty()) return;
+    oneDefault(position.opening1.zusatz);
+    m.cutPositions.push_back(std::move(position));
+}
+
+void answerUnchanged(Session&, Materialdaten&) {}
+
+bool realGlassThickness(Catalogue& c, int glassId, double& thickness) {
+    Query q = c.query(Catalogue::GlassById);
+    q.bind(1, glassId);
+    if (!q.next()) return false;
+    thickness = q.real(1);
+    return true;
+}
+
+} // namespace kalksrv

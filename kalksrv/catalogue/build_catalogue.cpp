@@ -1,0 +1,253 @@
+// kalksrv-catalogue: builds the article catalogue of the calculation service
+// from its readable sources (schema and data as SQL), checks it, and writes
+// it as one SQLite file. With --scale N it adds N-1 copies of every series
+// with all its articles, colours, glasses and boxes under new ids, the
+// catalogue the benchmarks run on.
+//
+//   kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...
+//
+// The file is built beside OUT.db and renamed at the end, so a failed build
+// never leaves a half-written catalogue behind.
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Ids of the sample stay below this; copy k of the scaled catalogue adds k
+// times it to every id.
+constexpr long long kIdStride = 100000;
+
+struct Db {
+    sqlite3* handle = nullptr;
+    ~Db() { sqlite3_close(handle); }
+};
+
+bool exec(sqlite3* db, const std::string& sql, const std::string& what) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        std::fprintf(stderr, "kalksrv-catalogue: %s: %s\n", what.c_str(),
+                     message ? message : sqlite3_errmsg(db));
+        sqlite3_free(message);
+        return false;
+    }
+    return true;
+}
+
+bool readFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "kalksrv-catalogue: cannot read %s\n", path.c_str());
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+// Rows of a query as text, one line per row with the columns joined by ", ".
+std::vector<std::string> rows(sqlite3* db, const std::string& sql) {
+    std::vector<std::string> out;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+        out.push_back(std::string("query failed: ") + sqlite3_errmsg(db));
+        return out;
+    }
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        std::string line;
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+            if (c) line += ", ";
+            const unsigned char* text = sqlite3_column_text(stmt, c);
+            line += text ? reinterpret_cast<const char*>(text) : "NULL";
+        }
+        out.push_back(line);
+    }
+    sqlite3_finalize(stmt);
+    return out;
+}
+
+// Consistency rules of a catalogue: each query lists the offending rows.
+struct Check {
+    const char* rule;
+    const char* sql;
+    bool sourcesOnly = false; // not for a scaled catalogue
+};
+const Check kChecks[] = {
+    {"references to missing rows (table, rowid, parent)", "PRAGMA foreign_key_check"},
+    {"catalogue format must be 1", "SELECT 'format' WHERE NOT EXISTS "
+                                   "(SELECT 1 FROM katalog_info WHERE schluessel = 'format' "
+                                   "AND wert = '1')"},
+    {"at most one default series", "SELECT count(*) FROM serie WHERE standard <> 0 "
+                                   "HAVING count(*) > 1"},
+    {"ids must stay below 100000",
+     "SELECT 'serie', id FROM serie WHERE id >= 100000 UNION ALL "
+     "SELECT 'farbe', id FROM farbe WHERE id >= 100000 UNION ALL "
+     "SELECT 'artikel', id FROM artikel WHERE id >= 100000 UNION ALL "
+     "SELECT 'stahl', id FROM stahl WHERE id >= 100000 UNION ALL "
+     "SELECT 'glas', id FROM glas WHERE id >= 100000 UNION ALL "
+     "SELECT 'rollkasten', id FROM rollkasten WHERE id >= 100000",
+     true},
+    {"every series needs exactly one default colour",
+     "SELECT s.id, (SELECT sum(standard) FROM serie_farbe f WHERE f.serie_id = s.id) n "
+     "FROM serie s WHERE n IS NOT 1"},
+    {"every series needs frames, sashes and mullions with exactly one default each",
+     "SELECT s.id, t.k, (SELECT sum(a.standard) FROM artikel a WHERE a.serie_id = s.id "
+     "AND a.konst_type = t.k) n FROM serie s, (SELECT 11 k UNION SELECT 23 UNION SELECT 24) t "
+     "WHERE n IS NOT 1"},
+    {"at most one default astragal per series",
+     "SELECT serie_id FROM artikel WHERE konst_type = 25 GROUP BY serie_id "
+     "HAVING sum(standard) > 1"},
+    {"at most one default vertical and one default horizontal coupling per series",
+     "SELECT serie_id, flags & 0x60 FROM artikel WHERE konst_type = 18 AND standard <> 0 "
+     "GROUP BY serie_id, flags & 0x20 <> 0, flags & 0x40 <> 0 HAVING count(*) > 1"},
+    {"at most one default glass and one default box per series",
+     "SELECT 'glas', serie_id FROM serie_glas GROUP BY serie_id HAVING sum(standard) > 1 "
+     "UNION ALL SELECT 'rollkasten', serie_id FROM serie_rollkasten GROUP BY serie_id "
+     "HAVING sum(standard) > 1"},
+    {"a list travels with at most 1000 entries",
+     "SELECT 'farben', serie_id FROM serie_farbe GROUP BY serie_id HAVING count(*) > 1000 "
+     "UNION ALL SELECT 'artikel', serie_id FROM artikel GROUP BY serie_id, konst_type "
+     "HAVING count(*) > 1000 UNION ALL SELECT 'serien', count(*) FROM serie "
+     "HAVING count(*) > 1000"},
+    {"glazing beads must be articles of kind 26 of their series",
+     "SELECT g.artikel_id FROM glasleiste g JOIN artikel a ON a.id = g.artikel_id "
+     "WHERE a.konst_type <> 26 OR a.serie_id <> g.serie_id OR g.dicke_min > g.dicke_max"},
+    {"couplings must be vertical (0x20) or horizontal (0x40)",
+     "SELECT id FROM artikel WHERE konst_type = 18 AND (flags & 0x60) = 0"},
+    {"thermal values out of range (Ug 0.5..1.1, PsiG 0..0.08, Uf 0.8..1.6)",
+     "SELECT 'glas', id FROM glas WHERE ug < 0.5 OR ug > 1.1 OR psig < 0 OR psig > 0.08 "
+     "UNION ALL SELECT 'artikel', id FROM artikel WHERE konst_type IN (11, 23, 24, 25) "
+     "AND (uf < 0.8 OR uf > 1.6)"},
+};
+
+bool runChecks(sqlite3* db, bool scaled) {
+    bool ok = true;
+    for (const Check& check : kChecks) {
+        if (scaled && check.sourcesOnly) continue;
+        std::vector<std::string> bad = rows(db, check.sql);
+        if (bad.empty()) continue;
+        ok = false;
+        std::fprintf(stderr, "kalksrv-catalogue: %s:\n", check.rule);
+        const std::size_t shown = bad.size() < 20 ? bad.size() : 20;
+        for (std::size_t i = 0; i < shown; ++i) std::fprintf(stderr, "    %s\n", bad[i].c_str());
+        if (shown < bad.size()) std::fprintf(stderr, "    ... %zu more\n", bad.size() - shown);
+    }
+    return ok;
+}
+
+std::string quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
+
+// Copies every row of every table copies-1 times; columns named "id" or
+// ending in "_id" move by k * kIdStride, so each copy references its own rows.
+// Only the first copy keeps the default series; copied series are numbered.
+bool scale(sqlite3* db, int copies) {
+    if (copies <= 1) return true;
+    std::vector<std::string> tables =
+        rows(db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT LIKE "
+                 "'sqlite_%' AND name <> 'katalog_info' ORDER BY name");
+    for (const std::string& table : tables) {
+        std::vector<std::string> columns =
+            rows(db, "SELECT name FROM pragma_table_info(" + std::string("'") + table + "')");
+        std::string names, values;
+        for (const std::string& column : columns) {
+            if (!names.empty()) {
+                names += ", ";
+                values += ", ";
+            }
+            names += quoted(column);
+            const bool isId = column == "id" || (column.size() > 3 &&
+                                                 column.compare(column.size() - 3, 3, "_id") == 0);
+            if (isId)
+                values += "src." + quoted(column) + " + k.n * " + std::to_string(kIdStride);
+            else if (table == "serie" && column == "standard")
+                values += "0";
+            else if (table == "serie" && column == "name")
+                values += "src.name || ' #' || (k.n + 1)";
+            else
+                values += "src." + quoted(column);
+        }
+        const std::string sql = "WITH RECURSIVE k(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM k "
+                                "WHERE n < " +
+                                std::to_string(copies - 1) + ") INSERT INTO " + quoted(table) +
+                                " (" + names + ") SELECT " + values + " FROM " + quoted(table) +
+                                " AS src, k";
+        if (!exec(db, sql, "scaling " + table)) return false;
+    }
+    return true;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int copies = 1;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--scale") {
+            if (i + 1 >= argc) return usage();
+            copies = std::atoi(argv[++i]);
+            if (copies < 1 || copies > 20000) {
+                std::fprintf(stderr, "kalksrv-catalogue: --scale takes 1 to 20000\n");
+                return 2;
+            }
+        } else {
+            args.push_back(arg);
+        }
+    }
+    if (args.size() < 2) return usage();
+
+    const std::filesystem::path out = args[0];
+    const std::filesystem::path temp = out.string() + ".tmp";
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+
+    Db db;
+    if (sqlite3_open_v2(temp.string().c_str(), &db.handle,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "kalksrv-catalogue: cannot create %s: %s\n", temp.string().c_str(),
+                     sqlite3_errmsg(db.handle));
+        return 1;
+    }
+    // References are checked once at the end (foreign_key_check), so the
+    // sources and the copies may come in any order.
+    bool ok = exec(db.handle,
+                   "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
+                   "BEGIN",
+                   "opening");
+    for (std::size_t i = 1; ok && i < args.size(); ++i) {
+        std::string sql;
+        ok = readFile(args[i], sql) && exec(db.handle, sql, args[i]);
+    }
+    ok = ok && runChecks(db.handle, false) && scale(db.handle, copies) &&
+         exec(db.handle, "COMMIT", "committing") && exec(db.handle, "ANALYZE", "analysing") &&
+         exec(db.handle, "VACUUM", "compacting");
+    if (ok && copies > 1) ok = runChecks(db.handle, true);
+    sqlite3_close(db.handle);
+    db.handle = nullptr;
+    if (!ok) {
+        std::filesystem::remove(temp, ignored);
+        return 1;
+    }
+    std::filesystem::rename(temp, out, ignored);
+    if (ignored) {
+        std::fprintf(stderr, "kalksrv-catalogue: cannot write %s: %s\n", out.string().c_str(),
+                     ignored.message().c_str());
+        return 1;
+    }
+    return 0;
+}

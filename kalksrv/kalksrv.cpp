@@ -1,0 +1,238 @@
+// The calculation service "kalksrv.dll": the entry points the component
+// calls, answered from the article catalogue.
+//
+// Lifecycle. _KS_readDatabase opens a catalogue for the rest of the process
+// (an empty path: "catalogue.db" beside this library). _KS_init hands out a
+// session on the open catalogue, opening the default one first when none is
+// open; after a catalogue failed to open it returns null, so the component
+// reports that the service could not be initialised. _KS_deInit ends a
+// session; sessions keep the catalogue they were opened on even when a later
+// _KS_readDatabase opens another one.
+//
+// Dispatched entry points parse the request packet into a Materialdaten,
+// answer, and hand out the whole record as a packet allocated here and freed
+// by _KS_deleteData. A request that does not parse, or a context that is not
+// a live session, gets length 0.
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_set>
+
+#include "kalksrv/answers.h"
+#include "kalksrv/catalogue.h"
+#include "model/materialdaten.h"
+#include "service/ks_api.h"
+
+namespace kalksrv {
+namespace {
+
+struct ServiceState {
+    std::mutex lock;
+    std::shared_ptr<Catalogue> catalogue;
+    // The catalogue the host asked for could not be opened: sessions are
+    // refused until one opens.
+    bool failed = false;
+    std::unordered_set<Session*> sessions;
+};
+
+ServiceState& state() {
+    static ServiceState s;
+    return s;
+}
+
+// Directory of this library with a trailing '/'; empty when unknown.
+std::string ownDirectory() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&ownDirectory), &info) || !info.dli_fname) return {};
+    const std::string file = info.dli_fname;
+    const std::size_t slash = file.find_last_of('/');
+    return slash == std::string::npos ? std::string("./") : file.substr(0, slash + 1);
+}
+
+std::string defaultCataloguePath() {
+    return ownDirectory() + "catalogue.db";
+}
+
+// Opens `path` as the process's catalogue; on failure one line on stderr.
+// Call with the state locked.
+bool openCatalogue(ServiceState& s, const std::string& path) {
+    std::string error;
+    std::unique_ptr<Catalogue> catalogue = Catalogue::open(path, error);
+    if (!catalogue) {
+        std::fprintf(stderr, "kalksrv.dll: cannot open %s\n", error.c_str());
+        s.catalogue.reset();
+        s.failed = true;
+        return false;
+    }
+    s.catalogue = std::move(catalogue);
+    s.failed = false;
+    return true;
+}
+
+std::shared_ptr<Catalogue> currentCatalogue() {
+    ServiceState& s = state();
+    std::lock_guard<std::mutex> guard(s.lock);
+    if (!s.catalogue && !s.failed) openCatalogue(s, defaultCataloguePath());
+    return s.catalogue;
+}
+
+Session* liveSession(KsContext context) {
+    ServiceState& s = state();
+    std::lock_guard<std::mutex> guard(s.lock);
+    auto* session = static_cast<Session*>(context);
+    return s.sessions.count(session) ? session : nullptr;
+}
+
+int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32_t requestLength,
+                 uint8_t** out) {
+    if (!out) return 0;
+    *out = nullptr;
+    Session* session = liveSession(context);
+    if (!session || !request || requestLength <= 0) return 0;
+    try {
+        Materialdaten record;
+        if (record.parse(request, requestLength) != 0) return 0;
+        record.read();
+        {
+            std::lock_guard<std::mutex> guard(session->catalogue->lock());
+            answer(*session, record);
+        }
+        record.write();
+        const std::vector<std::uint8_t> bytes = record.toBytes();
+        if (bytes.empty()) return 0;
+        auto* block = new uint8_t[bytes.size()];
+        std::memcpy(block, bytes.data(), bytes.size());
+        *out = block;
+        return static_cast<int32_t>(bytes.size());
+    } catch (const CatalogueError& e) {
+        std::fprintf(stderr, "kalksrv.dll: reading %s failed: %s\n",
+                     session->catalogue->path().c_str(), e.what());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kalksrv.dll: request not answered: %s\n", e.what());
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace kalksrv
+
+using namespace kalksrv;
+
+extern "C" {
+
+// text1: path of the catalogue; empty: "catalogue.db" beside this library.
+// text2: language of the article texts; the catalogue holds German texts and
+//        answers them for every language.
+// text3, text4: reserved (ignored).
+// number: price-list number; reserved, the catalogue carries no prices.
+// mode: 1 from the component; ignored.
+// Returns 1 when the catalogue is open, else 0 (after one line on stderr).
+int32_t _KS_readDatabase(const char* text1, const char* text2, const char* text3, const char* text4,
+                         int32_t number, int32_t mode) {
+    (void)text2, (void)text3, (void)text4, (void)number, (void)mode;
+    const std::string path = text1 && *text1 ? std::string(text1) : defaultCataloguePath();
+    ServiceState& s = state();
+    std::lock_guard<std::mutex> guard(s.lock);
+    return openCatalogue(s, path) ? 1 : 0;
+}
+
+KsContext _KS_init(void) {
+    std::shared_ptr<Catalogue> catalogue = currentCatalogue();
+    if (!catalogue) return nullptr;
+    auto* session = new (std::nothrow) Session{std::move(catalogue), {}};
+    if (!session) return nullptr;
+    ServiceState& s = state();
+    std::lock_guard<std::mutex> guard(s.lock);
+    s.sessions.insert(session);
+    return session;
+}
+
+int32_t _KS_deInit(KsContext context) {
+    ServiceState& s = state();
+    std::lock_guard<std::mutex> guard(s.lock);
+    auto* session = static_cast<Session*>(context);
+    if (!s.sessions.erase(session)) return 0;
+    delete session;
+    return 1;
+}
+
+void _KS_deleteData(uint8_t* answer) {
+    delete[] answer;
+}
+
+// Settings for a session as "key=value" lines. The service has none yet: the
+// text is accepted and ignored. Returns 0.
+int32_t _KS_setIniData(KsContext context, const char* iniData) {
+    (void)context, (void)iniData;
+    return 0;
+}
+
+// Writes the measured thickness of glass `glassNumber` to *thickness; leaves
+// it unchanged for a glass the catalogue does not hold. Returns 1 when
+// written.
+int32_t _KS_getGlasdickeReal(KsModule module, int32_t glassNumber, double* thickness) {
+    (void)module;
+    if (!thickness) return 0;
+    std::shared_ptr<Catalogue> catalogue = currentCatalogue();
+    if (!catalogue) return 0;
+    try {
+        std::lock_guard<std::mutex> guard(catalogue->lock());
+        double value = 0.0;
+        if (!realGlassThickness(*catalogue, glassNumber, value)) return 0;
+        *thickness = value;
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kalksrv.dll: reading %s failed: %s\n", catalogue->path().c_str(),
+                     e.what());
+        return 0;
+    }
+}
+
+#define KS_ENTRY(name, answer)                                                                     \
+    int32_t _KS_##name(KsContext context, const uint8_t* request, int32_t requestLength,           \
+                       uint8_t** out) {                                                            \
+        return dispatch(answer, context, request, requestLength, out);                             \
+    }
+
+KS_ENTRY(getSystems, answerSystems)
+KS_ENTRY(getCut, answerUnchanged)
+KS_ENTRY(getArtikel, answerArticles)
+KS_ENTRY(getArtikelZusatz, answerUnchanged)
+KS_ENTRY(getArtikelInc, answerReinforcements)
+KS_ENTRY(getGlas, answerGlasses)
+KS_ENTRY(getColors, answerColours)
+KS_ENTRY(getColorBlob, answerUnchanged)
+KS_ENTRY(getGlasMaterial, answerUnchanged)
+KS_ENTRY(getGlasleisten, answerBeads)
+KS_ENTRY(getSprossen, answerUnchanged)
+KS_ENTRY(getStulp, answerAstragals)
+KS_ENTRY(getZusatzProfilInfo, answerUnchanged)
+KS_ENTRY(getKopplungen, answerCouplings)
+KS_ENTRY(getProfileTypesForCut, answerUnchanged)
+KS_ENTRY(getRollkaesten, answerBoxes)
+KS_ENTRY(getRollKastenZubehoer, answerBoxAccessories)
+KS_ENTRY(setGlas, answerSetGlasses)
+KS_ENTRY(getArtikelDwgKatalog, answerUnchanged)
+KS_ENTRY(getUfValue, answerUfValue)
+KS_ENTRY(addWallProfileToAccessoryForCut, answerUnchanged)
+KS_ENTRY(getAufbauprofilOben, answerUnchanged)
+KS_ENTRY(getAufbauprofilUnten, answerUnchanged)
+KS_ENTRY(checkFluegelgroessen, answerSashSizeCheck)
+KS_ENTRY(checkBrand, answerFireProtection)
+KS_ENTRY(getMinMaxSizeForRollerShutter, answerRollerShutterLimits)
+KS_ENTRY(getArtikelTextForCut, answerUnchanged)
+KS_ENTRY(getAusstattung, answerUnchanged)
+KS_ENTRY(getOrnamente, answerOrnaments)
+KS_ENTRY(addDefaultBasisProfile, answerUnchanged)
+KS_ENTRY(getRollKastenFuehrungen, answerGuideRails)
+KS_ENTRY(getUfForCut, answerUnchanged)
+
+#undef KS_ENTRY
+
+} // extern "C"
