@@ -12,6 +12,7 @@
 
 #include "mainform/application_window.h"
 #include "mainform/vm_mainform.h"
+#include "model/json_codec.h"
 #include "service/service_client.h"
 
 namespace {
@@ -126,3 +127,9 @@ VELMAR_EXPORT void vm_deleteData(char* buffer) {
 }
 
 } // extern "C"
+
+VELMAR_EXPORT std::string velmar_dataToJson(const velmar_data& data) {
+    std::string text;
+    Guarded("velmar_dataToJson", [&] { text = vmjson::toJson(data).dump(2) + "\n"; });
+    return text;
+}

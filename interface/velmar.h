@@ -25,6 +25,8 @@
 // their constructors, velmar_data::write and velmar_data::read, and the byte
 // streams of "model/tstream.h" are exported by the library as well.
 
+#include <string>
+
 #include "interface/velmar_types.h"
 #include "model/records.h"
 #include "model/tstream.h"
@@ -110,3 +112,7 @@ VELMAR_EXPORT void vm_setNewRC2(void* handle, bool value);
 VELMAR_EXPORT void vm_deleteData(char* buffer);
 
 } // extern "C"
+
+// The record as JSON text (indented, UTF-8), the same that "vmpacket json"
+// prints for a packet of it. For hosts that show or log a configuration.
+VELMAR_EXPORT std::string velmar_dataToJson(const velmar_data& data);

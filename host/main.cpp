@@ -1,0 +1,77 @@
+// The demo host: loads the catalogue, embeds one configurator instance in its
+// window and shows what the instance reports and hands back.
+//
+//   velmar-host [--database FILE] [--open FILE.vmd] [--screenshot FILE.png] [--dump]
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+
+#include <cstdio>
+#include <string>
+
+#include "host/host_window.h"
+#include "interface/velmar.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velmar-host"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Demo host of the velmar configurator."));
+    parser.addHelpOption();
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QStringLiteral("Article catalogue the service reads (default: the sample catalogue "
+                       "beside the component)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption open(QStringLiteral("open"),
+                                  QStringLiteral("Configuration packet to start with."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Render the window to a PNG file and exit."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption dump(
+        QStringLiteral("dump"),
+        QStringLiteral("Print the configuration the instance hands back as JSON and exit."));
+    parser.addOptions({database, open, screenshot, dump});
+    parser.process(app);
+
+    const std::string databasePath = parser.value(database).toStdString();
+    vm_loadDatabase(databasePath.c_str(), "", "", "", 0);
+
+    velmar_data initial;
+    if (parser.isSet(open)) {
+        TFileStream stream(parser.value(open).toStdString(), TFileStream::Mode::Read);
+        if (!stream.isOpen() || !initial.read(stream)) {
+            std::fprintf(stderr, "velmar-host: %s holds no configuration\n",
+                         qPrintable(parser.value(open)));
+            return 2;
+        }
+    }
+
+    HostWindow window(initial);
+    if (window.instance() == nullptr) {
+        std::fprintf(stderr, "velmar-host: the configurator could not be created\n");
+        return 1;
+    }
+
+    if (parser.isSet(dump)) {
+        const std::string json = velmar_dataToJson(window.currentRecord());
+        std::fwrite(json.data(), 1, json.size(), stdout);
+        if (json.empty() || json.back() != '\n') std::fputc('\n', stdout);
+        return 0;
+    }
+
+    window.show();
+    if (parser.isSet(screenshot)) {
+        QApplication::processEvents();
+        const QString file = parser.value(screenshot);
+        if (!window.grab().save(file, "PNG")) {
+            std::fprintf(stderr, "velmar-host: could not write %s\n", qPrintable(file));
+            return 1;
+        }
+        return 0;
+    }
+    return app.exec();
+}
