@@ -1,0 +1,124 @@
+// dxfview FILE.dxf [--hide-construction] [--png OUT.png | --svg OUT.svg] [--size WxH]
+//
+// Loads a DXF file through the component's drawing database, as a section
+// drawing from the calculation service would be, and shows it in the viewer
+// or renders it to a PNG or SVG file.
+
+#include "mainform/sketch.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QTextStream>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: dxfview FILE.dxf [--hide-construction] "
+                         "[--png OUT.png | --svg OUT.svg] [--size WxH]\n");
+    return 2;
+}
+
+bool ParseSize(const QString& text, QSize& size) {
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 2) return false;
+    bool okW = false, okH = false;
+    const int w = parts[0].toInt(&okW), h = parts[1].toInt(&okH);
+    if (!okW || !okH || w < 16 || h < 16 || w > 16384 || h > 16384) return false;
+    size = QSize(w, h);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QString file, png, svg;
+    QSize size(1200, 900);
+    bool hide = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const bool more = i + 1 < argc;
+        if (arg == QLatin1String("--hide-construction")) {
+            hide = true;
+        } else if (arg == QLatin1String("--png") && more) {
+            png = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == QLatin1String("--svg") && more) {
+            svg = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == QLatin1String("--size") && more) {
+            if (!ParseSize(QString::fromLocal8Bit(argv[++i]), size)) return Usage();
+        } else if (arg.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
+            return Usage();
+        } else {
+            file = arg;
+        }
+    }
+    if (file.isEmpty() || (!png.isEmpty() && !svg.isEmpty())) return Usage();
+    const bool toFile = !png.isEmpty() || !svg.isEmpty();
+    // Rendering to a file needs no display.
+    if (toFile && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "dxfview: cannot open %s\n", qPrintable(file));
+        return 1;
+    }
+    const QByteArray bytes = in.readAll();
+    if (bytes.size() > 0x7FFFFFFF) {
+        std::fprintf(stderr, "dxfview: %s is too large\n", qPrintable(file));
+        return 1;
+    }
+    QV_C_DataBase database(nullptr, nullptr);
+    QV_C_XrefManager xrefs;
+    QV_C_DbStream stream(&database, QV_C_String(DrawingInitFile()), &xrefs);
+    if (!stream.AdMemRead(bytes.constData(), static_cast<std::uint32_t>(bytes.size()))) {
+        std::fprintf(stderr, "dxfview: %s: %s\n", qPrintable(file), stream.LastError().c_str());
+        return 1;
+    }
+    if (!stream.InitFileError().empty())
+        std::fprintf(stderr, "dxfview: built-in settings used (%s)\n",
+                     stream.InitFileError().c_str());
+    if (hide) HideSketchLayers(database);
+
+    int hidden = 0;
+    for (const QV_C_TabLayer& layer : database.Layers()) hidden += !layer.IsVisible();
+    const QRectF box = database.Extents();
+    std::printf("%s: %zu entities, %zu blocks, %zu layers (%d hidden), extents %.3f x %.3f\n",
+                qPrintable(QFileInfo(file).fileName()), database.Drawing().entities.size(),
+                database.Drawing().blocks.size(), database.Layers().size(), hidden, box.width(),
+                box.height());
+
+    if (!png.isEmpty() && !database.SavePng(png, size)) {
+        std::fprintf(stderr, "dxfview: cannot write %s\n", qPrintable(png));
+        return 1;
+    }
+    if (!svg.isEmpty() && !database.SaveSvg(svg, size)) {
+        std::fprintf(stderr, "dxfview: cannot write %s\n", qPrintable(svg));
+        return 1;
+    }
+    if (toFile) return 0;
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("dxfview - ") + QFileInfo(file).fileName());
+    auto* panel = new QWidget(&window);
+    window.setCentralWidget(panel);
+    window.resize(size);
+    InitializePlanview(&window);
+    PlanviewDlg* viewer = CreatePlanviewDlg();
+    viewer->Attach(panel);
+    viewer->SetLegend(QFileInfo(file).fileName().toStdWString(),
+                      std::to_wstring(database.Drawing().entities.size()) + L" entities",
+                      hide ? L"construction layers hidden" : L"", L"", L"");
+    viewer->Display(&database);
+    window.show();
+    viewer->Show(true);
+    const int result = app.exec();
+    viewer->Release();
+    return result;
+}
