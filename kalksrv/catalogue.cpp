@@ -145,7 +145,23 @@ std::unique_ptr<Catalogue> Catalogue::open(const std::string& path, std::string&
         error = "catalogue \"" + path + "\": " + what;
         return nullptr;
     };
-    if (sqlite3_open_v2(path.c_str(), &catalogue->db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+    // The catalogue does not change while the service runs: opened as
+    // immutable, SQLite neither locks the file nor looks for changes and
+    // journals at every statement, which would cost more than the look-up.
+    std::string uri = "file:";
+    for (char ch : path) {
+        if (ch == '%' || ch == '?' || ch == '#') {
+            static const char hex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += hex[static_cast<unsigned char>(ch) >> 4];
+            uri += hex[static_cast<unsigned char>(ch) & 15];
+        } else {
+            uri += ch;
+        }
+    }
+    uri += "?immutable=1";
+    if (sqlite3_open_v2(uri.c_str(), &catalogue->db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                        nullptr) != SQLITE_OK)
         return fail(catalogue->db_ ? sqlite3_errmsg(catalogue->db_) : "out of memory");
     sqlite3_extended_result_codes(catalogue->db_, 1);
 
