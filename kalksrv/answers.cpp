@@ -243,15 +243,19 @@ velmar_zusatzartikel connectionProfile(Catalogue& c, int id) {
     return z;
 }
 
-// Uf of a frame alone or of a frame and sash: the measured combination, else
-// the two profiles' Uf weighted by their face widths. Negative when the frame
-// is unknown.
+// Uf of a frame (or mullion or astragal) alone or with the sash it holds:
+// the measured combination, else the two profiles' Uf weighted by their face
+// widths. Negative when the frame is unknown.
 double ufOf(Catalogue& c, int frame, int sash) {
     double frameUf = -1, frameWidth = 0, sashUf = -1, sashWidth = 0;
     {
         Query q = c.query(Catalogue::ArticleById);
         q.bind(1, frame);
-        if (!q.next() || q.integer(10) != ks_konst::frame) return -1;
+        if (!q.next()) return -1;
+        const int konstType = q.integer(10);
+        if (konstType != ks_konst::frame && konstType != ks_konst::mullion &&
+            konstType != ks_konst::astragal)
+            return -1;
         frameUf = q.real(6);
         frameWidth = q.real(8);
     }
@@ -452,6 +456,23 @@ void answerBoxes(Session& s, Materialdaten& m) {
 
 void answerUfValue(Session& s, Materialdaten& m) {
     m.thermalValue = ufOf(*s.catalogue, m.frameId, m.sashId);
+}
+
+void answerUfForCut(Session& s, Materialdaten& m) {
+    // The cut's outer profile (frame, else mullion, else astragal) and the
+    // sash it holds.
+    int outer[3] = {0, 0, 0}, sash = 0;
+    if (!m.cutPositions.empty()) {
+        forEachArticle(m.cutPositions.front(), [&](const velmar_artikel& a) {
+            const int id = a.nameId.id;
+            if (a.konstType == ks_konst::frame && !outer[0]) outer[0] = id;
+            if (a.konstType == ks_konst::mullion && !outer[1]) outer[1] = id;
+            if (a.konstType == ks_konst::astragal && !outer[2]) outer[2] = id;
+            if (a.konstType == ks_konst::sash && !sash) sash = id;
+        });
+    }
+    const int frame = outer[0] ? outer[0] : outer[1] ? outer[1] : outer[2];
+    m.thermalValue = frame ? ufOf(*s.catalogue, frame, sash) : -1.0;
 }
 
 void answerSetGlasses(Session& s, Materialdaten& m) {

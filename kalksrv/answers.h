@@ -35,6 +35,7 @@ void answerGlasses(Session&, Materialdaten&);
 void answerBeads(Session&, Materialdaten&);
 void answerBoxes(Session&, Materialdaten&);
 void answerUfValue(Session&, Materialdaten&);
+void answerUfForCut(Session&, Materialdaten&);
 void answerSetGlasses(Session&, Materialdaten&);
 
 // Checks and limits asked by the host's queries

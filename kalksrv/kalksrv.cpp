@@ -82,19 +82,16 @@ std::shared_ptr<Catalogue> currentCatalogue() {
     return s.catalogue;
 }
 
-Session* liveSession(KsContext context) {
-    ServiceState& s = state();
-    std::lock_guard<std::mutex> guard(s.lock);
-    auto* session = static_cast<Session*>(context);
-    return s.sessions.count(session) ? session : nullptr;
-}
-
 int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32_t requestLength,
                  uint8_t** out) {
     if (!out) return 0;
     *out = nullptr;
-    Session* session = liveSession(context);
-    if (!session || !request || requestLength <= 0) return 0;
+    // One answer at a time, and no session ends or catalogue changes while
+    // it is made.
+    ServiceState& s = state();
+    std::lock_guard<std::mutex> sessionsGuard(s.lock);
+    auto* session = static_cast<Session*>(context);
+    if (!s.sessions.count(session) || !request || requestLength <= 0) return 0;
     try {
         Materialdaten record;
         if (record.parse(request, requestLength) != 0) return 0;
@@ -231,7 +228,7 @@ KS_ENTRY(getAusstattung, answerUnchanged)
 KS_ENTRY(getOrnamente, answerOrnaments)
 KS_ENTRY(addDefaultBasisProfile, answerUnchanged)
 KS_ENTRY(getRollKastenFuehrungen, answerGuideRails)
-KS_ENTRY(getUfForCut, answerUnchanged)
+KS_ENTRY(getUfForCut, answerUfForCut)
 
 #undef KS_ENTRY
 

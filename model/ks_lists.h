@@ -23,6 +23,9 @@
 //   _KS_getOrnamente      glassOrnaments (glass tag 15)
 //   _KS_getRollKastenZubehoer  rollerShutterAccessories (see ks_request)
 //   _KS_getRollKastenFuehrungen rollerShutterGuideRails
+// Single answers: _KS_getUfValue and _KS_getUfForCut in tag 14, the sash
+// check in tag 63, the fire-protection check in flag 83, the roller-shutter
+// limits in tags 82 (narrowest) and 81 (widest element, mm).
 // Every list marks at most one entry as default (isDefault).
 
 namespace ks_list {

@@ -300,6 +300,24 @@ TEST_F(Catalogue, ThermalValuesAndChecks) {
     EXPECT_DOUBLE_EQ(uf(23002, 23013), 1.36); // 1.3 and 1.4 weighted by 78 and 97 mm
     EXPECT_DOUBLE_EQ(uf(4711, 23011), 0.0);   // unknown frame: no value
 
+    // The same values for a cut: its outer profile and the sash it holds.
+    auto cutUf = [&](std::vector<std::pair<int, int>> articles) {
+        Materialdaten m;
+        velmar_cutpos position;
+        for (auto [id, konstType] : articles) {
+            velmar_artikel a;
+            a.nameId.id = id;
+            a.konstType = konstType;
+            position.opening2.artikel.items.push_back(a);
+        }
+        m.cutPositions = {position};
+        EXPECT_TRUE(client.getUfForCut(m));
+        return m.thermalValue;
+    };
+    EXPECT_DOUBLE_EQ(cutUf({{6002, 0}, {23011, 23}, {23001, 11}}), 1.3);
+    EXPECT_DOUBLE_EQ(cutUf({{23021, 24}}), 1.4); // mullion, fixed glazing
+    EXPECT_DOUBLE_EQ(cutUf({{23011, 23}}), 0.0); // a sash alone is no cut
+
     auto sashCheck = [&](double width, double height, int glass) {
         Materialdaten m;
         m.hostKey1 = 1;
