@@ -74,9 +74,9 @@ QPixmap DrawRowIcon(RowIcon kind) {
         break;
     case RowIcon::Glas: // a pane with reflections
         p.setBrush(QColor(0xd8, 0xe8, 0xf4));
-        p.drawRect(0, 0, 12, 12);
-        p.drawLine(3, 9, 9, 3);
-        p.drawLine(6, 10, 10, 6);
+        p.drawRect(1, 1, 10, 10);
+        p.drawLine(3, 8, 8, 3);
+        p.drawLine(6, 9, 9, 6);
         break;
     case RowIcon::GlasleisteR: // a bead on the frame side
     case RowIcon::GlasleisteF: // a bead on the sash side

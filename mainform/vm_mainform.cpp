@@ -545,6 +545,8 @@ void TForm1::LoadColors() {
 
 void TForm1::ApplyStoredReinforcements(std::vector<velmar_artikel>& list, int number,
                                        const velmar_artikel& stored) {
+    // The stored reinforcements belong to the record's own article only.
+    if (stored.nameId.id != number) return;
     for (velmar_artikel& candidate : list) {
         if (candidate.nameId.id != number) continue;
         candidate.steel1 = stored.steel1;

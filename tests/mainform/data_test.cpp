@@ -1,0 +1,318 @@
+// The form over the reference service and its sample catalogue: taking a
+// record over, showing it, feeding it and handing it back.
+
+#include <gtest/gtest.h>
+
+#include "platform/os/locals.h"
+#include "platform/os/message.h"
+#include "tests/mainform/form_fixture.h"
+
+namespace {
+
+constexpr int kCladdingSeries = 10222; // offers aluminium cladding
+constexpr int kOtherCladdingSeries = 8830;
+constexpr int kPlainSeries = 8404; // offers none
+constexpr int kPanel = 6015;       // infill without edge seal
+
+struct ShownRow {
+    const char* name;
+    vm::ClickLabel* label;
+    std::size_t listSize;
+};
+
+std::vector<ShownRow> ArticleRows(TForm1& f) {
+    return {{"system", f.LSystemName, f.request.systems.size()},
+            {"colour", f.LFarbeName, f.request.colours.size()},
+            {"frame", f.LRahmenName, f.request.frames.size()},
+            {"sash", f.LFluegelName, f.request.sashes.size()},
+            {"mullion", f.LPfostenName, f.request.mullions.size()},
+            {"astragal", f.LStulpName, f.request.astragals.size()},
+            {"glass", f.LGlasName, f.request.glasses.size()},
+            {"bead frame side", f.LGlasleisteRName, f.request.beadsFrameSide.size()},
+            {"bead sash side", f.LGlasleisteFName, f.request.beadsSashSide.size()},
+            {"coupling vertical", f.LKopplungSenkName, f.request.couplingsVertical.size()},
+            {"coupling horizontal", f.LKopplungWaagName, f.request.couplingsHorizontal.size()}};
+}
+
+velmar_data RecordOfSeries(int series) {
+    velmar_data data;
+    data.system.id = series;
+    return data;
+}
+
+class DataTest : public ::testing::Test {
+protected:
+    void SetUp() override { UseServiceIn(""); }
+    os::MessageRecorder messages;
+    ChangeRecorder recorder;
+};
+
+TEST_F(DataTest, CreationFillsEveryRowFromTheCatalogue) {
+    auto form = MakeForm(velmar_data(), &recorder);
+    for (const ShownRow& row : ArticleRows(*form)) {
+        SCOPED_TRACE(row.name);
+        ASSERT_GT(row.listSize, 0u);
+        EXPECT_GE(row.label->Tag, 0);
+        EXPECT_LT(static_cast<std::size_t>(row.label->Tag), row.listSize);
+        EXPECT_NE(row.label->text(), QStringLiteral("-"));
+    }
+    // No box was chosen; and the first load shows no message.
+    EXPECT_EQ(form->LRollName->text(), QStringLiteral("-"));
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(recorder.codes.empty());
+    EXPECT_FALSE(form->initialLoad);
+    EXPECT_TRUE(form->certificationData.empty());
+    EXPECT_EQ(form->request.requestKind, 2);
+    EXPECT_EQ(form->request.hostKey1, 7);
+    EXPECT_EQ(form->request.hostKey2, 8);
+}
+
+TEST_F(DataTest, GetDataHandsBackTheShownRowsAndTheServicesUf) {
+    velmar_data host;
+    host.profile6.nameId.id = 777;
+    host.profile8.nameId.name = u"carried";
+    host.selection2.id = 55;
+    host.zusatzartikel.items.resize(2);
+    host.zusatzartikel.items[1].intValue3 = 9;
+    host.text = u"Fenster Küche";
+    auto form = MakeForm(host, &recorder);
+    const int frameTag = form->LRahmenName->Tag;
+
+    velmar_data out = host;
+    out.ufValue = -1.0;
+    form->GetData(out);
+
+    const Materialdaten& r = form->request;
+    EXPECT_EQ(out.system, r.systems.at(form->LSystemName->Tag));
+    EXPECT_EQ(out.farbe, r.colours.at(form->LFarbeName->Tag));
+    EXPECT_EQ(out.rahmen, r.frames.at(form->LRahmenName->Tag));
+    EXPECT_EQ(out.fluegel, r.sashes.at(form->LFluegelName->Tag));
+    EXPECT_EQ(out.pfosten, r.mullions.at(form->LPfostenName->Tag));
+    EXPECT_EQ(out.stulp, r.astragals.at(form->LStulpName->Tag));
+    EXPECT_EQ(out.glasleisteR, r.beadsFrameSide.at(form->LGlasleisteRName->Tag));
+    EXPECT_EQ(out.glasleisteF, r.beadsSashSide.at(form->LGlasleisteFName->Tag));
+    EXPECT_EQ(out.kopplungSenk, r.couplingsVertical.at(form->LKopplungSenkName->Tag));
+    EXPECT_EQ(out.kopplungWaag, r.couplingsHorizontal.at(form->LKopplungWaagName->Tag));
+    EXPECT_EQ(out.glas.nameId.id, r.glasses.at(form->LGlasName->Tag).nameId.id);
+    EXPECT_DOUBLE_EQ(out.glas.nameId.value1, form->ugValue);
+    EXPECT_DOUBLE_EQ(out.glas.nameId.value2, 0.041); // none given: the default edge seal
+    EXPECT_EQ(out.glas.intValue, 11);
+    EXPECT_DOUBLE_EQ(out.systemValue, r.systems.at(form->LSystemName->Tag).value1);
+    EXPECT_GT(out.ufValue, 0.0);
+
+    // Members carried for host and service come back as the host had them.
+    EXPECT_EQ(out.profile6, host.profile6);
+    EXPECT_EQ(out.profile8, host.profile8);
+    EXPECT_EQ(out.selection2, host.selection2);
+    EXPECT_EQ(out.zusatzartikel, host.zusatzartikel);
+    EXPECT_EQ(out.text, host.text);
+
+    // Reading back changes no row and tells the host nothing.
+    EXPECT_EQ(form->LRahmenName->Tag, frameTag);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(DataTest, RecordChoicesAreShownAndGlassValuesKept) {
+    velmar_data host = RecordOfSeries(kCladdingSeries);
+    auto probe = MakeForm(host);
+    ASSERT_GE(probe->request.frames.size(), 2u);
+    ASSERT_GE(probe->request.glasses.size(), 2u);
+    // Pick the candidates that are not the service's preselection.
+    const velmar_artikel frame = probe->request.frames.back();
+    const velmar_artikel glass = probe->request.glasses.at(0).nameId.isDefault_
+                                     ? probe->request.glasses.at(1)
+                                     : probe->request.glasses.at(0);
+    probe.reset();
+
+    host.rahmen = frame;
+    host.glas = glass;
+    host.glas.nameId.value2 = 0.035;
+    host.glas.intValue = 4;
+    auto form = MakeForm(host);
+    EXPECT_EQ(form->request.frames.at(form->LRahmenName->Tag).nameId.id, frame.nameId.id);
+    EXPECT_EQ(form->request.glasses.at(form->LGlasName->Tag).nameId.id, glass.nameId.id);
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_EQ(out.rahmen.nameId.id, frame.nameId.id);
+    EXPECT_DOUBLE_EQ(out.glas.nameId.value2, 0.035);
+    EXPECT_EQ(out.glas.intValue, 4);
+}
+
+TEST_F(DataTest, StoredReinforcementsApplyOnlyToTheFirstLoad) {
+    auto probe = MakeForm(RecordOfSeries(kCladdingSeries));
+    velmar_artikel frame = probe->request.frames.at(probe->LRahmenName->Tag);
+    const velmar_stahl serviceSteel = frame.steel1;
+    probe.reset();
+
+    velmar_data host = RecordOfSeries(kCladdingSeries);
+    host.rahmen = frame;
+    host.rahmen.steel1.nameId.id = 4242;
+    host.rahmen.steel1.nameId.name = u"Sonderstahl";
+    host.rahmen.steel2.nameId.id = 4343;
+    auto form = MakeForm(host);
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_EQ(out.rahmen.steel1.nameId.id, 4242);
+    EXPECT_EQ(out.rahmen.steel2.nameId.id, 4343);
+
+    // A later reload shows the service's candidate as it comes.
+    form->UpdateData(50, false, 0);
+    form->GetData(out);
+    EXPECT_EQ(out.rahmen.steel1, serviceSteel);
+}
+
+TEST_F(DataTest, CladdingFlagStaysOnlyWithASeriesThatOffersIt) {
+    velmar_data host = RecordOfSeries(kCladdingSeries);
+    host.option1 = true;
+    host.option2 = true;
+    auto offering = MakeForm(host);
+    EXPECT_TRUE(offering->option1);
+    EXPECT_TRUE(offering->request.option1);
+
+    host = RecordOfSeries(kPlainSeries);
+    host.option1 = true;
+    host.option2 = true;
+    auto plain = MakeForm(host);
+    EXPECT_FALSE(plain->option1);
+    EXPECT_TRUE(plain->option2);
+    velmar_data out;
+    plain->GetData(out);
+    EXPECT_FALSE(out.option1);
+    EXPECT_TRUE(out.option2);
+}
+
+TEST_F(DataTest, NewDataWithoutRecordKeepsTheConfiguration) {
+    auto form = MakeForm(RecordOfSeries(kOtherCladdingSeries), &recorder);
+    velmar_data before;
+    form->GetData(before);
+
+    form->SetNewData(5, 6, false, 2.5, static_cast<eCompForm>(3), true, nullptr);
+    EXPECT_EQ(form->elementCode, 5);
+    EXPECT_EQ(form->elementSubcode, 6);
+    EXPECT_EQ(form->elementCodeGiven, 1);
+    EXPECT_EQ(form->request.elementCode, 5);
+    EXPECT_EQ(form->request.elementSubcode, 6);
+    EXPECT_TRUE(form->request.serviceFlag);
+    EXPECT_DOUBLE_EQ(form->referenceValue, 2.5);
+    EXPECT_EQ(form->compForm, 3);
+    EXPECT_FALSE(form->rollerShutterAllowed);
+
+    velmar_data after;
+    form->GetData(after);
+    EXPECT_EQ(after.system, before.system);
+    EXPECT_EQ(after.rahmen, before.rahmen);
+    EXPECT_EQ(after.glas, before.glas);
+    EXPECT_EQ(after.kopplungSenk, before.kopplungSenk);
+    EXPECT_TRUE(recorder.codes.empty());
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(DataTest, NewRecordIsShownAndTheSeriesChangeAnnounced) {
+    auto form = MakeForm(RecordOfSeries(kCladdingSeries), &recorder);
+    EXPECT_TRUE(messages.messages().empty()) << "no message on the first load";
+
+    velmar_data next = RecordOfSeries(kPlainSeries);
+    next.option1 = false;
+    next.option2 = true;
+    next.option3 = true;
+    form->SetNewRC2(false);
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, &next);
+    EXPECT_EQ(form->request.systems.at(form->LSystemName->Tag).id, kPlainSeries);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].first, localText("IDS_SYSTEM_CHANGED"));
+    EXPECT_EQ(messages.messages()[0].second, QStringLiteral("Warnung"));
+    EXPECT_TRUE(recorder.codes.empty());
+
+    // The instance's option flags win over the record's.
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_FALSE(out.option2);
+    EXPECT_FALSE(out.option3);
+
+    // The same series again: nothing to announce.
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, &next);
+    EXPECT_EQ(messages.messages().size(), 1u);
+}
+
+TEST_F(DataTest, ThirdOptionReachesTheRecordWithoutReload) {
+    auto form = MakeForm(velmar_data(), &recorder);
+    const int frameTag = form->LRahmenName->Tag;
+    form->SetNewRC2(true);
+    EXPECT_TRUE(form->request.option3);
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_TRUE(out.option3);
+    form->SetNewRC2(false);
+    form->GetData(out);
+    EXPECT_FALSE(out.option3);
+    EXPECT_EQ(form->LRahmenName->Tag, frameTag);
+    form->SetBreiteHoeheElement(1230.0, 1480.0);
+    EXPECT_DOUBLE_EQ(form->elementWidth, 1230.0);
+    EXPECT_DOUBLE_EQ(form->elementHeight, 1480.0);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(DataTest, DoorElementAfterAnotherElementStartsWithTheDefaultFrame) {
+    auto probe = MakeForm(RecordOfSeries(kCladdingSeries));
+    ASSERT_GE(probe->request.frames.size(), 2u);
+    velmar_artikel other;
+    for (const velmar_artikel& frame : probe->request.frames)
+        if (!frame.nameId.isDefault_) other = frame;
+    probe.reset();
+    ASSERT_NE(other.nameId.id, 0);
+
+    velmar_data host = RecordOfSeries(kCladdingSeries);
+    host.rahmen = other;
+    auto form = MakeForm(host);
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, nullptr);
+    EXPECT_EQ(form->request.frames.at(form->LRahmenName->Tag).nameId.id, other.nameId.id);
+
+    form->SetNewData(337, 0, true, 0.0, cfDefault, false, nullptr);
+    EXPECT_TRUE(form->request.frames.at(form->LRahmenName->Tag).nameId.isDefault_);
+
+    // Staying a door element keeps the frame.
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, &host);
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, nullptr);
+    EXPECT_EQ(form->request.frames.at(form->LRahmenName->Tag).nameId.id, other.nameId.id);
+}
+
+TEST_F(DataTest, PanelWithoutEdgeSealIsNamedInFull) {
+    velmar_data host = RecordOfSeries(kCladdingSeries);
+    host.glas.nameId.id = kPanel;
+    auto form = MakeForm(host);
+    const velmar_artikel& shown = form->request.glasses.at(form->LGlasName->Tag);
+    ASSERT_EQ(shown.nameId.id, kPanel);
+    EXPECT_EQ(form->LGlasName->text(), localText("IDS_GLAS") + QStringLiteral(" ") +
+                                           QString::fromStdU16String(shown.nameId.name));
+    EXPECT_FALSE(localText("IDS_GLAS").isEmpty());
+    EXPECT_DOUBLE_EQ(form->ugValue, shown.nameId.value1);
+}
+
+TEST_F(DataTest, RollerShutterBoxShowsItsNameUnlessNotAllowed) {
+    velmar_data host = RecordOfSeries(kCladdingSeries);
+    host.rollkasten.box.id = 9279;
+    host.rollkasten.box.name = u"Aufsatzkasten AK 175";
+    auto form = MakeForm(host);
+    EXPECT_EQ(form->LRollName->text(), QStringLiteral("Aufsatzkasten AK 175 "));
+    EXPECT_TRUE(form->request.rollerShutterBoxes.empty());
+
+    auto denied = MakeForm(host, nullptr, 1, false);
+    EXPECT_EQ(denied->rollkasten.box.id, 0);
+    EXPECT_EQ(denied->LRollName->text(), QStringLiteral("-"));
+}
+
+TEST_F(DataTest, UnknownNumbersFallBackToThePreselection) {
+    velmar_data host = RecordOfSeries(987654);
+    host.rahmen.nameId.id = 1;
+    host.farbe.id = 424242;
+    auto form = MakeForm(host);
+    EXPECT_TRUE(form->request.systems.at(form->LSystemName->Tag).isDefault());
+    EXPECT_TRUE(form->request.frames.at(form->LRahmenName->Tag).isDefault());
+    EXPECT_TRUE(form->request.colours.at(form->LFarbeName->Tag).isDefault());
+    // Number -2 shows nothing.
+    EXPECT_FALSE(form->SetArtikelLabel(form->LRahmenName, form->request.frames, -2));
+    EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("-"));
+    EXPECT_EQ(form->LRahmenName->Tag, -1);
+}
+
+} // namespace

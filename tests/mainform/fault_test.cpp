@@ -1,0 +1,204 @@
+// The form against a service that fails: entry points without an answer,
+// answers that carry nothing but their own list, no service at all. This
+// test has no localisation file beside it: every looked-up text is empty.
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include "platform/os/message.h"
+#include "service/ks_api.h"
+#include "service/service_client.h"
+#include "tests/mainform/fault_service.h"
+#include "tests/mainform/form_fixture.h"
+
+namespace {
+
+int EntryIndex(const char* name) {
+    for (int i = 0; i < KS_DISPATCHED_COUNT; ++i)
+        if (std::string(ksDispatchedNames[i]) == name) return i;
+    return -1;
+}
+
+Materialdaten LastRequest(const FaultState& state, const char* entry) {
+    Materialdaten m;
+    const auto& bytes = state.lastRequest[EntryIndex(entry)];
+    if (!bytes.empty() && m.parse(bytes.data(), static_cast<int>(bytes.size())) >= 0) m.read();
+    return m;
+}
+
+class FaultTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Kept loaded by the test, so that its state outlives the form's
+        // unloading of the service.
+        library = dlopen(FAULT_SERVICE_DIR "/kalksrv.dll", RTLD_NOW);
+        ASSERT_NE(library, nullptr) << dlerror();
+        auto stateFn = reinterpret_cast<FaultStateFn>(dlsym(library, "faultState"));
+        ASSERT_NE(stateFn, nullptr);
+        state = stateFn();
+        *state = FaultState();
+        UseServiceIn(FAULT_SERVICE_DIR "/");
+    }
+    void TearDown() override {
+        UseServiceIn("");
+        if (library != nullptr) dlclose(library);
+    }
+    void Fail(const char* entry) { state->failing |= std::uint64_t(1) << EntryIndex(entry); }
+
+    void* library = nullptr;
+    FaultState* state = nullptr;
+    os::MessageRecorder messages;
+    ChangeRecorder recorder;
+};
+
+TEST_F(FaultTest, EmptyListShowsADashAndKeepsTheNumber) {
+    Fail("_KS_getStulp");
+    velmar_data host;
+    host.stulp.nameId.id = 42;
+    host.stulp.nameId.name = u"Stulp aus dem Auftrag";
+    auto form = MakeForm(host, &recorder);
+    EXPECT_EQ(form->LStulpName->text(), QStringLiteral("-"));
+    EXPECT_EQ(form->LStulpName->Tag, -1);
+    EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("Rahmen 1"));
+
+    // No number is read back from the empty row: the record's stays.
+    form->ReadNumbersBack();
+    EXPECT_EQ(form->request.astragalId, 42);
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_EQ(out.stulp, host.stulp);
+    EXPECT_TRUE(messages.messages().empty()) << "an empty answer is silent";
+
+    // When the service answers again, the next reload shows the held
+    // number, which did not change.
+    state->failing = 0;
+    form->UpdateData(60, true, 0);
+    EXPECT_EQ(form->LStulpName->text(), QStringLiteral("Stulp 2"));
+    EXPECT_EQ(recorder.codes, std::vector<int>{});
+}
+
+TEST_F(FaultTest, AnswersWithoutTheOtherListsLeaveTheRowsStanding) {
+    state->bare = true;
+    auto form = MakeForm();
+    EXPECT_EQ(form->LSystemName->text(), QStringLiteral("Serie A"));
+    EXPECT_EQ(form->LFarbeName->text(), QStringLiteral("Weiss"));
+    EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("Rahmen 1"));
+    EXPECT_EQ(form->LKopplungWaagName->text(), QStringLiteral("Kopplung W1"));
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_EQ(out.system.id, 100);
+    EXPECT_EQ(out.farbe.id, 1);
+    EXPECT_EQ(out.rahmen.nameId.id, 11);
+    EXPECT_EQ(out.glasleisteF.nameId.id, 71);
+    EXPECT_DOUBLE_EQ(out.ufValue, 1.3);
+}
+
+TEST_F(FaultTest, RequestsCarryTheFormsNumbersAndExtraData) {
+    velmar_data host;
+    host.system.id = 200;
+    host.rahmen.nameId.id = 12;
+    host.glas.nameId.id = 52;
+    host.glas.steel1.nameId.id = 7005;
+    host.kopplungSenk.nameId.id = 82;
+    host.glasleisteR.nameId.id = 62;
+    host.option1 = true;
+    host.option3 = true;
+    auto form = MakeForm(host);
+
+    const Materialdaten systems = LastRequest(*state, "_KS_getSystems");
+    EXPECT_EQ(systems.hostKey1, 7);
+    EXPECT_EQ(systems.hostKey2, 8);
+    EXPECT_EQ(systems.requestKind, 2);
+    EXPECT_EQ(systems.elementCode, 1);
+    EXPECT_EQ(systems.systemId, 200);
+    EXPECT_DOUBLE_EQ(systems.double2, 0.041);
+
+    const Materialdaten glass = LastRequest(*state, "_KS_getGlas");
+    ASSERT_EQ(glass.glasses.size(), 1u);
+    EXPECT_EQ(glass.glasses[0].nameId.id, 52);
+    EXPECT_EQ(glass.glasses[0].steel1.nameId.id, 7005);
+    EXPECT_EQ(glass.frameId, 12);
+
+    // Serie B offers no cladding: the flag is gone before the colours.
+    EXPECT_FALSE(LastRequest(*state, "_KS_getColors").option1);
+    EXPECT_TRUE(LastRequest(*state, "_KS_getArtikel").option3);
+
+    // The first load keeps the record's coupling and bead.
+    EXPECT_EQ(LastRequest(*state, "_KS_getKopplungen").couplingVerticalId, 82);
+    EXPECT_EQ(LastRequest(*state, "_KS_getGlasleisten").beadFrameSideId, 62);
+    EXPECT_EQ(form->LKopplungSenkName->text(), QStringLiteral("Kopplung S2"));
+    EXPECT_EQ(form->LGlasleisteRName->text(), QStringLiteral("Leiste R2"));
+
+    // Later reloads ask for the service's preselection.
+    form->UpdateData(60, false, 0);
+    EXPECT_EQ(LastRequest(*state, "_KS_getKopplungen").couplingVerticalId, 0);
+    EXPECT_EQ(LastRequest(*state, "_KS_getGlasleisten").beadFrameSideId, 0);
+    EXPECT_EQ(form->LKopplungSenkName->text(), QStringLiteral("Kopplung S1"));
+    EXPECT_EQ(form->LGlasleisteRName->text(), QStringLiteral("Leiste R1"));
+    // The glass row keeps its choice.
+    EXPECT_EQ(LastRequest(*state, "_KS_getGlas").glassId, 52);
+
+    // After a system change the glass is asked for afresh.
+    form->userChoice[TForm1::ucSystemChanged] = true;
+    form->UpdateData(45, false, 0);
+    EXPECT_EQ(LastRequest(*state, "_KS_getGlas").glassId, 0);
+}
+
+TEST_F(FaultTest, UfFailureGivesZero) {
+    Fail("_KS_getUfValue");
+    auto form = MakeForm();
+    velmar_data out;
+    out.ufValue = 3.0;
+    form->GetData(out);
+    EXPECT_DOUBLE_EQ(out.ufValue, 0.0);
+    EXPECT_EQ(out.rahmen.nameId.id, 11);
+}
+
+TEST_F(FaultTest, EveryListFailingLeavesAFormOfDashes) {
+    state->failing = ~std::uint64_t(0);
+    auto form = MakeForm();
+    for (vm::ClickLabel* label : {form->LSystemName, form->LFarbeName, form->LRahmenName,
+                                  form->LGlasName, form->LKopplungSenkName, form->LRollName}) {
+        EXPECT_EQ(label->text(), QStringLiteral("-"));
+        EXPECT_EQ(label->Tag, -1);
+    }
+    EXPECT_FALSE(form->option1);
+}
+
+TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
+    UseServiceIn("/nonexistent-velmar-directory/");
+    velmar_data host;
+    host.rahmen.nameId.id = 11;
+    auto form = MakeForm(host, &recorder);
+    ASSERT_FALSE(messages.messages().empty());
+    EXPECT_EQ(messages.messages().front().first, QStringLiteral("couldn't find kalksrv.dll"));
+    EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("-"));
+    velmar_data out;
+    form->GetData(out);
+    EXPECT_EQ(out.rahmen.nameId.id, 11);
+    EXPECT_DOUBLE_EQ(out.ufValue, 0.0);
+    form->UpdateData(40, true, 0);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(FaultTest, SeriesChangeMessageWithoutLocalisationFile) {
+    velmar_data host;
+    host.system.id = 100;
+    auto form = MakeForm(host);
+    host.system.id = 200;
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, &host);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    // No file beside this test: the texts are empty, and nothing blocks.
+    EXPECT_EQ(messages.messages()[0].first, QString());
+    EXPECT_EQ(messages.messages()[0].second, QString());
+}
+
+TEST_F(FaultTest, DestroyingTheFormReleasesTheService) {
+    auto form = MakeForm();
+    EXPECT_TRUE(serviceClient.isLoaded());
+    form.reset();
+    EXPECT_FALSE(serviceClient.isLoaded());
+}
+
+} // namespace
