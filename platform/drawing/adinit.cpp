@@ -71,7 +71,7 @@ bool ParseDrawingSettings(std::string_view text, DrawingSettings& settings, std:
                 return fail("4 to 72 pixels expected");
             s.legendSize = static_cast<int>(number);
         } else if (key == "max_primitives") {
-            if (!InRange(value, 1000, 1e8, number)) return fail("1000 to 100000000 expected");
+            if (!InRange(value, 1000, 1e7, number)) return fail("1000 to 10000000 expected");
             s.maxPrimitives = static_cast<std::size_t>(number);
         } else if (key == "max_block_depth") {
             if (!InRange(value, 1, 64, number)) return fail("1 to 64 expected");

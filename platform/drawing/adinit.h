@@ -15,9 +15,9 @@ struct DrawingSettings {
     double lineWeightScale = 3.0;        // screen pixels per millimetre of line weight
     std::string textFont = "Liberation Sans";
     std::string legendFont = "Liberation Sans";
-    int legendSize = 11;                 // pixels
-    std::size_t maxPrimitives = 2000000; // drawing budget once blocks are expanded
-    int maxBlockDepth = 16;              // nesting of block references
+    int legendSize = 11;                // pixels
+    std::size_t maxPrimitives = 200000; // drawing budget once blocks are expanded
+    int maxBlockDepth = 16;             // nesting of block references
 
     friend bool operator==(const DrawingSettings&, const DrawingSettings&) = default;
 };

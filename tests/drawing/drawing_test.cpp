@@ -1,0 +1,296 @@
+// The drawing database: reading blocks, layers, the init file and rendering.
+#include "mainform/sketch.h"
+#include "platform/drawing/adinit.h"
+#include "platform/drawing/qv_database.h"
+#include "platform/drawing/qv_picture.h"
+#include "tests/dxf/sample_section.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "test_drawing";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class Drawing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { App(); }
+
+    static bool Load(QV_C_DataBase& db, const std::string& dxf,
+                     const std::string& initFile = DrawingInitFile()) {
+        QV_C_XrefManager xrefs;
+        QV_C_DbStream stream(&db, QV_C_String(initFile), &xrefs);
+        return stream.AdMemRead(dxf.data(), static_cast<std::uint32_t>(dxf.size()));
+    }
+
+    static QImage Render(const QV_C_DataBase& db, int size = 300) {
+        QImage image(size, size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        db.Render(painter, QRectF(0, 0, size, size));
+        return image;
+    }
+
+    // Pixels for which `is` holds.
+    template <typename Is> static int Count(const QImage& image, Is is) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += is(image.pixelColor(x, y));
+        return n;
+    }
+    static bool Magenta(QColor c) { return c.red() > 200 && c.blue() > 200 && c.green() < 200; }
+    static bool Red(QColor c) { return c.red() > 200 && c.green() < 200 && c.blue() < 200; }
+    static bool Green(QColor c) { return c.green() > 200 && c.red() < 200 && c.blue() < 200; }
+    static bool Dark(QColor c) { return qGray(c.rgb()) < 160; }
+
+    static std::string SmallDxf() {
+        dxf::Builder b;
+        b.AddLine({"A"}, {0, 0, 0}, {10, 10, 0});
+        b.AddCircle({"B", 1}, {5, 5, 0}, 2);
+        return b.ToDxf();
+    }
+};
+
+TEST_F(Drawing, SectionLoadsAndHidesExactlyTheConstructionLayers) {
+    for (const auto version : {dxf::Version::R2000, dxf::Version::R12}) {
+        QV_C_DataBase db(nullptr, nullptr);
+        ASSERT_TRUE(Load(db, SampleSection().ToDxf(version)));
+        EXPECT_EQ(db.Layers().size(), 11u);
+        const QImage before = Render(db);
+        EXPECT_GT(Count(before, Magenta), 100); // MD_SKIZZE frame
+        EXPECT_GT(Count(before, Red), 100);     // ASSEMBLY axes, red screws
+
+        HideSketchLayers(db);
+        for (const QV_C_TabLayer& layer : db.Layers()) {
+            const bool construction =
+                std::any_of(kSketchLayers.begin(), kSketchLayers.end(),
+                            [&](const char* name) { return layer.Name() == name; });
+            EXPECT_EQ(layer.IsVisible(), !construction) << layer.Name();
+        }
+        const QImage after = Render(db);
+        EXPECT_EQ(Count(after, Magenta), 0);
+        EXPECT_EQ(Count(after, Green), 0);  // dimension colour 3
+        EXPECT_GT(Count(after, Dark), 500); // the contour stays
+        // The frame was the outermost element; without it the profile fills
+        // more of the picture.
+        QV_C_DataBase shown = db;
+        EXPECT_LT(shown.Extents().width(), 80);
+        EXPECT_GT(shown.Extents().width(), 70);
+    }
+}
+
+TEST_F(Drawing, DrawingWithoutConstructionLayersIsUnchanged) {
+    QV_C_DataBase db;
+    ASSERT_TRUE(Load(db, SmallDxf()));
+    const QImage before = Render(db);
+    HideSketchLayers(db);
+    for (const QV_C_TabLayer& layer : db.Layers()) EXPECT_TRUE(layer.IsVisible());
+    EXPECT_EQ(Render(db), before);
+}
+
+TEST_F(Drawing, LayersByNameAndIndependentCopies) {
+    QV_C_DataBase db;
+    ASSERT_TRUE(Load(db, SampleSection().ToDxf()));
+    QV_C_TabLayer* layer = db.GetLayerFromName(QV_C_String("defpoints"));
+    ASSERT_NE(layer, nullptr);
+    EXPECT_EQ(layer->Name(), "Defpoints");
+    EXPECT_EQ(db.GetLayerFromName(QV_C_String("NO_SUCH_LAYER")), nullptr);
+    EXPECT_NE(db.GetLayerFromName(QV_C_String("0")), nullptr);
+
+    QV_C_DataBase copy = db;
+    SetLayerVisible(copy, "KONTUR", false);
+    EXPECT_FALSE(copy.GetLayerFromName(QV_C_String("KONTUR"))->IsVisible());
+    EXPECT_TRUE(db.GetLayerFromName(QV_C_String("KONTUR"))->IsVisible());
+    SetLayerVisible(copy, "MISSING", false); // skipped silently
+    db = copy;
+    EXPECT_FALSE(db.GetLayerFromName(QV_C_String("KONTUR"))->IsVisible());
+}
+
+TEST_F(Drawing, FailedReadLeavesTheDatabaseEmpty) {
+    const std::string good = SampleSection().ToDxf();
+    const std::string bad[] = {
+        good.substr(0, good.size() / 2),                   // cut short
+        "AutoCAD Binary DXF\r\n\x1a" + std::string(40, 0), // binary
+        "\x89PNG\r\n\x1a\n not a drawing",                 // another format
+        "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1,5\n0\nENDSEC\n0\nEOF\n",
+    };
+    for (const std::string& block : bad) {
+        QV_C_DataBase db;
+        ASSERT_TRUE(Load(db, good));
+        std::string heard;
+        int progress = -1;
+        QV_C_XrefManager xrefs;
+        QV_C_DbStream stream(&db, QV_C_String(DrawingInitFile()), &xrefs);
+        EXPECT_FALSE(stream.AdMemRead(
+            block.data(), static_cast<std::uint32_t>(block.size()),
+            [](const char* m, void* c) { *static_cast<std::string*>(c) = m; }, &heard,
+            [](int p, void* c) { *static_cast<int*>(c) = p; }, &progress));
+        EXPECT_TRUE(db.IsEmpty());
+        EXPECT_TRUE(db.Layers().empty());
+        EXPECT_FALSE(stream.LastError().empty());
+        EXPECT_EQ(heard, stream.LastError());
+        EXPECT_EQ(progress, 0);
+        EXPECT_TRUE(QV_DrawingPicture(db).IsEmpty());
+    }
+    QV_C_DataBase db;
+    QV_C_XrefManager xrefs;
+    QV_C_DbStream stream(&db, QV_C_String(""), &xrefs);
+    EXPECT_FALSE(stream.AdMemRead(nullptr, 100));
+    EXPECT_FALSE(stream.AdMemRead(good.data(), 0));
+    QV_C_DbStream orphan(nullptr, QV_C_String(""), nullptr);
+    EXPECT_FALSE(orphan.AdMemRead(good.data(), static_cast<std::uint32_t>(good.size())));
+}
+
+TEST_F(Drawing, ReadsOnlyTheGivenLength) {
+    const std::string good = SmallDxf();
+    // Whatever follows the block in memory is not part of it.
+    const std::string padded = good + "0\nGARBAGE\n";
+    QV_C_DataBase db;
+    QV_C_XrefManager xrefs;
+    QV_C_DbStream stream(&db, QV_C_String(DrawingInitFile()), &xrefs);
+    EXPECT_TRUE(stream.AdMemRead(padded.data(), static_cast<std::uint32_t>(good.size())));
+    // A length that ends inside the block cuts it short.
+    EXPECT_FALSE(stream.AdMemRead(padded.data(), static_cast<std::uint32_t>(good.size() - 5)));
+}
+
+TEST_F(Drawing, InitFileLiesBesideTheLibraryAndIsShipped) {
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    const QString path = QString::fromStdString(DrawingInitFile());
+    QDir::setCurrent(before);
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/adinit.dat")));
+    EXPECT_EQ(QFileInfo(path).absolutePath(), QCoreApplication::applicationDirPath());
+    std::string error;
+    const DrawingSettings shipped = LoadDrawingSettings(path.toStdString(), &error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(shipped, DrawingSettings{}); // the shipped file spells out the defaults
+}
+
+TEST_F(Drawing, BrokenInitFileGivesDefaults) {
+    DrawingSettings s;
+    std::string error;
+    EXPECT_TRUE(ParseDrawingSettings("format = 1\n# comment\nbackground = #102030\n"
+                                     "lineweight_scale = 0\nlegend_size = 14\n",
+                                     s, &error))
+        << error;
+    EXPECT_EQ(s.background, 0x102030u);
+    EXPECT_EQ(s.lineWeightScale, 0);
+    EXPECT_EQ(s.legendSize, 14);
+    for (const char* broken :
+         {"background = #102030\n", "format = 2\n", "format = 1\nbackground = red\n",
+          "format = 1\ncolour = 1\n", "format = 1\nlegend_size = 1000\n", "format = 1\nno value\n",
+          "format = 1\ndefault_lineweight = 0,25\n"}) {
+        DrawingSettings t;
+        t.legendSize = 99;
+        EXPECT_FALSE(ParseDrawingSettings(broken, t, &error)) << broken;
+        EXPECT_EQ(t, DrawingSettings{}) << broken;
+    }
+    EXPECT_EQ(LoadDrawingSettings("/nonexistent/adinit.dat", &error), DrawingSettings{});
+    EXPECT_NE(error.find("cannot open"), std::string::npos);
+
+    // The stream uses the file it is given: a dark paper shows in renders.
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("adinit.dat")).toStdString();
+    std::ofstream(file) << "format = 1\nbackground = #000000\nforeground = #FFFFFF\n";
+    QV_C_DataBase db;
+    ASSERT_TRUE(Load(db, SmallDxf(), file));
+    EXPECT_EQ(db.Settings().background, 0u);
+    EXPECT_EQ(Render(db).pixelColor(0, 0), QColor(Qt::black));
+    std::ofstream(file) << "format = 1\nbackground = #00000\n";
+    ASSERT_TRUE(Load(db, SmallDxf(), file)); // a broken file does not stop the drawing
+    EXPECT_EQ(Render(db).pixelColor(0, 0), QColor(Qt::white));
+}
+
+TEST_F(Drawing, RenderingPlacesGeometryAndColours) {
+    dxf::Builder b;
+    b.AddLayer("ROT", 1, 100); // 1 mm: three pixels wide
+    b.AddLine({"ROT"}, {0, 0, 0}, {100, 0, 0});
+    dxf::Style blue{"BLAU", 5};
+    blue.lineWeight = 100;
+    b.AddPolyline(blue, {{0, 10, 1}, {0, 90, 0}}, false); // half circle to the right
+    dxf::Style rgb{"ROT"};
+    rgb.rgb = 0x00C000;
+    b.AddCircle(rgb, {70, 50, 0}, 10);
+    QV_C_DataBase db;
+    ASSERT_TRUE(Load(db, b.ToDxf()));
+    const QRectF box = db.Extents();
+    EXPECT_NEAR(box.left(), 0, 1e-6);
+    EXPECT_NEAR(box.right(), 100, 1e-6);
+    EXPECT_NEAR(box.top(), 0, 1e-6);
+    EXPECT_NEAR(box.bottom(), 90, 1e-6);
+    const QImage image = Render(db, 400);
+    // Fitted with a 4% margin: x 0..100 spans 16..384, y is flipped.
+    const QTransform fit = QV_DrawingPicture::FitTransform(box, QRectF(0, 0, 400, 400));
+    const auto pixel = [&](double x, double y) {
+        const QPointF p = fit.map(QPointF(x, y));
+        return image.pixelColor(int(p.x()), int(p.y()));
+    };
+    EXPECT_EQ(pixel(50, 0).red(), 255);
+    EXPECT_LT(pixel(50, 0).green(), 80);
+    EXPECT_GT(pixel(60, 50).green(), 150); // true colour wins over the layer
+    EXPECT_LT(pixel(60, 50).red(), 80);
+    EXPECT_GT(pixel(40, 50).blue(), 200);        // the bulge's arc reaches x = 40 at y = 50
+    EXPECT_EQ(pixel(20, 50), QColor(Qt::white)); // and not the straight chord at x = 0
+    EXPECT_GT(pixel(0, 50).red(), 200);
+}
+
+TEST_F(Drawing, RecursiveAndExplodingBlocksStayBounded) {
+    // A block that references itself, and ten levels of ten references each
+    // (ten billion circles if expanded).
+    std::string blocks;
+    const auto insert = [](const std::string& block) {
+        return "0\nINSERT\n8\n0\n2\n" + block + "\n10\n1\n20\n1\n";
+    };
+    blocks += "0\nBLOCK\n2\nSELF\n10\n0\n20\n0\n" + insert("SELF") + "0\nENDBLK\n";
+    blocks += "0\nBLOCK\n2\nL0\n10\n0\n20\n0\n0\nCIRCLE\n8\n0\n10\n0\n20\n0\n40\n1\n0\nENDBLK\n";
+    for (int level = 1; level <= 10; ++level) {
+        blocks += "0\nBLOCK\n2\nL" + std::to_string(level) + "\n10\n0\n20\n0\n";
+        for (int k = 0; k < 10; ++k) blocks += insert("L" + std::to_string(level - 1));
+        blocks += "0\nENDBLK\n";
+    }
+    const std::string dxf = "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n" +
+                            "0\nSECTION\n2\nENTITIES\n" + insert("SELF") + insert("L10") +
+                            "0\nENDSEC\n0\nEOF\n";
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("adinit.dat")).toStdString();
+    std::ofstream(file) << "format = 1\nmax_primitives = 5000\n";
+    QV_C_DataBase db;
+    ASSERT_TRUE(Load(db, dxf, file));
+    const QV_DrawingPicture picture(db);
+    EXPECT_EQ(picture.Items().size(), 5000u);
+    EXPECT_GT(picture.Dropped(), 0u);
+}
+
+TEST_F(Drawing, ExportsPngAndSvg) {
+    QV_C_DataBase db;
+    ASSERT_TRUE(Load(db, SampleSection().ToDxf()));
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("a.png"));
+    const QString svg = dir.filePath(QStringLiteral("a.svg"));
+    ASSERT_TRUE(db.SavePng(png, QSize(320, 240)));
+    ASSERT_TRUE(db.SaveSvg(svg, QSize(320, 240)));
+    EXPECT_EQ(QImage(png).size(), QSize(320, 240));
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("<svg"));
+    EXPECT_TRUE(content.contains("Rahmen"));
+    EXPECT_FALSE(db.SavePng(png, QSize(0, 10)));
+}
+
+} // namespace
