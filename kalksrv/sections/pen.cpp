@@ -10,7 +10,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-double Len(P a, P b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double Len(P a, P b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
 
 } // namespace
 
@@ -58,7 +60,7 @@ bool Pen::construction(const char* layer) {
     return false;
 }
 
-void Pen::grow(P w) {
+void Pen::grow(P w) const {
     if (visible_.minX > visible_.maxX) {
         visible_ = {w.x, w.y, w.x, w.y};
         return;
@@ -95,7 +97,7 @@ Bounds Pen::extent(const std::vector<dxf::Vertex>& local) const {
 }
 
 void Pen::Poly(const char* layer, const std::vector<dxf::Vertex>& local, bool closed,
-               int color) {
+               int color) const {
     if (local.size() < 2) return;
     std::vector<dxf::Vertex> w = world(local);
     if (!construction(layer))
@@ -104,7 +106,7 @@ void Pen::Poly(const char* layer, const std::vector<dxf::Vertex>& local, bool cl
 }
 
 void Pen::Fill(const char* layer, const std::vector<std::vector<dxf::Vertex>>& loops,
-               std::uint32_t rgb) {
+               std::uint32_t rgb) const {
     std::vector<std::vector<dxf::Vertex>> w;
     for (const auto& loop : loops)
         if (loop.size() >= 3) w.push_back(world(loop));
@@ -114,12 +116,12 @@ void Pen::Fill(const char* layer, const std::vector<std::vector<dxf::Vertex>>& l
     b_.AddHatch(style, std::move(w), "SOLID");
 }
 
-void Pen::Solid(const char* layer, const std::vector<dxf::Vertex>& local, std::uint32_t rgb) {
+void Pen::Solid(const char* layer, const std::vector<dxf::Vertex>& local, std::uint32_t rgb) const {
     Fill(layer, {local}, rgb);
     Poly(layer, local);
 }
 
-void Pen::Line(const char* layer, P a, P b) {
+void Pen::Line(const char* layer, P a, P b) const {
     const P wa = place_.map(a), wb = place_.map(b);
     if (!construction(layer)) {
         grow(wa);
@@ -128,7 +130,7 @@ void Pen::Line(const char* layer, P a, P b) {
     b_.AddLine(dxf::Style(layer), {wa.x, wa.y, 0}, {wb.x, wb.y, 0});
 }
 
-void Pen::Circle(const char* layer, P centre, double radius) {
+void Pen::Circle(const char* layer, P centre, double radius) const {
     const P c = place_.map(centre);
     if (!construction(layer)) {
         grow({c.x - radius, c.y - radius});
@@ -137,13 +139,13 @@ void Pen::Circle(const char* layer, P centre, double radius) {
     b_.AddCircle(dxf::Style(layer), {c.x, c.y, 0}, radius);
 }
 
-void Pen::Text(const char* layer, P at, double height, const std::string& text) {
+void Pen::Text(const char* layer, P at, double height, const std::string& text) const {
     if (text.empty()) return;
     const P w = place_.map(at);
     b_.AddText(dxf::Style(layer), {w.x, w.y, 0}, height, text);
 }
 
-void Pen::Dim(const char* layer, P a, P b, double offset, double textHeight) {
+void Pen::Dim(const char* layer, P a, P b, double offset, double textHeight) const {
     const P wa = place_.map(a), wb = place_.map(b);
     if (Len(wa, wb) < 1e-6) return;
     b_.AddDimension(dxf::Style(layer), {wa.x, wa.y, 0}, {wb.x, wb.y, 0}, offset, textHeight);
@@ -163,8 +165,8 @@ std::vector<dxf::Vertex> Gasket(P base, int dx, int dy, double lip) {
     const auto at = [&](double u, double v) {
         return dxf::Vertex{base.x + dx * u + px * v, base.y + dy * u + py * v, 0};
     };
-    std::vector<dxf::Vertex> g = {at(-sink, -foot), at(-sink, foot), at(0, foot),
-                                  at(0, half),      at(reach - half, half)};
+    std::vector<dxf::Vertex> g = {at(-sink, -foot), at(-sink, foot), at(0, foot), at(0, half),
+                                  at(reach - half, half)};
     g.back().bulge = -1; // half circle round the tip
     g.push_back(at(reach - half, -half));
     g.push_back(at(0, -half));
@@ -184,9 +186,8 @@ std::vector<std::vector<dxf::Vertex>> SteelLoops(const Steel& s, const Rect& box
         break;
     case SteelShape::C: {
         const double lip = std::max(w * 0.22, t * 2);
-        c = {{0, 0},         {w, 0},         {w, h},     {w - lip, h}, {w - lip, h - t},
-             {w - t, h - t}, {w - t, t},     {t, t},     {t, h - t},   {lip, h - t},
-             {lip, h},       {0, h}};
+        c = {{0, 0},     {w, 0}, {w, h},     {w - lip, h}, {w - lip, h - t}, {w - t, h - t},
+             {w - t, t}, {t, t}, {t, h - t}, {lip, h - t}, {lip, h},         {0, h}};
         break;
     }
     case SteelShape::L:

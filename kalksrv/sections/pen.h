@@ -55,24 +55,24 @@ public:
     const Place& place() const { return place_; }
 
     void Poly(const char* layer, const std::vector<dxf::Vertex>& local, bool closed = true,
-              int color = dxf::kByLayer);
+              int color = dxf::kByLayer) const;
     void Fill(const char* layer, const std::vector<std::vector<dxf::Vertex>>& loops,
-              std::uint32_t rgb);
-    void Line(const char* layer, P a, P b);
-    void Circle(const char* layer, P centre, double radius);
-    void Text(const char* layer, P at, double height, const std::string& text);
+              std::uint32_t rgb) const;
+    void Line(const char* layer, P a, P b) const;
+    void Circle(const char* layer, P centre, double radius) const;
+    void Text(const char* layer, P at, double height, const std::string& text) const;
     // A dimension from a to b, its line `offset` to the left of a->b as
     // seen in world coordinates; definition points go to "Defpoints".
-    void Dim(const char* layer, P a, P b, double offset, double textHeight);
+    void Dim(const char* layer, P a, P b, double offset, double textHeight) const;
 
     // Outline plus fill in one go.
-    void Solid(const char* layer, const std::vector<dxf::Vertex>& local, std::uint32_t rgb);
+    void Solid(const char* layer, const std::vector<dxf::Vertex>& local, std::uint32_t rgb) const;
 
     Bounds extent(const std::vector<dxf::Vertex>& local) const;
 
 private:
     std::vector<dxf::Vertex> world(const std::vector<dxf::Vertex>& local) const;
-    void grow(P world);
+    void grow(P world) const;
     static bool construction(const char* layer);
 
     dxf::Builder& b_;

@@ -53,22 +53,22 @@ enum class BarKind { GlassDividing = 1295, Adhesive = 1296, Internal = 1297, Vie
 // What a profile's drawing is made from. Lengths in millimetres.
 struct Profile {
     Kind kind = Kind::Frame;
-    std::string name;          // written on the sketch layer only
-    double faceWidth = 0;      // across y; for a box its height, for a bead its height
-    double depth = 0;          // across x; for a box its depth, for a bead its width
-    int chambers = 0;          // hollow chambers of the extrusion
-    double wall = 2.8;         // outer wall
-    double rebateHeight = 0;   // height of the glass stop above the body
-    double glassRebate = 0;    // room-side width left for glass and bead
-    double overlap = 0;        // sash: how far its room-side leg laps over the frame
-    int gaskets = 2;           // gasket levels; 3 adds the middle gasket
-    bool aluminium = false;    // two shells joined by insulating bars
-    bool softline = false;     // glazing bead: rounded instead of square
+    std::string name;        // written on the sketch layer only
+    double faceWidth = 0;    // across y; for a box its height, for a bead its height
+    double depth = 0;        // across x; for a box its depth, for a bead its width
+    int chambers = 0;        // hollow chambers of the extrusion
+    double wall = 2.8;       // outer wall
+    double rebateHeight = 0; // height of the glass stop above the body
+    double glassRebate = 0;  // room-side width left for glass and bead
+    double overlap = 0;      // sash: how far its room-side leg laps over the frame
+    int gaskets = 2;         // gasket levels; 3 adds the middle gasket
+    bool aluminium = false;  // two shells joined by insulating bars
+    bool softline = false;   // glazing bead: rounded instead of square
     BarKind bar = BarKind::GlassDividing;
-    bool cornerCoupling = false;             // coupling: joins at 90°
-    BoxShape box = BoxShape::TopMounted;     // roller-shutter box
-    double curtainSlat = 39;                 // roller-shutter box: slat height
-    Steel steel1, steel2;                    // chamber 1 (main) and chamber 2
+    bool cornerCoupling = false;         // coupling: joins at 90°
+    BoxShape box = BoxShape::TopMounted; // roller-shutter box
+    double curtainSlat = 39;             // roller-shutter box: slat height
+    Steel steel1, steel2;                // chamber 1 (main) and chamber 2
 };
 
 // The glass of a cut. buildUp as written on the order ("4/16/4",
@@ -129,9 +129,8 @@ inline constexpr const char* kLayerGlass = "GLAS";
 inline constexpr const char* kLayerBead = "GLASLEISTE";
 inline constexpr const char* kLayerInsulation = "DAEMMUNG";
 inline constexpr const char* kLayerCurtain = "PANZER";
-inline constexpr const char* kConstructionLayers[] = {"ASSEMBLY", "DIM_PROFILE",
-                                                      "DIM_PROFILE_DETAIL", "Defpoints",
-                                                      "MD_SKIZZE"};
+inline constexpr const char* kConstructionLayers[] = {
+    "ASSEMBLY", "DIM_PROFILE", "DIM_PROFILE_DETAIL", "Defpoints", "MD_SKIZZE"};
 
 // The catalogue drawing of one article.
 Drawing DrawProfile(const Profile& profile);
