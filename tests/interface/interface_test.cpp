@@ -1,0 +1,194 @@
+// The component as a host uses it: through "interface/velmar.h" and
+// libvelmar.so alone, beside the reference service, its sample catalogue and
+// the German texts.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include <dlfcn.h>
+#include <malloc.h>
+
+#include "interface/velmar.h"
+
+namespace {
+
+constexpr int kPlainSeries = 8404;
+
+struct Recorder {
+    std::vector<int> codes;
+    static void Callback(const int code, void* user) {
+        static_cast<Recorder*>(user)->codes.push_back(code);
+    }
+};
+
+class InterfaceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "interface_test";
+        static char* argv[] = {name, nullptr};
+        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+        vm_loadDatabase("", "", "", "", 0);
+    }
+
+    void* Create(velmar_data& data, QWidget* parent = nullptr) {
+        return vm_create(&window, parent, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault, false,
+                         data, &Recorder::Callback, &recorder);
+    }
+
+    QWidget window;
+    Recorder recorder;
+};
+
+TEST_F(InterfaceTest, NullAndForeignHandlesDoNothing) {
+    int notAForm = 0;
+    for (void* handle : {static_cast<void*>(nullptr), static_cast<void*>(&notAForm)}) {
+        velmar_data data;
+        data.rahmen.nameId.id = 17;
+        vm_show(handle);
+        vm_getdata(handle, data);
+        EXPECT_EQ(data.rahmen.nameId.id, 17);
+        EXPECT_DOUBLE_EQ(data.ufValue, 0.0);
+        vm_setNewData(handle, 1, 2, true, false, 0.0, cfDefault, false, &data);
+        vm_setBreiteHoeheElement(handle, 1.0, 2.0);
+        vm_setMode(handle, emDefault);
+        vm_setNewRC2(handle, true);
+        vm_delete(handle);
+    }
+    vm_deleteData(nullptr);
+    vm_deleteData(new char[16]);
+    EXPECT_EQ(notAForm, 0);
+}
+
+TEST_F(InterfaceTest, EmbeddedInstanceHandsBackTheConfiguration) {
+    QWidget container(&window);
+    container.resize(900, 600);
+    velmar_data data;
+    data.profile7.nameId.id = 4711;
+    void* form = Create(data, &container);
+    ASSERT_NE(form, nullptr);
+    auto* widget = static_cast<QWidget*>(form);
+    EXPECT_EQ(widget->parentWidget(), &container);
+    EXPECT_FALSE(widget->isVisibleTo(&container)) << "not shown before vm_show";
+
+    vm_show(form);
+    window.show();
+    EXPECT_EQ(widget->geometry(), container.rect());
+
+    velmar_data out = data;
+    vm_getdata(form, out);
+    EXPECT_GT(out.system.id, 0);
+    EXPECT_GT(out.farbe.id, 0);
+    EXPECT_GT(out.rahmen.nameId.id, 0);
+    EXPECT_GT(out.fluegel.nameId.id, 0);
+    EXPECT_GT(out.glas.nameId.id, 0);
+    EXPECT_GT(out.glasleisteR.nameId.id, 0);
+    EXPECT_GT(out.glasleisteF.nameId.id, 0);
+    EXPECT_GT(out.ufValue, 0.0);
+    EXPECT_EQ(out.profile7.nameId.id, 4711);
+
+    // Mode and size change nothing of the configuration.
+    vm_setMode(form, static_cast<eEmMode>(5));
+    vm_setBreiteHoeheElement(form, 980.0, 1250.0);
+    velmar_data again = data;
+    vm_getdata(form, again);
+    EXPECT_EQ(again, out);
+
+    vm_setNewRC2(form, true);
+    vm_getdata(form, again);
+    EXPECT_TRUE(again.option3);
+
+    // New element data without a record keeps the choices and is silent.
+    vm_setNewData(form, 2, 0, true, false, 0.0, cfDefault, false, nullptr);
+    vm_getdata(form, again);
+    EXPECT_EQ(again.rahmen, out.rahmen);
+    EXPECT_TRUE(recorder.codes.empty());
+
+    // The JSON form names the same choices.
+    const std::string json = velmar_dataToJson(again);
+    EXPECT_NE(json.find("\"ufValue\""), std::string::npos);
+    EXPECT_NE(json.find(std::to_string(again.rahmen.nameId.id)), std::string::npos);
+    vm_delete(form);
+}
+
+TEST_F(InterfaceTest, SeriesChangeIsAnnouncedInGerman) {
+    velmar_data data;
+    void* form = Create(data);
+    ASSERT_NE(form, nullptr);
+
+    QString text;
+    QString title;
+    QTimer poll;
+    int waited = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            title = box->windowTitle();
+            box->accept();
+        } else if (++waited > 200) {
+            poll.stop();
+        }
+    });
+    poll.start(10);
+    velmar_data other;
+    other.system.id = kPlainSeries;
+    vm_setNewData(form, 1, 0, true, false, 0.0, cfDefault, false, &other);
+    poll.stop();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Die Profilserie wurde geändert")))
+        << text.toStdString();
+    EXPECT_EQ(title, QStringLiteral("Warnung"));
+    velmar_data out;
+    vm_getdata(form, out);
+    EXPECT_EQ(out.system.id, kPlainSeries);
+    EXPECT_TRUE(recorder.codes.empty());
+    vm_delete(form);
+}
+
+TEST_F(InterfaceTest, OnlyTheInterfaceIsVisible) {
+    void* library = dlopen("libvelmar.so", RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(library, nullptr);
+    for (const char* exported :
+         {"vm_loadDatabase", "vm_create", "vm_show", "vm_delete", "vm_getdata", "vm_setNewData",
+          "vm_setBreiteHoeheElement", "vm_setMode", "vm_setNewRC2", "vm_deleteData",
+          "_ZN11velmar_dataC1Ev", "_ZNK11velmar_data5writeER7TStream",
+          "_ZN11velmar_data4readER7TStream"})
+        EXPECT_NE(dlsym(library, exported), nullptr) << exported;
+    // The form, the service client and the platform layer stay inside.
+    for (const char* internal :
+         {"serviceClient", "_ZN6TForm116staticMetaObjectE", "_ZN6TForm110UpdateDataEibi",
+          "_Z15ModuleDirectoryRKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"})
+        EXPECT_EQ(dlsym(library, internal), nullptr) << internal;
+    dlclose(library);
+}
+
+// Bytes the allocator has handed out and not taken back.
+std::size_t BytesInUse() {
+    return mallinfo2().uordblks;
+}
+
+TEST_F(InterfaceTest, CreateDeleteCyclesDoNotGrow) {
+    QWidget container(&window);
+    velmar_data data;
+    auto cycle = [&] {
+        void* form = Create(data, &container);
+        vm_show(form);
+        velmar_data out;
+        vm_getdata(form, out);
+        vm_delete(form);
+    };
+    // The toolkit's caches fill during the first few hundred instances.
+    for (int i = 0; i < 300; ++i) cycle();
+    QApplication::processEvents();
+    const std::size_t warm = BytesInUse();
+    for (int i = 0; i < 200; ++i) cycle();
+    QApplication::processEvents();
+    const std::size_t after = BytesInUse();
+    // A leak of even one small record per cycle would be some 100 kB.
+    EXPECT_LT(after, warm + 16 * 1024) << "warm " << warm << ", after 200 cycles " << after;
+}
+
+} // namespace
