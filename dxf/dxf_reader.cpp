@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace dxf {
@@ -253,6 +254,8 @@ public:
 private:
     const std::vector<Group>& g_;
     std::size_t i_ = 0;
+    std::string version_ = "AC1009";
+    std::unordered_set<std::string> layerNames_; // upper case
 
     bool Fail(std::size_t line, std::string message) {
         failure = {line, std::move(message)};
@@ -293,6 +296,7 @@ private:
                 variable = Trim(x.text);
             } else if (variable == "$ACADVER" && x.code == 1) {
                 doc.version = std::string(Trim(x.text));
+                version_ = doc.version;
             } else if (variable == "$INSUNITS" && x.code == 70) {
                 doc.units = static_cast<int>(x.integer);
             }
@@ -352,8 +356,10 @@ private:
             }
         }
         if (layer.name.empty()) return Fail(g_[k - 1].line, "layer without a name");
-        for (const Layer& known : doc.layers)
-            if (SameName(known.name, layer.name)) return true; // first definition wins
+        std::string key = layer.name;
+        for (char& c : key)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        if (!layerNames_.insert(std::move(key)).second) return true; // first definition wins
         doc.layers.push_back(std::move(layer));
         return true;
     }
@@ -801,7 +807,9 @@ private:
                 if (c.Next(42)) c.Take(42);
                 e.controlPoints.push_back(pt);
             }
-            if (c.Next(97)) {
+            // Fit data follow from R2010 (AC1024) on; before, a 97 here is
+            // already the loop's count of source objects.
+            if (version_ >= "AC1024" && c.Next(97)) {
                 std::int64_t fit = 0;
                 if (!c.Count(97, fit)) return false;
                 for (std::int64_t n = 0; n < fit; ++n) {
