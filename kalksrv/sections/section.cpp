@@ -754,10 +754,9 @@ void DrawGlazing(Sheet& s, const Pen& pen, const Seat& seat, const std::optional
 
 // A carrier's seat filled with a sash (and its glazing) or with glazing.
 void FillSeat(Sheet& s, const Pen& carrierPen, const Drawn& carrier, std::size_t i, const Cut& cut,
-              double visible) {
+              double visible, const std::string& suffix) {
     const Seat& seat = carrier.seats[i];
     const Pen seatPen = carrierPen.at(carrier.seatPlaces[i]);
-    const std::string suffix = i == 0 ? "" : "2";
     if (cut.sash && Usable(*cut.sash)) {
         const Profile sash = Sane(*cut.sash);
         // Measure the sash's own geometry first, then put its step on the
@@ -854,7 +853,7 @@ Drawing DrawCut(const Cut& cut) {
         RecordSteel(s, cp, d, "carrier" + suffix + "_");
         for (std::size_t i = 0; i < d.seats.size(); ++i) {
             if (n > 0 && i > 0) continue;
-            FillSeat(s, cp, d, i, cut, visible);
+            FillSeat(s, cp, d, i, cut, visible, n + i == 0 ? "" : "2");
         }
         frameTop = carrier.faceWidth;
     }
