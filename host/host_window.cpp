@@ -7,9 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -176,38 +173,38 @@ void HostWindow::log(const QString& line) {
 void HostWindow::refreshRecord() {
     record_ = currentRecord();
     tree_->clear();
-    const QJsonDocument document =
-        QJsonDocument::fromJson(QByteArray::fromStdString(velmar_dataToJson(record_)));
-    const QJsonObject object = document.object();
-    for (auto it = object.begin(); it != object.end(); ++it)
-        addJson(tree_->invisibleRootItem(), it.key(), it.value());
+    Json document = Json::parse(velmar_dataToJson(record_), nullptr, false);
+    if (document.is_object() && document.contains("record")) {
+        Json& record = document["record"];
+        // Not stored in the packet, so its JSON cannot know it.
+        record["option3"] = record_.option3;
+        for (auto it = record.begin(); it != record.end(); ++it)
+            addJson(tree_->invisibleRootItem(), QString::fromStdString(it.key()), it.value());
+    }
     statusBar()->showMessage(QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2));
 }
 
-void HostWindow::addJson(QTreeWidgetItem* parent, const QString& key, const QJsonValue& value) {
+void HostWindow::addJson(QTreeWidgetItem* parent, const QString& key, const Json& value) {
     auto* item = new QTreeWidgetItem(parent);
     item->setText(0, key);
-    if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        if (object.contains(QStringLiteral("name")))
-            item->setText(1, object.value(QStringLiteral("name")).toString());
-        else if (object.contains(QStringLiteral("nameId")))
-            item->setText(1, object.value(QStringLiteral("nameId"))
-                                 .toObject()
-                                 .value(QStringLiteral("name"))
-                                 .toString());
-        for (auto it = object.begin(); it != object.end(); ++it)
-            addJson(item, it.key(), it.value());
-    } else if (value.isArray()) {
-        const QJsonArray array = value.toArray();
-        item->setText(1, QStringLiteral("%1 entries").arg(array.size()));
-        for (qsizetype i = 0; i < array.size(); ++i) addJson(item, QString::number(i), array.at(i));
-    } else if (value.isBool()) {
-        item->setText(1, value.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
-    } else if (value.isDouble()) {
-        item->setText(1, QString::number(value.toDouble(), 'g', 15));
+    if (value.is_object()) {
+        // A record is summed up by its name.
+        const Json* named = &value;
+        if (value.contains("nameId"))
+            named = &value["nameId"];
+        else if (value.contains("box"))
+            named = &value["box"];
+        if (named->contains("name") && (*named)["name"].is_string())
+            item->setText(1, QString::fromStdString((*named)["name"].get<std::string>()));
+        for (auto it = value.begin(); it != value.end(); ++it)
+            addJson(item, QString::fromStdString(it.key()), it.value());
+    } else if (value.is_array()) {
+        item->setText(1, QStringLiteral("%1 entries").arg(value.size()));
+        for (std::size_t i = 0; i < value.size(); ++i) addJson(item, QString::number(i), value[i]);
+    } else if (value.is_string()) {
+        item->setText(1, QString::fromStdString(value.get<std::string>()));
     } else {
-        item->setText(1, value.toString());
+        item->setText(1, QString::fromStdString(value.dump()));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <nlohmann/json.hpp>
+
 #include "interface/velmar.h"
 
 class QDoubleSpinBox;
@@ -14,7 +16,6 @@ class QPlainTextEdit;
 class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QJsonValue;
 
 class HostWindow : public QMainWindow {
     Q_OBJECT
@@ -41,7 +42,9 @@ private:
     void applyElementCodes();
     void openClicked();
     void saveClicked();
-    static void addJson(QTreeWidgetItem* parent, const QString& key, const QJsonValue& value);
+    // Member order as the record declares it.
+    using Json = nlohmann::ordered_json;
+    static void addJson(QTreeWidgetItem* parent, const QString& key, const Json& value);
 
     void* instance_ = nullptr;
     velmar_data record_;

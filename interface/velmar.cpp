@@ -132,6 +132,17 @@ VELMAR_EXPORT void vm_deleteData(char* buffer) {
 
 VELMAR_EXPORT std::string velmar_dataToJson(const velmar_data& data) {
     std::string text;
-    Guarded("velmar_dataToJson", [&] { text = vmjson::toJson(data).dump(2) + "\n"; });
+    Guarded("velmar_dataToJson", [&] {
+        // Through the record's packet, exactly as "vmpacket json --as
+        // velmar_data" shows a stored configuration.
+        TMemoryStream stream;
+        data.write(stream);
+        const auto decoded = vmjson::decodePacket("velmar_data", stream.bytes());
+        if (!decoded) return;
+        vmjson::json out = vmjson::json::object();
+        out["read"] = decoded->read;
+        out["record"] = decoded->record;
+        text = out.dump(2, ' ', false, vmjson::json::error_handler_t::replace) + "\n";
+    });
     return text;
 }

@@ -113,6 +113,8 @@ VELMAR_EXPORT void vm_deleteData(char* buffer);
 
 } // extern "C"
 
-// The record as JSON text (indented, UTF-8), the same that "vmpacket json"
-// prints for a packet of it. For hosts that show or log a configuration.
+// The record as JSON text (indented, UTF-8): what "vmpacket json --as
+// velmar_data" prints for the packet that velmar_data::write makes of it,
+// {"read": ..., "record": {...}}. The packet does not hold option3. For hosts
+// that show or log a configuration; empty if the record cannot be encoded.
 VELMAR_EXPORT std::string velmar_dataToJson(const velmar_data& data);
