@@ -97,7 +97,8 @@ CREATE INDEX serie_farbe_liste ON serie_farbe (serie_id, sortierung, farbe_id);
 --   ansichtsbreite face width, bautiefe depth, falzhoehe glazing rebate
 --   height, glasfalz free rebate width for glass plus bead, ueberschlag sash
 --   overlap, kammern chambers, wandstaerke outer wall, dichtungen gasket
---   levels.
+--   levels; kontur the shape variant: '' plain, 'softline' rounded edges
+--   (beads, sashes), 'ecke' a coupling that joins at 90°.
 -- serie_id is NULL for articles that belong to no series (guide rails, box
 -- connection profiles).
 CREATE TABLE artikel (
@@ -119,6 +120,7 @@ CREATE TABLE artikel (
     kammern        INTEGER NOT NULL DEFAULT 0,
     wandstaerke    REAL    NOT NULL DEFAULT 0,
     dichtungen     INTEGER NOT NULL DEFAULT 0,
+    kontur         TEXT    NOT NULL DEFAULT '' CHECK (kontur IN ('', 'softline', 'ecke')),
     brandschutz    INTEGER NOT NULL DEFAULT 0,
     standard       INTEGER NOT NULL DEFAULT 0,
     sortierung     INTEGER NOT NULL DEFAULT 0
@@ -248,11 +250,16 @@ CREATE TABLE rk_bauart (
 -- winds up (velmar_rollkasten.size3), max_breite: widest element
 -- (size4), min_breite: narrowest (size5), ueberstand: overhang per side
 -- (size6). anschluss_id: the profile that joins box and frame (accessory2).
+-- form: the box's section: 'aufsatz' on the frame, 'aufsatz_insekt' the same
+-- with an insect-screen roll, 'vorbau_schraeg' in front of the wall with a
+-- 45° chamfer, 'vorbau_rund' rounded, 'vorbau_eckig' square.
 CREATE TABLE rollkasten (
     id           INTEGER PRIMARY KEY,
     bauart_id    INTEGER NOT NULL REFERENCES rk_bauart (id),
     artikelnr    TEXT    NOT NULL,
     name         TEXT    NOT NULL,
+    form         TEXT    NOT NULL CHECK (form IN ('aufsatz', 'aufsatz_insekt', 'vorbau_schraeg',
+                                                  'vorbau_rund', 'vorbau_eckig')),
     flags        INTEGER NOT NULL DEFAULT 0,
     hoehe        REAL    NOT NULL,
     tiefe        REAL    NOT NULL,

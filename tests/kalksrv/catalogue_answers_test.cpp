@@ -71,6 +71,48 @@ TEST_F(Catalogue, SeriesCarryTheirCladdingFlagAndOneDefault) {
     EXPECT_EQ(m.hostKey1, 1);
 }
 
+// The main form reloads level by level through one record, reading each
+// row's default back into the request before the next call. Every series of
+// the sample must fill every row that way, and a later call must not take
+// away the lists an earlier one brought.
+TEST_F(Catalogue, EverySeriesFillsEveryRowOfTheMainFormThroughOneRecord) {
+    Materialdaten systems = request(0);
+    ASSERT_TRUE(client.getSystems(systems));
+    for (const velmar_nameid& series : systems.systems) {
+        Materialdaten m = request(series.id);
+        ASSERT_TRUE(client.getColors(m));
+        ASSERT_EQ(defaults(m.colours), 1) << series.id;
+        m.colourId = std::find_if(m.colours.begin(), m.colours.end(), [](auto& c) {
+                         return c.isDefault();
+                     })->id;
+        ASSERT_TRUE(client.getArtikel(m));
+        ASSERT_TRUE(client.getRollkaesten(m));
+        ASSERT_FALSE(m.frames.empty() || m.sashes.empty() || m.mullions.empty()) << series.id;
+        m.frameId = defaultOf(m.frames).nameId.id;
+        m.sashId = defaultOf(m.sashes).nameId.id;
+        m.mullionId = defaultOf(m.mullions).nameId.id;
+        ASSERT_TRUE(client.getGlas(m));
+        ASSERT_TRUE(client.getStulp(m));
+        ASSERT_TRUE(client.getKopplungen(m));
+        ASSERT_FALSE(m.glasses.empty()) << series.id;
+        m.glassId = defaultOf(m.glasses).nameId.id;
+        ASSERT_TRUE(client.getGlasleisten(m));
+        EXPECT_EQ(defaults(m.beadsFrameSide), 1) << series.id;
+        EXPECT_EQ(defaults(m.beadsSashSide), 1) << series.id;
+        EXPECT_EQ(defaults(m.rollerShutterBoxes), 1) << series.id;
+        EXPECT_EQ(defaults(m.astragals), 1) << series.id;
+        EXPECT_EQ(defaults(m.couplingsVertical), 1) << series.id;
+        EXPECT_EQ(defaults(m.couplingsHorizontal), 1) << series.id;
+        // Lists of earlier levels are still there after the later calls.
+        EXPECT_EQ(defaultOf(m.frames).nameId.id, m.frameId);
+        EXPECT_FALSE(m.colours.empty());
+        ASSERT_TRUE(client.getUfValue(m));
+        EXPECT_GE(m.thermalValue, 0.8) << series.id;
+        EXPECT_LE(m.thermalValue, 1.6) << series.id;
+        EXPECT_EQ(m.glassId, defaultOf(m.glasses).nameId.id);
+    }
+}
+
 TEST_F(Catalogue, ColoursCoverEveryGroupBodyAndGasketBitWithOneDefaultPerSeries) {
     int seen = 0;
     for (int series : {kPvc70, kPvc82, kAlu75}) {

@@ -96,3 +96,7 @@ INSERT INTO fluegel_grenze VALUES
 INSERT INTO uf_kombination VALUES
  (23001, 23011, 1.3), (23001, 23012, 1.3), (23002, 23011, 1.3), (23003, 23014, 1.3),
  (23001, 23013, 1.4), (23004, 23011, 1.4), (23001, 23015, 1.5);
+
+-- shape variants the section drawings show
+UPDATE artikel SET kontur = 'softline' WHERE id IN (23106, 23116);
+UPDATE artikel SET kontur = 'ecke' WHERE id = 23044;

@@ -99,3 +99,7 @@ INSERT INTO fluegel_grenze VALUES
 INSERT INTO uf_kombination VALUES
  (24001, 24011, 0.95), (24001, 24012, 0.95), (24002, 24011, 0.97), (24003, 24014, 0.95),
  (24005, 24015, 0.82), (24001, 24013, 1.0), (24004, 24011, 1.05);
+
+-- shape variants the section drawings show
+UPDATE artikel SET kontur = 'softline' WHERE id IN (24012, 24107, 24117);
+UPDATE artikel SET kontur = 'ecke' WHERE id = 24044;

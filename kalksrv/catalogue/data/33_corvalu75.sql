@@ -59,3 +59,6 @@ INSERT INTO fluegel_grenze VALUES
 
 INSERT INTO uf_kombination VALUES
  (25001, 25011, 1.6), (25005, 25011, 1.45), (25001, 25012, 1.6), (25003, 25014, 1.6);
+
+-- shape variants the section drawings show
+UPDATE artikel SET kontur = 'ecke' WHERE id = 25044;

@@ -18,18 +18,18 @@ INSERT INTO artikel (id, serie_id, konst_type, artikelnr, name, beschreibung, ge
  (9421, NULL, 30,  'RK.0101', 'Kastenanschlussprofil Aufsatzkasten',           'PVC, clipsbar',        0.38, 20, 70, 10),
  (9422, NULL, 30,  'RK.0201', 'Montageprofil Vorbaukasten',                    'Aluminium',            0.52, 30, 40, 20);
 
---  id,   bauart, artikelnr, name,                                      flags, hoehe, tiefe, min_breite, max_breite, max_hoehe, ueberstand, anschluss
+--  id,   bauart, artikelnr, name,                                      form,              flags, hoehe, tiefe, min_breite, max_breite, max_hoehe, ueberstand, anschluss
 INSERT INTO rollkasten VALUES
- (9279, 7401, 'AK.175', 'Aufsatzkasten AK 175',                            3, 175, 232, 500, 2510, 1700, 100, 9421),
- (9280, 7401, 'AK.176', 'Aufsatzkasten AK 175 schmal',                     0, 175, 200, 500, 2800, 1700, 100, 9421),
- (9284, 7401, 'AK.210', 'Aufsatzkasten AK 210',                            3, 210, 232, 500, 2510, 2300, 100, 9421),
- (9286, 7401, 'AK.245', 'Aufsatzkasten AK 245',                            3, 245, 232, 500, 2510, 2900, 100, 9421),
- (9287, 7405, 'AI.210', 'Aufsatzkasten AK-I 210 mit Insektenschutzrollo',  1, 210, 262, 600, 2500, 2100, 100, 9421),
- (9289, 7405, 'AI.245', 'Aufsatzkasten AK-I 245 mit Insektenschutzrollo',  2, 245, 262, 600, 2500, 2700, 100, 9421),
- (9291, 7405, 'AI.280', 'Aufsatzkasten AK-I 280 mit Insektenschutzrollo',  3, 280, 262, 600, 3000, 3200, 100, 9421),
- (9301, 8708, 'VK.137', 'Vorbaukasten VK 137, 45° abgeschrägt',            0, 137, 137, 450, 4000, 2000, 0,   9422),
- (9302, 8708, 'VK.165', 'Vorbaukasten VK 165, rund',                       0, 165, 165, 450, 4000, 2600, 0,   9422),
- (9311, 8715, 'VG.205', 'Vorbaukasten VK 205 Großanlage',                  0, 205, 205, 800, 5000, 3500, 0,   9422);
+ (9279, 7401, 'AK.175', 'Aufsatzkasten AK 175',                            'aufsatz',         3, 175, 232, 500, 2510, 1700, 100, 9421),
+ (9280, 7401, 'AK.176', 'Aufsatzkasten AK 175 schmal',                     'aufsatz',         0, 175, 200, 500, 2800, 1700, 100, 9421),
+ (9284, 7401, 'AK.210', 'Aufsatzkasten AK 210',                            'aufsatz',         3, 210, 232, 500, 2510, 2300, 100, 9421),
+ (9286, 7401, 'AK.245', 'Aufsatzkasten AK 245',                            'aufsatz',         3, 245, 232, 500, 2510, 2900, 100, 9421),
+ (9287, 7405, 'AI.210', 'Aufsatzkasten AK-I 210 mit Insektenschutzrollo',  'aufsatz_insekt',  1, 210, 262, 600, 2500, 2100, 100, 9421),
+ (9289, 7405, 'AI.245', 'Aufsatzkasten AK-I 245 mit Insektenschutzrollo',  'aufsatz_insekt',  2, 245, 262, 600, 2500, 2700, 100, 9421),
+ (9291, 7405, 'AI.280', 'Aufsatzkasten AK-I 280 mit Insektenschutzrollo',  'aufsatz_insekt',  3, 280, 262, 600, 3000, 3200, 100, 9421),
+ (9301, 8708, 'VK.137', 'Vorbaukasten VK 137, 45° abgeschrägt',            'vorbau_schraeg',  0, 137, 137, 450, 4000, 2000, 0,   9422),
+ (9302, 8708, 'VK.165', 'Vorbaukasten VK 165, rund',                       'vorbau_rund',     0, 165, 165, 450, 4000, 2600, 0,   9422),
+ (9311, 8715, 'VG.205', 'Vorbaukasten VK 205 Großanlage',                  'vorbau_eckig',    0, 205, 205, 800, 5000, 3500, 0,   9422);
 
 -- Top-mounted boxes sit on the PVC frames; the aluminium series takes
 -- front-mounted boxes only.
