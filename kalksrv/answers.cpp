@@ -410,18 +410,22 @@ void answerBeads(Session& s, Materialdaten& m) {
     if (!g.next()) return;
     const double thickness = g.real(0);
 
-    int frameFlags = articleFlags(c, m.frameId, m.systemId, ks_konst::frame);
-    if (frameFlags < 0)
-        frameFlags = articleFlags(c, firstId(c, Catalogue::DefaultFrameOfSeries, m.systemId),
-                                  m.systemId, ks_konst::frame);
-    int sashFlags = articleFlags(c, m.sashId, m.systemId, ks_konst::sash);
-    if (sashFlags < 0)
-        sashFlags = articleFlags(c, firstId(c, Catalogue::DefaultSashOfSeries, m.systemId),
-                                 m.systemId, ks_konst::sash);
-    m.beadsFrameSide =
-        beads(c, m.systemId, "R", frameFlags > 0 && (frameFlags & kSpecialBead), thickness);
-    m.beadsSashSide =
-        beads(c, m.systemId, "F", sashFlags > 0 && (sashFlags & kSpecialBead), thickness);
+    // Which rebate: the catalogue's flag of the frame and sash the request
+    // names; for a profile the catalogue does not hold, the caller's flags
+    // (84 frame, 120 sash), else the series' default profile.
+    auto special = [&](int id, int konstType, bool asked, Catalogue::Statement fallback) {
+        int flags = articleFlags(c, id, m.systemId, konstType);
+        if (flags < 0 && asked) return true;
+        if (flags < 0)
+            flags = articleFlags(c, firstId(c, fallback, m.systemId), m.systemId, konstType);
+        return flags > 0 && (flags & kSpecialBead) != 0;
+    };
+    const bool specialFrame =
+        special(m.frameId, ks_konst::frame, m.flag84, Catalogue::DefaultFrameOfSeries);
+    const bool specialSash =
+        special(m.sashId, ks_konst::sash, m.flag120, Catalogue::DefaultSashOfSeries);
+    m.beadsFrameSide = beads(c, m.systemId, "R", specialFrame, thickness);
+    m.beadsSashSide = beads(c, m.systemId, "F", specialSash, thickness);
 }
 
 void answerBoxes(Session& s, Materialdaten& m) {

@@ -191,8 +191,20 @@ std::unique_ptr<Catalogue> Catalogue::open(const std::string& path, std::string&
     return catalogue;
 }
 
+Query Catalogue::query(const char* sql) {
+    sqlite3_stmt*& statement = more_[sql];
+    if (!statement &&
+        sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        statement = nullptr;
+        more_.erase(sql);
+        throw CatalogueError(sqlite3_errmsg(db_));
+    }
+    return Query(statement);
+}
+
 Catalogue::~Catalogue() {
     for (sqlite3_stmt* statement : statements_) sqlite3_finalize(statement);
+    for (auto& [sql, statement] : more_) sqlite3_finalize(statement);
     sqlite3_close(db_);
 }
 

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 #include "model/rpc_property.h"
 
@@ -93,6 +94,11 @@ public:
     const std::string& path() const { return path_; }
     std::mutex& lock() { return lock_; }
     Query query(Statement statement) { return Query(statements_[statement]); }
+    // A statement of the answers kept in other files (dialog_answers.cpp),
+    // prepared on first use and kept like the others. `sql` must be a string
+    // literal: its address is the key. Throws CatalogueError when the
+    // catalogue lacks what it reads.
+    Query query(const char* sql);
 
 private:
     Catalogue() = default;
@@ -100,6 +106,7 @@ private:
     std::string path_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statements_[StatementCount] = {};
+    std::unordered_map<const char*, sqlite3_stmt*> more_;
     std::mutex lock_;
 };
 

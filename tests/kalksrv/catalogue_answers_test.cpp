@@ -255,12 +255,14 @@ TEST_F(Catalogue, GlassesAndTheBeadsThatHoldThem) {
         {6009, 23001, 23011, {23105}, {23115}},               // 44 mm triple
         {6004, 23003, 23014, {23121}, {23131}},               // special rebates, 27 mm
         {6002, 0, 0, {23101, 23106}, {23111, 23116}},         // no profiles: the defaults'
+        {6002, 0, 4711, {23101, 23106}, {23131}},             // unknown sash, special asked
     };
     for (const Case& c : cases) {
         Materialdaten b = request(kPvc70);
         b.glassId = c.glass;
         b.frameId = c.frame;
         b.sashId = c.sash;
+        b.flag120 = c.sash == 4711;
         ASSERT_TRUE(client.getGlasleisten(b));
         EXPECT_EQ(ids(b.beadsFrameSide), c.frameSide) << c.glass;
         EXPECT_EQ(ids(b.beadsSashSide), c.sashSide) << c.glass;
