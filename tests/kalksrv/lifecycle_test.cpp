@@ -78,10 +78,10 @@ protected:
 };
 
 TEST_F(Lifecycle, AnUnusableCatalogueIsReportedOnceAndRefusesSessions) {
-    const std::string missing = testing::TempDir() + "no-such-dir/catalogue.db";
-    const std::string garbage = writeFile("garbage.db", std::string(4096, 'x'));
+    const std::string missing = testing::TempDir() + "kalksrv-no-such-dir/catalogue.db";
+    const std::string garbage = writeFile("kalksrv-garbage.db", std::string(4096, 'x'));
     // An empty file opens as an empty SQLite database: no catalogue in it.
-    const std::string empty = writeFile("empty.db", "");
+    const std::string empty = writeFile("kalksrv-empty.db", "");
     const struct {
         std::string path, error;
     } cases[] = {
