@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,7 +77,20 @@ void PlanviewWidget::ClearPicture() {
 
 void PlanviewWidget::SetLegend(const QStringList& lines) {
     legend_ = lines;
+    if (!userZoomed_) FitDrawing();
     viewport()->update();
+}
+
+QFont PlanviewWidget::LegendFont() const {
+    QFont font(picture_.LegendFont());
+    font.setPixelSize(picture_.LegendSize());
+    return font;
+}
+
+int PlanviewWidget::LegendHeight() const {
+    const int lines = static_cast<int>(std::count_if(
+        legend_.begin(), legend_.end(), [](const QString& l) { return !l.isEmpty(); }));
+    return lines == 0 ? 0 : QFontMetrics(LegendFont()).height() * lines + 12;
 }
 
 void PlanviewWidget::FitDrawing() {
@@ -87,7 +101,11 @@ void PlanviewWidget::FitDrawing() {
     const double room = std::max(box.width(), box.height());
     scene()->setSceneRect(box.adjusted(-10 * room, -10 * room, 10 * room, 10 * room));
     resetTransform();
-    const QRectF framed = box.adjusted(-room * 0.04, -room * 0.04, room * 0.04, room * 0.04);
+    QRectF framed = box.adjusted(-room * 0.04, -room * 0.04, room * 0.04, room * 0.04);
+    // The legend takes the bottom of the view; the drawing fits above it.
+    const int legend = LegendHeight(), height = viewport()->height();
+    if (legend > 0 && legend < height / 2)
+        framed.setBottom(framed.bottom() + framed.height() * legend / (height - legend));
     fitInView(framed, Qt::KeepAspectRatio);
     userZoomed_ = false;
 }
@@ -126,8 +144,7 @@ void PlanviewWidget::drawForeground(QPainter* painter, const QRectF&) {
     if (lines.isEmpty()) return;
     painter->save();
     painter->resetTransform();
-    QFont font(picture_.LegendFont());
-    font.setPixelSize(picture_.LegendSize());
+    const QFont font = LegendFont();
     painter->setFont(font);
     const QFontMetrics fm(font);
     int width = 0;

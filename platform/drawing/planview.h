@@ -61,6 +61,8 @@ protected:
 
 private:
     class Item;
+    QFont LegendFont() const;
+    int LegendHeight() const; // pixels, 0 without legend
     QV_DrawingPicture picture_;
     Item* item_ = nullptr;
     QStringList legend_;

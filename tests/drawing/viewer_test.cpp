@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QTest>
 #include <QWheelEvent>
@@ -139,6 +140,11 @@ TEST_F(Viewer, LegendInTheLowerLeftCornerAndClearShowsNothing) {
     ShowSection();
     EXPECT_EQ(widget->Legend().size(), 5);
     EXPECT_EQ(widget->Legend()[4], QStringLiteral("Uf = 1,1 W/m\u00B2K"));
+    // The drawing fits above the legend.
+    const QRectF b = widget->Picture().Bounds();
+    const QRect shown =
+        widget->mapFromScene(QRectF(b.left(), -b.bottom(), b.width(), b.height())).boundingRect();
+    EXPECT_LT(shown.bottom(), 300 - 3 * QFontMetrics(QFont()).height() / 2);
     viewer->Clear();
     EXPECT_FALSE(widget->HasPicture());
     EXPECT_EQ(Ink(widget, widget->rect()), 0);
