@@ -14,12 +14,6 @@ Qt::CursorShape shownShape() {
     return cursor ? cursor->shape() : Qt::ArrowCursor;
 }
 
-TEST(HourglassCursor, DoesNothingWithoutAnApplication) {
-    if (QCoreApplication::instance()) GTEST_SKIP() << "an application exists";
-    os::HourglassCursor guard;
-    SUCCEED();
-}
-
 TEST(HourglassCursor, ShowsTheHourglassAndRestoresThePreviousCursorOnEveryExit) {
     int argc = 1;
     char name[] = "platform_test";
