@@ -127,8 +127,8 @@ std::string moduleFileName(const std::string& name) {
     if (name.empty()) {
         Dl_info info{};
         link_map* map = nullptr;
-        if (!dladdr1(reinterpret_cast<void*>(&moduleAnchor), &info,
-                     reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP))
+        if (!dladdr1(reinterpret_cast<void*>(&moduleAnchor), &info, reinterpret_cast<void**>(&map),
+                     RTLD_DL_LINKMAP))
             return {};
         // The loader names the executable after argv[0], which may be relative
         // or bare; the kernel knows its real path.
