@@ -5,12 +5,18 @@
 // catalogue the benchmarks run on.
 //
 //   kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...
+//   kalksrv-catalogue [--scale N] OUT.db [SOURCE_DIR]
+//
+// A directory stands for its schema.sql followed by its data/*.sql in name
+// order; without sources the tool reads kalksrv/catalogue below the current
+// directory (the repository's root).
 //
 // The file is built beside OUT.db and renamed at the end, so a failed build
 // never leaves a half-written catalogue behind.
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -188,8 +194,30 @@ bool scale(sqlite3* db, int copies) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...\n");
+    std::fprintf(stderr, "usage: kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...\n"
+                         "       kalksrv-catalogue [--scale N] OUT.db [SOURCE_DIR]\n");
     return 2;
+}
+
+// The source files of `args` (after OUT.db), directories expanded.
+std::vector<std::string> sourceFiles(std::vector<std::string> args) {
+    if (args.empty()) args.push_back("kalksrv/catalogue");
+    std::vector<std::string> files;
+    for (const std::string& arg : args) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(arg, error)) {
+            files.push_back(arg);
+            continue;
+        }
+        const std::filesystem::path dir = arg;
+        files.push_back((dir / "schema.sql").string());
+        std::vector<std::string> data;
+        for (const auto& entry : std::filesystem::directory_iterator(dir / "data", error))
+            if (entry.path().extension() == ".sql") data.push_back(entry.path().string());
+        std::sort(data.begin(), data.end());
+        files.insert(files.end(), data.begin(), data.end());
+    }
+    return files;
 }
 
 } // namespace
@@ -210,7 +238,9 @@ int main(int argc, char** argv) {
             args.push_back(arg);
         }
     }
-    if (args.size() < 2) return usage();
+    if (args.empty()) return usage();
+    const std::vector<std::string> sources =
+        sourceFiles(std::vector<std::string>(args.begin() + 1, args.end()));
 
     const std::filesystem::path out = args[0];
     const std::filesystem::path temp = out.string() + ".tmp";
@@ -230,9 +260,9 @@ int main(int argc, char** argv) {
                    "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
                    "BEGIN",
                    "opening");
-    for (std::size_t i = 1; ok && i < args.size(); ++i) {
+    for (std::size_t i = 0; ok && i < sources.size(); ++i) {
         std::string sql;
-        ok = readFile(args[i], sql) && exec(db.handle, sql, args[i]);
+        ok = readFile(sources[i], sql) && exec(db.handle, sql, sources[i]);
     }
     ok = ok && runChecks(db.handle, false) && scale(db.handle, copies) &&
          exec(db.handle, "COMMIT", "committing") && exec(db.handle, "ANALYZE", "analysing") &&
