@@ -66,6 +66,11 @@ void SetTabStopDialogUnits(QListWidget* listBox, int dialogUnits) {
     listBox->setItemDelegate(new TabStopDelegate(listBox, dialogUnits));
 }
 
+void FillEntryList(QListWidget* listBox, const std::vector<velmar_stahl>& list) {
+    FillEntryList<velmar_stahl>(listBox, list);
+    SetTabStopDialogUnits(listBox, 220);
+}
+
 QString FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
     if (decimals > 15) decimals = 15;

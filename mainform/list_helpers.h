@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/records.h"
+
 namespace vm {
 
 // Texts of the records are UTF-16 or wide strings; the controls take QString.
@@ -43,6 +45,10 @@ template <class Entry> void FillEntryList(QListWidget* listBox, const std::vecto
         listBox->addItem(item);
     }
 }
+
+// Reinforcement lists: the same, with one tab stop at 220 dialog units so
+// that a name's details after a tab line up.
+void FillEntryList(QListWidget* listBox, const std::vector<velmar_stahl>& list);
 
 // Selects the item of the entry with the given id (true); failing that the
 // first entry marked as the default (true); failing that item 0 (false).

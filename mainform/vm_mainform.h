@@ -31,8 +31,8 @@ public:
     static int maxRowTextWidth;
 
     // Builds the form over a copy of `data`, applies the record to the rows
-    // and loads every candidate list without notifying. `hostWindow` owns the
-    // form's messages while the form itself is not shown; may be null.
+    // and loads every candidate list without notifying. `hostWindow` is the
+    // host's top-level window (may be null).
     TForm1(QWidget* hostWindow, int hostKey1, int hostKey2, int elementCode, int elementSubcode,
            bool rollerShutterAllowed, double referenceValue, eCompForm compForm, bool serviceFlag,
            const velmar_data& data, vm_changeCallback changeCallback, void* callbackUser);

@@ -234,24 +234,6 @@ TEST_F(DataTest, NewRecordIsShownAndTheSeriesChangeAnnounced) {
     EXPECT_EQ(messages.messages().size(), 1u);
 }
 
-TEST_F(DataTest, ThirdOptionReachesTheRecordWithoutReload) {
-    auto form = MakeForm(velmar_data(), &recorder);
-    const int frameTag = form->LRahmenName->Tag;
-    form->SetNewRC2(true);
-    EXPECT_TRUE(form->request.option3);
-    velmar_data out;
-    form->GetData(out);
-    EXPECT_TRUE(out.option3);
-    form->SetNewRC2(false);
-    form->GetData(out);
-    EXPECT_FALSE(out.option3);
-    EXPECT_EQ(form->LRahmenName->Tag, frameTag);
-    form->SetBreiteHoeheElement(1230.0, 1480.0);
-    EXPECT_DOUBLE_EQ(form->elementWidth, 1230.0);
-    EXPECT_DOUBLE_EQ(form->elementHeight, 1480.0);
-    EXPECT_TRUE(recorder.codes.empty());
-}
-
 TEST_F(DataTest, DoorElementAfterAnotherElementStartsWithTheDefaultFrame) {
     auto probe = MakeForm(RecordOfSeries(kCladdingSeries));
     ASSERT_GE(probe->request.frames.size(), 2u);

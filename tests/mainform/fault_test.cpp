@@ -155,17 +155,6 @@ TEST_F(FaultTest, UfFailureGivesZero) {
     EXPECT_EQ(out.rahmen.nameId.id, 11);
 }
 
-TEST_F(FaultTest, EveryListFailingLeavesAFormOfDashes) {
-    state->failing = ~std::uint64_t(0);
-    auto form = MakeForm();
-    for (vm::ClickLabel* label : {form->LSystemName, form->LFarbeName, form->LRahmenName,
-                                  form->LGlasName, form->LKopplungSenkName, form->LRollName}) {
-        EXPECT_EQ(label->text(), QStringLiteral("-"));
-        EXPECT_EQ(label->Tag, -1);
-    }
-    EXPECT_FALSE(form->option1);
-}
-
 TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
     UseServiceIn("/nonexistent-velmar-directory/");
     velmar_data host;
