@@ -8,11 +8,13 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "model/rpc_property.h"
 
@@ -46,6 +48,16 @@ public:
     bool flag(int column) const { return sqlite3_column_int(statement_, column) != 0; }
     bool isNull(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     WideText text(int column) const;
+    // A text column as UTF-8 and a BLOB column as bytes (drawings, pictures).
+    std::string utf8(int column) const {
+        const unsigned char* t = sqlite3_column_text(statement_, column);
+        return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
+    }
+    std::vector<std::uint8_t> blob(int column) const {
+        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, column));
+        return data ? std::vector<std::uint8_t>(data, data + sqlite3_column_bytes(statement_, column))
+                    : std::vector<std::uint8_t>();
+    }
 
 private:
     sqlite3_stmt* statement_;

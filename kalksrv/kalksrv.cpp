@@ -26,6 +26,7 @@
 
 #include "kalksrv/answers.h"
 #include "kalksrv/catalogue.h"
+#include "kalksrv/dialog_answers.h"
 #include "model/materialdaten.h"
 #include "service/ks_api.h"
 
@@ -101,6 +102,10 @@ int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32
             answer(*session, record);
         }
         record.write();
+        // Drawings and pictures travel from the service only, so the
+        // record's own write leaves them out.
+        if (!record.drawing.empty()) record.addBlock(80, record.drawing);
+        if (!record.block86.empty()) record.addBlock(86, record.block86);
         const std::vector<std::uint8_t> bytes = record.toBytes();
         if (bytes.empty()) return 0;
         auto* block = new uint8_t[bytes.size()];
@@ -198,35 +203,35 @@ int32_t _KS_getGlasdickeReal(KsModule module, int32_t glassNumber, double* thick
     }
 
 KS_ENTRY(getSystems, answerSystems)
-KS_ENTRY(getCut, answerUnchanged)
+KS_ENTRY(getCut, answerCut)
 KS_ENTRY(getArtikel, answerArticles)
-KS_ENTRY(getArtikelZusatz, answerUnchanged)
+KS_ENTRY(getArtikelZusatz, answerAccessories)
 KS_ENTRY(getArtikelInc, answerReinforcements)
 KS_ENTRY(getGlas, answerGlasses)
 KS_ENTRY(getColors, answerColours)
-KS_ENTRY(getColorBlob, answerUnchanged)
-KS_ENTRY(getGlasMaterial, answerUnchanged)
+KS_ENTRY(getColorBlob, answerColourPicture)
+KS_ENTRY(getGlasMaterial, answerGlassMaterial)
 KS_ENTRY(getGlasleisten, answerBeads)
-KS_ENTRY(getSprossen, answerUnchanged)
+KS_ENTRY(getSprossen, answerGlazingBars)
 KS_ENTRY(getStulp, answerAstragals)
-KS_ENTRY(getZusatzProfilInfo, answerUnchanged)
+KS_ENTRY(getZusatzProfilInfo, answerAdditionalProfile)
 KS_ENTRY(getKopplungen, answerCouplings)
-KS_ENTRY(getProfileTypesForCut, answerUnchanged)
+KS_ENTRY(getProfileTypesForCut, answerProfileTypes)
 KS_ENTRY(getRollkaesten, answerBoxes)
 KS_ENTRY(getRollKastenZubehoer, answerBoxAccessories)
 KS_ENTRY(setGlas, answerSetGlasses)
-KS_ENTRY(getArtikelDwgKatalog, answerUnchanged)
+KS_ENTRY(getArtikelDwgKatalog, answerArticleDrawing)
 KS_ENTRY(getUfValue, answerUfValue)
-KS_ENTRY(addWallProfileToAccessoryForCut, answerUnchanged)
-KS_ENTRY(getAufbauprofilOben, answerUnchanged)
-KS_ENTRY(getAufbauprofilUnten, answerUnchanged)
+KS_ENTRY(addWallProfileToAccessoryForCut, answerWallProfiles)
+KS_ENTRY(getAufbauprofilOben, answerBuildOnTop)
+KS_ENTRY(getAufbauprofilUnten, answerBuildOnBottom)
 KS_ENTRY(checkFluegelgroessen, answerSashSizeCheck)
 KS_ENTRY(checkBrand, answerFireProtection)
 KS_ENTRY(getMinMaxSizeForRollerShutter, answerRollerShutterLimits)
-KS_ENTRY(getArtikelTextForCut, answerUnchanged)
-KS_ENTRY(getAusstattung, answerUnchanged)
+KS_ENTRY(getArtikelTextForCut, answerArticleTexts)
+KS_ENTRY(getAusstattung, answerEquipment)
 KS_ENTRY(getOrnamente, answerOrnaments)
-KS_ENTRY(addDefaultBasisProfile, answerUnchanged)
+KS_ENTRY(addDefaultBasisProfile, answerDefaultBaseProfile)
 KS_ENTRY(getRollKastenFuehrungen, answerGuideRails)
 KS_ENTRY(getUfForCut, answerUfForCut)
 

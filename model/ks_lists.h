@@ -63,6 +63,10 @@ constexpr int glassOrnaments = 38000;
 // asked for (ks_request::boxAccessoryKind).
 constexpr int rollerShutterAccessories = 38000;
 
+// Add-on profiles above or below the frame (_KS_getAufbauprofilOben and
+// _KS_getAufbauprofilUnten); the result is taken when it holds exactly one.
+constexpr int buildOnProfiles = 38000;
+
 // velmar_rollkasten list
 constexpr int rollerShutterBoxes = 48000;
 

@@ -92,7 +92,7 @@ Profile ProfileFromBox(const BoxRow& row) {
     else if (row.form == "aufsatz")
         p.box = BoxShape::TopMounted;
     else // by construction type when the row names no form
-        p.box = row.bauart == 8708 ? BoxShape::FrontChamfered
+        p.box = row.bauart == 8708   ? BoxShape::FrontChamfered
                 : row.bauart == 8715 ? BoxShape::FrontSquare
                 : row.bauart == 7405 ? BoxShape::TopMountedInsect
                                      : BoxShape::TopMounted;

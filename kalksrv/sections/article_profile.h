@@ -31,7 +31,8 @@ struct SteelRow {
 // A rollkasten row with the slat height of its default curtain.
 struct BoxRow {
     std::string name;
-    std::string form; // 'aufsatz', 'aufsatz_insekt', 'vorbau_schraeg', 'vorbau_rund', 'vorbau_eckig'
+    std::string
+        form; // 'aufsatz', 'aufsatz_insekt', 'vorbau_schraeg', 'vorbau_rund', 'vorbau_eckig'
     int bauart = 0;
     double hoehe = 0, tiefe = 0, lamelle = 39;
 };
