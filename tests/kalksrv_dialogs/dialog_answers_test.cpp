@@ -1,0 +1,366 @@
+// Cuts, drawings, pictures and the dialogs' lists through the component's
+// real client, against the sample catalogue beside the test.
+
+#include "dxf/dxf_reader.h"
+#include "model/ks_lists.h"
+#include "model/materialdaten.h"
+#include "platform/os/message.h"
+#include "service/service_client.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr int kPvc70 = 8830, kAlu75 = 8404;
+constexpr int kFrame = 23001, kSash = 23011, kGlass24 = 6002, kPanel = 6015, kGlass48 = 6012;
+constexpr int kCoupling = 23042, kBoxInsect = 9287, kBoxConnection = 9421;
+
+class Dialogs : public testing::Test {
+protected:
+    Materialdaten request(int series = kPvc70) {
+        Materialdaten m;
+        m.hostKey1 = 1;
+        m.hostKey2 = 1;
+        m.requestKind = 2;
+        m.systemId = series;
+        return m;
+    }
+    void TearDown() override {
+        client.unload();
+        EXPECT_TRUE(recorder.messages().empty());
+    }
+
+    os::MessageRecorder recorder;
+    ServiceClient client;
+};
+
+velmar_artikel article(int id, int konstType) {
+    velmar_artikel a;
+    a.nameId.id = id;
+    a.konstType = konstType;
+    return a;
+}
+
+dxf::Document Drawing(const Materialdaten& m) {
+    const std::string text(m.drawing.begin(), m.drawing.end());
+    const dxf::ReadResult r = dxf::Read(text);
+    EXPECT_TRUE(r.ok) << r.Message();
+    return r.document;
+}
+
+int Entities(const dxf::Document& d, const std::string& layer) {
+    return static_cast<int>(
+        std::count_if(d.entities.begin(), d.entities.end(),
+                      [&](const dxf::Entity& e) { return e.style.layer == layer; }));
+}
+
+std::set<int> MaterialIds(const Materialdaten& m) {
+    std::set<int> out;
+    for (const KSP_MATERIAL& k : m.materials) out.insert(k.int1);
+    return out;
+}
+
+std::vector<velmar_zusatzartikel> Offered(const Materialdaten& m) {
+    return m.cutPositions.empty() ? std::vector<velmar_zusatzartikel>{}
+                                  : m.cutPositions.front().opening1.zusatz;
+}
+
+const velmar_zusatzartikel* Entry(const std::vector<velmar_zusatzartikel>& list, int id) {
+    for (const auto& z : list)
+        if (z.getId() == id) return &z;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(Dialogs, FrameAndSashCutIsADrawingWithItsMaterialsAndWallConnections) {
+    Materialdaten m = request();
+    m.frameId = kFrame;
+    m.sashId = kSash;
+    m.glassId = kGlass24;
+    ASSERT_TRUE(client.getCut(m));
+    const dxf::Document d = Drawing(m);
+    for (const char* layer : {"PROFIL", "STAHL", "DICHTUNG", "GLAS", "GLASLEISTE", "DIM_PROFILE"})
+        EXPECT_GT(Entities(d, layer), 0) << layer;
+
+    // Frame, sash, their default steels, the sash-side bead for 24 mm glass
+    // and the glass itself, each once.
+    const std::set<int> ids = MaterialIds(m);
+    for (int id : {kFrame, kSash, 31001, 31006, 31011, 23111, kGlass24})
+        EXPECT_TRUE(ids.count(id)) << id;
+    EXPECT_EQ(ids.size(), m.materials.size());
+    ASSERT_EQ(m.cutPositions.size(), 1u);
+    EXPECT_GE(m.cutPositions[0].opening1.artikel.items.size(), 4u);
+
+    ASSERT_EQ(m.wallConnections.size(), 3u);
+    for (const KSP_WANDANSCHLUSS& w : m.wallConnections) EXPECT_FALSE(w.entries.empty());
+    // The request's numbers come back as sent.
+    EXPECT_EQ(m.frameId, kFrame);
+    EXPECT_EQ(m.requestKind, 2);
+}
+
+TEST_F(Dialogs, CutFollowsItsPositionsAndSingleArticles) {
+    // A coupling between two elements: both frames and sashes, and the
+    // coupling with its steel tube.
+    Materialdaten c = request();
+    c.glassId = kGlass24;
+    velmar_cutpos p;
+    p.opening1.artikel.items = {article(kFrame, 11), article(kSash, 23), article(kCoupling, 18)};
+    c.cutPositions = {p};
+    ASSERT_TRUE(client.getCut(c));
+    EXPECT_TRUE(MaterialIds(c).count(kCoupling));
+    EXPECT_TRUE(MaterialIds(c).count(31009));
+    const dxf::Document coupled = Drawing(c);
+    EXPECT_EQ(c.cutPositions.size(), 1u);
+
+    // The roller-shutter dialog's drawing: the box on its connection
+    // profile over the element's frame, with the curtain.
+    Materialdaten b = request();
+    b.elementCode = 151;
+    b.articleId = kBoxInsect;
+    ASSERT_TRUE(client.getCut(b));
+    EXPECT_GT(Entities(Drawing(b), "PANZER"), 3);
+    EXPECT_TRUE(MaterialIds(b).count(kBoxConnection));
+
+    // A glazing bead is shown holding the glass in its sash; a profile
+    // alone with the reinforcement chosen in the dialog.
+    Materialdaten g = request();
+    g.elementCode = 151;
+    g.articleId = 23111;
+    g.sashId = kSash;
+    g.glassId = kGlass24;
+    ASSERT_TRUE(client.getCut(g));
+    EXPECT_TRUE(MaterialIds(g).count(kSash));
+    EXPECT_TRUE(MaterialIds(g).count(kGlass24));
+
+    Materialdaten a = request();
+    a.elementCode = 151;
+    velmar_cutpos one;
+    velmar_artikel frame = article(kFrame, 11);
+    frame.steel1.nameId.id = 31003;
+    one.opening1.artikel.items = {frame};
+    a.cutPositions = {one};
+    ASSERT_TRUE(client.getCut(a));
+    EXPECT_TRUE(MaterialIds(a).count(31003));
+    EXPECT_FALSE(MaterialIds(a).count(31001));
+    EXPECT_EQ(Entities(Drawing(a), "GLAS"), 0);
+}
+
+TEST_F(Dialogs, UnknownArticlesGiveAnAnswerWithoutDrawing) {
+    for (int id : {0, 999, kGlass24}) {
+        Materialdaten m = request();
+        m.elementCode = 151;
+        m.articleId = id;
+        ASSERT_TRUE(client.getCut(m)) << id;
+        EXPECT_TRUE(m.drawing.empty()) << id;
+        EXPECT_TRUE(m.materials.empty()) << id;
+    }
+    Materialdaten m = request(424242);
+    m.frameId = 99999;
+    ASSERT_TRUE(client.getCut(m));
+    EXPECT_TRUE(m.drawing.empty());
+    Materialdaten d = request();
+    d.articleId = 99999;
+    ASSERT_TRUE(client.getArtikelDwgKatalog(d));
+    EXPECT_TRUE(d.drawing.empty());
+    d.articleId = 99999;
+    ASSERT_TRUE(client.getColorBlob(d));
+    EXPECT_TRUE(d.drawing.empty());
+}
+
+TEST_F(Dialogs, CatalogueDrawingsAndColourPictures) {
+    for (int id : {kFrame, kSash, 23111, kCoupling, 9302, 9401, 26301}) {
+        Materialdaten m = request();
+        m.articleId = id;
+        ASSERT_TRUE(client.getArtikelDwgKatalog(m)) << id;
+        Drawing(m);
+        EXPECT_GT(m.drawing.size(), 1000u) << id;
+    }
+    // Every colour the series offers has a JPEG picture.
+    Materialdaten colours = request();
+    ASSERT_TRUE(client.getColors(colours));
+    ASSERT_FALSE(colours.colours.empty());
+    std::set<std::vector<std::uint8_t>> distinct;
+    for (const velmar_nameid& c : colours.colours) {
+        Materialdaten m = request();
+        m.articleId = c.id;
+        ASSERT_TRUE(client.getColorBlob(m)) << c.id;
+        ASSERT_GT(m.drawing.size(), 100u) << c.id;
+        EXPECT_EQ(m.drawing[0], 0xFF);
+        EXPECT_EQ(m.drawing[1], 0xD8);
+        distinct.insert(m.drawing);
+    }
+    EXPECT_GT(distinct.size(), colours.colours.size() / 2);
+}
+
+TEST_F(Dialogs, GlazingBarsByKindForTheGlass) {
+    Materialdaten m = request();
+    m.articleId = kSash;
+    m.glassId = kGlass24;
+    ASSERT_TRUE(client.getSprossen(m));
+    const std::pair<int, std::vector<velmar_artikel>*> kinds[] = {{1295, &m.barsGlassDividing},
+                                                                  {1296, &m.barsAdhesive},
+                                                                  {1297, &m.barsInternal},
+                                                                  {8377, &m.barsViennese}};
+    for (const auto& [kind, list] : kinds) {
+        ASSERT_FALSE(list->empty()) << kind;
+        EXPECT_EQ(std::count_if(list->begin(), list->end(), [](auto& a) { return a.isDefault(); }),
+                  1);
+        for (const velmar_artikel& a : *list) EXPECT_EQ(a.konstType, kind);
+    }
+    for (const velmar_artikel& a : m.barsGlassDividing) EXPECT_GT(a.steel1.nameId.id, 0);
+
+    // A panel takes only glass-dividing bars; a glass the series' rebates
+    // do not hold takes none.
+    Materialdaten panel = request();
+    panel.glassId = kPanel;
+    ASSERT_TRUE(client.getSprossen(panel));
+    EXPECT_FALSE(panel.barsGlassDividing.empty());
+    EXPECT_TRUE(panel.barsAdhesive.empty() && panel.barsInternal.empty() &&
+                panel.barsViennese.empty());
+    Materialdaten thick = request();
+    thick.glassId = kGlass48;
+    ASSERT_TRUE(client.getSprossen(thick));
+    EXPECT_TRUE(thick.barsGlassDividing.empty() && thick.barsAdhesive.empty());
+}
+
+TEST_F(Dialogs, AccessoriesOfACutFormTheDialogsTree) {
+    Materialdaten m = request();
+    m.articleId = kFrame;
+    velmar_cutpos chosen;
+    velmar_zusatzartikel keep, stray;
+    keep.artikel.nameId.id = 27001;
+    keep.intValue1 = 11;
+    keep.artikel.steel1.nameId.id = 31007;
+    stray.artikel.nameId.id = 424242;
+    stray.intValue1 = 11;
+    chosen.opening2.zusatz = {keep, stray};
+    m.accessoryPositions = {chosen};
+    ASSERT_TRUE(client.getArtikelZusatz(m));
+
+    const auto offer = Offered(m);
+    ASSERT_FALSE(offer.empty());
+    std::set<int> groups;
+    bool rollerShutterPart = false, counted = false;
+    for (const auto& z : offer) {
+        groups.insert(z.intValue1);
+        rollerShutterPart = rollerShutterPart || z.artikel.konstType == 16;
+        counted = counted || z.intValue2 > 2;
+        if (!z.text3.empty()) {
+            EXPECT_TRUE(z.text3.front() == ';' && z.text3.back() == ';');
+        }
+        EXPECT_FALSE(z.nameId.name.empty()); // the type node's text
+    }
+    EXPECT_EQ(groups, (std::set<int>{11, 91, 92}));
+    EXPECT_TRUE(rollerShutterPart);
+    EXPECT_TRUE(counted);
+    // The 50 mm extension offers its coupling strip as a child.
+    const auto* parent = Entry(offer, 27004);
+    const auto* child = Entry(offer, 27005);
+    ASSERT_TRUE(parent && child);
+    EXPECT_NE(parent->text2.find(";" + child->text1 + ";"), std::string::npos);
+    EXPECT_EQ(child->intValue3, 27004);
+    // Every opening offers the same; the selection keeps only what the
+    // catalogue offers, completed, with its chosen steel.
+    EXPECT_EQ(m.cutPositions[0].opening3.zusatz.size(), offer.size());
+    ASSERT_EQ(m.accessoryPositions.size(), 1u);
+    ASSERT_EQ(m.accessoryPositions[0].opening2.zusatz.size(), 1u);
+    const auto& kept = m.accessoryPositions[0].opening2.zusatz[0];
+    EXPECT_FALSE(kept.artikel.nameId.name.empty());
+    EXPECT_EQ(kept.artikel.steel1.nameId.id, 31007);
+
+    Materialdaten sash = request();
+    sash.articleId = kSash;
+    ASSERT_TRUE(client.getArtikelZusatz(sash));
+    for (const auto& z : Offered(sash)) EXPECT_EQ(z.intValue1, 23);
+}
+
+TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
+    velmar_cutpos pos;
+    pos.opening1.artikel.items = {article(kFrame, 0), article(kSash, 0)};
+
+    Materialdaten info = request();
+    info.articleId = 27003;
+    info.int110 = 152;
+    info.cutPositions = {pos};
+    ASSERT_TRUE(client.getZusatzProfilInfo(info));
+    ASSERT_EQ(info.cutPositions.size(), 1u);
+    EXPECT_TRUE(info.cutPositions[0].opening1.zusatz.empty());
+    ASSERT_EQ(info.cutPositions[0].opening2.zusatz.size(), 1u);
+    EXPECT_EQ(info.cutPositions[0].opening2.zusatz[0].intValue1, 11);
+    EXPECT_GT(info.cutPositions[0].opening2.zusatz[0].artikel.value1, 0);
+
+    // A second wall connection replaces the first one's profiles.
+    Materialdaten wall = request();
+    wall.articleId = 34001;
+    wall.accessoryPositions = {pos};
+    ASSERT_TRUE(client.addWallProfileToAccessoryForCut(wall));
+    EXPECT_EQ(wall.accessoryPositions[0].opening1.zusatz.size(), 2u);
+    wall.articleId = 34002;
+    ASSERT_TRUE(client.addWallProfileToAccessoryForCut(wall));
+    std::set<int> now;
+    for (const auto& z : wall.accessoryPositions[0].opening1.zusatz) now.insert(z.getId());
+    EXPECT_EQ(now, (std::set<int>{27081, 27083}));
+    wall.articleId = 34011; // a connection of another series: unchanged
+    ASSERT_TRUE(client.addWallProfileToAccessoryForCut(wall));
+    EXPECT_EQ(wall.accessoryPositions[0].opening1.zusatz.size(), 2u);
+
+    // The base profile is added once.
+    Materialdaten base = request(kAlu75);
+    base.accessoryPositions = {pos};
+    ASSERT_TRUE(client.addDefaultBasisProfile(base));
+    ASSERT_TRUE(client.addDefaultBasisProfile(base));
+    ASSERT_EQ(base.accessoryPositions[0].opening1.zusatz.size(), 1u);
+    EXPECT_EQ(base.accessoryPositions[0].opening1.zusatz[0].getId(), 27075);
+}
+
+TEST_F(Dialogs, QueriesOfACutAnswerFromTheCatalogue) {
+    velmar_cutpos pos;
+    pos.opening1.artikel.items = {article(kFrame, 0), article(kSash, 0), article(9286, 0)};
+
+    Materialdaten types = request();
+    types.cutPositions = {pos};
+    ASSERT_TRUE(client.getProfileTypesForCut(types));
+    const auto& items = types.cutPositions[0].opening1.artikel.items;
+    EXPECT_EQ(items[0].konstType, 11);
+    EXPECT_EQ(items[1].konstType, 23);
+    EXPECT_EQ(items[2].konstType, 170);
+
+    Materialdaten texts = request();
+    texts.cutPositions = {pos};
+    ASSERT_TRUE(client.getArtikelTextForCut(texts));
+    ASSERT_EQ(texts.articleTexts1.size(), 2u);
+    EXPECT_EQ(texts.articleTexts1[0].nameId.name, u"70.101 Blendrahmen 70 AD, 64 mm");
+    EXPECT_GE(texts.articleTexts2().size(), 6u);
+
+    // Exactly one add-on above the 70 frame series; two below the 82 one.
+    Materialdaten top = request();
+    ASSERT_TRUE(client.getAufbauprofilOben(top));
+    EXPECT_EQ(top.articleTexts1.size(), 1u);
+    Materialdaten bottom = request(10222);
+    bottom.cutPositions = {pos};
+    ASSERT_TRUE(client.getAufbauprofilUnten(bottom));
+    EXPECT_EQ(bottom.articleTexts1.size(), 2u);
+
+    // Equipment for a window and for a door (element code 2).
+    Materialdaten window = request(), door = request();
+    door.elementCode = 2;
+    ASSERT_TRUE(client.getAusstattung(window));
+    ASSERT_TRUE(client.getAusstattung(door));
+    ASSERT_EQ(window.cutPositions.size(), 1u);
+    const auto& w = window.cutPositions[0].opening3.zusatz;
+    EXPECT_GE(w.size(), 8u);
+    EXPECT_GT(door.cutPositions[0].opening3.zusatz.size(), w.size());
+    for (const auto& z : w) EXPECT_FALSE(z.nameId.name.empty());
+
+    Materialdaten glass = request();
+    glass.glassId = kGlass24;
+    ASSERT_TRUE(client.getGlasMaterial(glass));
+    ASSERT_EQ(glass.materials.size(), 1u);
+    EXPECT_DOUBLE_EQ(glass.materials[0].double12, 1.0);   // Ug
+    EXPECT_DOUBLE_EQ(glass.materials[0].double24, 0.041); // PsiG
+}
