@@ -281,10 +281,16 @@ CutPlan planCut(Catalogue& c, Materialdaten& r) {
             if (!plan.series) plan.series = a->series;
             if (a->row.konstType == ks_konst::glazingBead) {
                 // A bead is shown holding the glass in the profile it is for.
+                // A frame-side bead sits on the frame, a sash-side one in
+                // the sash.
                 plan.bead = a;
-                plan.sash = readArticle(c, r.sashId);
+                Query side = c.query("SELECT seite FROM glasleiste WHERE serie_id = ?1 AND "
+                                     "artikel_id = ?2 LIMIT 1");
+                side.bind(1, a->series).bind(2, a->id);
+                const bool frameSide = side.next() && side.utf8(0) == "R";
+                if (!frameSide) plan.sash = readArticle(c, r.sashId);
                 plan.carrier = readArticle(c, r.frameId);
-                if (!plan.carrier && plan.sash)
+                if (!plan.carrier && (plan.sash || frameSide))
                     plan.carrier =
                         readArticle(c, firstId(c, Catalogue::DefaultFrameOfSeries, plan.series));
                 if (!plan.carrier) plan.single = a;
@@ -505,7 +511,11 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
                         q.integer(5), q.utf8(6), q.utf8(7), q.flag(8), q.text(9), q.text(10),
                         q.utf8(11), q.real(12), q.real(13)});
     std::map<int, const Row*> byId;
-    for (const Row& row : rows) byId[row.id] = &row;
+    std::map<int, std::string> children; // ";a;b" of each parent, built in one pass
+    for (const Row& row : rows) {
+        byId[row.id] = &row;
+        if (row.parent && !row.key.empty()) children[row.parent] += ";" + row.key;
+    }
     std::vector<velmar_zusatzartikel> out;
     for (const Row& row : rows) {
         velmar_zusatzartikel z;
@@ -519,10 +529,7 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
         z.intValue2 = row.count;
         z.text1 = row.key;
         z.text3 = row.excluded;
-        std::string children;
-        for (const Row& other : rows)
-            if (other.parent == row.id && !other.key.empty()) children += ";" + other.key;
-        if (!children.empty()) z.text2 = children + ";";
+        if (const auto c = children.find(row.id); c != children.end()) z.text2 = c->second + ";";
         const auto parent = byId.find(row.parent);
         z.intValue3 = parent != byId.end() ? parent->second->article : 0;
         z.intValue4 = row.id;
@@ -710,18 +717,17 @@ void answerAccessories(Session& s, Materialdaten& r) {
 
     // The selection keeps what the catalogue offers for the series, with
     // the catalogue's data; the chosen reinforcements stay.
-    std::vector<velmar_zusatzartikel> every;
+    std::map<std::pair<int, int>, velmar_zusatzartikel> every; // by id and group
     for (int k : all)
-        for (velmar_zusatzartikel& z : offered(c, series, k)) every.push_back(std::move(z));
+        for (velmar_zusatzartikel& z : offered(c, series, k))
+            every.emplace(std::make_pair(z.getId(), z.intValue1), std::move(z));
     for (velmar_cutpos& p : r.accessoryPositions)
         for (velmar_oeffnung_artikel* o : openings(p)) {
             std::vector<velmar_zusatzartikel> kept;
             for (const velmar_zusatzartikel& chosen : o->zusatz) {
-                const auto match = std::find_if(every.begin(), every.end(), [&](const auto& z) {
-                    return z.getId() == chosen.getId() && z.intValue1 == chosen.intValue1;
-                });
+                const auto match = every.find({chosen.getId(), chosen.intValue1});
                 if (match == every.end()) continue;
-                velmar_zusatzartikel z = *match;
+                velmar_zusatzartikel z = match->second;
                 z.artikel.steel1 = chosen.artikel.steel1;
                 z.artikel.steel2 = chosen.artikel.steel2;
                 kept.push_back(std::move(z));

@@ -136,6 +136,11 @@ TEST_F(Dialogs, CutFollowsItsPositionsAndSingleArticles) {
     ASSERT_TRUE(client.getCut(g));
     EXPECT_TRUE(MaterialIds(g).count(kSash));
     EXPECT_TRUE(MaterialIds(g).count(kGlass24));
+    g.articleId = 23101; // a frame-side bead: on the frame, without the sash
+    g.frameId = kFrame;
+    ASSERT_TRUE(client.getCut(g));
+    EXPECT_TRUE(MaterialIds(g).count(kFrame));
+    EXPECT_FALSE(MaterialIds(g).count(kSash));
 
     Materialdaten a = request();
     a.elementCode = 151;
