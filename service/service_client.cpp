@@ -4,7 +4,6 @@
 #include "platform/os/cursor.h"
 #include "platform/os/message.h"
 
-#include <cstring>
 #include <exception>
 #include <utility>
 #include <vector>
