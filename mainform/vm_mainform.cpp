@@ -516,12 +516,20 @@ void TForm1::LoadSystems() {
     const QString textBefore = LSystemName->text();
     const int number = request.systemId;
     request.systems.clear();
+    // The element form in tag 7, the two constants in tags 12 and 13, the
+    // edge-seal value in tag 2.
     request.int7 = static_cast<int>(compForm);
     request.dimension12 = kSystemRequestValue1;
     request.dimension13 = kSystemRequestValue2;
     request.double2 = psiG;
     CallKeepingLists([](Materialdaten& r) { return serviceClient.getSystems(r); },
                      {ks_list::systems});
+    // The extra data belongs to this request alone; later requests of the
+    // form (and the cut query) must not carry it.
+    request.int7 = 0;
+    request.dimension12 = -1.0;
+    request.dimension13 = -1.0;
+    request.double2 = -1.0;
     SetNameIdLabel(LSystemName, request.systems, number);
 
     // Aluminium cladding only where the shown system offers it.
@@ -667,6 +675,8 @@ void TForm1::LoadGlasleisten() {
     request.beadsSashSide.clear();
     CallKeepingLists([](Materialdaten& r) { return serviceClient.getGlasleisten(r); },
                      {ks_list::beadsFrameSide, ks_list::beadsSashSide});
+    request.flag84 = false;
+    request.flag120 = false;
     SetArtikelLabel(LGlasleisteRName, request.beadsFrameSide, frameSide);
     SetArtikelLabel(LGlasleisteFName, request.beadsSashSide, sashSide);
 }

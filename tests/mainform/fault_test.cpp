@@ -113,6 +113,10 @@ TEST_F(FaultTest, RequestsCarryTheFormsNumbersAndExtraData) {
     EXPECT_EQ(systems.elementCode, 1);
     EXPECT_EQ(systems.systemId, 200);
     EXPECT_DOUBLE_EQ(systems.double2, 0.041);
+    EXPECT_DOUBLE_EQ(systems.dimension12, 0.6);
+    EXPECT_DOUBLE_EQ(systems.dimension13, 20.0);
+    // That extra data travels with the system request only.
+    EXPECT_DOUBLE_EQ(LastRequest(*state, "_KS_getColors").dimension12, 0.0);
 
     const Materialdaten glass = LastRequest(*state, "_KS_getGlas");
     ASSERT_EQ(glass.glasses.size(), 1u);
