@@ -24,8 +24,9 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "test_drawing";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Lives until the process ends: widgets and fonts must not outlive it.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class Drawing : public ::testing::Test {

@@ -22,8 +22,9 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "test_planview";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Lives until the process ends: widgets and fonts must not outlive it.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 std::vector<std::uint8_t> Block(const std::string& dxf) {

@@ -186,6 +186,45 @@ TEST(DxfReader, LayerTableAndEntityProperties) {
     EXPECT_EQ(s.lineWeight, kWeightByBlock);
 }
 
+TEST(DxfReader, HatchEdgesAndOldStylePolylines) {
+    const std::string header = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1024\n0\nENDSEC\n";
+    const std::string hatch =
+        "0\nHATCH\n2\nSOLID\n70\n1\n91\n1\n92\n1\n93\n4\n"
+        "72\n1\n10\n0\n20\n0\n11\n5\n21\n0\n"                                 // line
+        "72\n2\n10\n5\n20\n2\n40\n2\n50\n30\n51\n90\n73\n0\n"                 // clockwise arc
+        "72\n3\n10\n2\n20\n4\n11\n3\n21\n0\n40\n0.5\n50\n0\n51\n180\n73\n1\n" // ellipse
+        "72\n4\n94\n1\n73\n0\n74\n0\n95\n4\n96\n2\n40\n0\n40\n0\n40\n1\n40\n1\n"
+        "10\n-1\n20\n4\n10\n0\n20\n0\n97\n1\n11\n0\n21\n0\n" // spline with fit data
+        "97\n1\n330\n1F\n75\n1\n76\n1\n98\n0\n";
+    const std::string polyline = "0\nPOLYLINE\n66\n1\n70\n1\n"
+                                 "0\nVERTEX\n10\n0\n20\n0\n42\n1\n0\nVERTEX\n10\n9\n20\n9\n70\n16\n"
+                                 "0\nVERTEX\n10\n4\n20\n0\n0\nSEQEND\n"
+                                 "0\nPOLYLINE\n70\n64\n0\nVERTEX\n70\n128\n0\nSEQEND\n"; // mesh
+    const ReadResult r = Read(header + Wrap(hatch + polyline));
+    ASSERT_TRUE(r) << r.Message();
+    ASSERT_EQ(r.document.entities.size(), 2u);
+    const Hatch& h = std::get<Hatch>(r.document.entities[0].geometry);
+    ASSERT_EQ(h.loops.size(), 1u);
+    const auto& edges = h.loops[0].edges;
+    ASSERT_EQ(edges.size(), 4u);
+    EXPECT_EQ(edges[1].kind, HatchEdge::Kind::Arc);
+    EXPECT_FALSE(edges[1].counterClockwise);
+    EXPECT_EQ(edges[1].startAngle, 330); // stored mirrored
+    EXPECT_EQ(edges[1].endAngle, 270);
+    EXPECT_EQ(edges[2].kind, HatchEdge::Kind::EllipseArc);
+    EXPECT_EQ(edges[2].ratio, 0.5);
+    EXPECT_EQ(edges[3].controlPoints.size(), 2u);
+    const Polyline& p = std::get<Polyline>(r.document.entities[1].geometry);
+    EXPECT_TRUE(p.closed);
+    ASSERT_EQ(p.vertices.size(), 2u); // the spline frame point is not part of the outline
+    EXPECT_EQ(p.vertices[0].bulge, 1);
+    // Before R2010 the same 97 is the loop's source count: the fit data do
+    // not parse, and the reader says where.
+    const ReadResult old = Read(Wrap(hatch));
+    EXPECT_FALSE(old);
+    EXPECT_NE(old.error.find("hatch"), std::string::npos);
+}
+
 TEST(DxfText, EncodingsEscapesAndControlCodes) {
     EXPECT_EQ(DecodeText("Gr\xF6\xDF"
                          "e \x80"),
