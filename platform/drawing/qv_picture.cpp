@@ -401,7 +401,7 @@ private:
 
     void Add(const dxf::Text& g, const dxf::Style& s, L, QColor c, double, const Context& ctx) {
         const QString text = QString::fromStdString(g.text);
-        const QFont font = FontFor(g.style.empty() ? s.layer : g.style);
+        const QFont font = FontFor(g.style.empty() ? std::string("Standard") : g.style);
         const QFontMetricsF fm(font);
         const double cap = fm.capHeight() > 0 ? fm.capHeight() : fm.ascent() * 0.7;
         const double height = g.height > 0 ? g.height : 2.5;
@@ -454,7 +454,7 @@ private:
     void Add(const dxf::MText& g, const dxf::Style& s, L, QColor c, double, const Context& ctx) {
         const QStringList lines =
             QString::fromStdString(dxf::MTextPlain(g.text)).split(QLatin1Char('\n'));
-        const QFont font = FontFor(g.style.empty() ? s.layer : g.style);
+        const QFont font = FontFor(g.style.empty() ? std::string("Standard") : g.style);
         const QFontMetricsF fm(font);
         const double cap = fm.capHeight() > 0 ? fm.capHeight() : fm.ascent() * 0.7;
         const double height = g.height > 0 ? g.height : 2.5;

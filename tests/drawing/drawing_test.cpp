@@ -277,6 +277,34 @@ TEST_F(Drawing, RecursiveAndExplodingBlocksStayBounded) {
     EXPECT_GT(picture.Dropped(), 0u);
 }
 
+TEST_F(Drawing, FontCallbackChoosesTheFamilyPerTextStyle) {
+    dxf::Builder b;
+    b.AddText({"T"}, {0, 0, 0}, 2.5, "Norm");
+    b.document().entities.back().geometry = [] {
+        dxf::Text t;
+        t.text = "Serif";
+        t.style = "ISOCP";
+        return t;
+    }();
+    b.AddText({"T"}, {0, 5, 0}, 2.5, "Standard");
+    std::vector<std::string> asked;
+    QV_C_DataBase db(
+        [](const char* style, void* context) -> const char* {
+            static_cast<std::vector<std::string>*>(context)->push_back(style);
+            return std::string(style) == "ISOCP" ? "DejaVu Serif" : nullptr;
+        },
+        &asked);
+    ASSERT_TRUE(Load(db, b.ToDxf()));
+    const QV_DrawingPicture picture(db);
+    ASSERT_EQ(picture.Items().size(), 2u);
+    EXPECT_EQ(picture.Items()[0].font.family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(picture.Items()[1].font.family(), QString::fromStdString(DrawingSettings{}.textFont));
+    EXPECT_EQ(asked, (std::vector<std::string>{"ISOCP", "Standard"}));
+    // A copy keeps the callback.
+    QV_C_DataBase copy = db;
+    EXPECT_EQ(copy.FontContext(), &asked);
+}
+
 TEST_F(Drawing, ExportsPngAndSvg) {
     QV_C_DataBase db;
     ASSERT_TRUE(Load(db, SampleSection().ToDxf()));
