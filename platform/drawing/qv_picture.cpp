@@ -153,7 +153,7 @@ QPainterPath HatchBoundary(const dxf::Hatch& h) {
 
 // The parallel lines of a hatch pattern across `area`; none when they would
 // be too dense to see or to count.
-QPainterPath PatternLines(const dxf::Hatch& h, const QRectF& area) {
+QPainterPath PatternLines(const dxf::Hatch& h, const QRectF& area, std::size_t& budget) {
     std::vector<dxf::HatchPatternLine> lines = h.patternLines;
     if (lines.empty()) { // a named pattern without definition: 45 degree lines
         dxf::HatchPatternLine l;
@@ -179,7 +179,8 @@ QPainterPath PatternLines(const dxf::Hatch& h, const QRectF& area) {
         }
         const QPointF c = area.center();
         const double along = (c.x() - l.base.x) * u.x() + (c.y() - l.base.y) * u.y();
-        for (double k = std::ceil(low / spacing); k * spacing <= high; ++k) {
+        for (double k = std::ceil(low / spacing); k * spacing <= high && budget > 0; ++k) {
+            --budget;
             const QPointF foot(l.base.x + n.x() * k * spacing + u.x() * along,
                                l.base.y + n.y() * k * spacing + u.y() * along);
             out.moveTo(foot - u * diagonal);
@@ -200,6 +201,7 @@ public:
         const auto& blocks = db.Drawing().blocks;
         for (const dxf::Block& b : blocks) blocks_.emplace(Upper(b.name), &b);
         pic_.background_ = ToColor(s_.background);
+        patternBudget_ = s_.maxPrimitives;
         pic_.legendFont_ = QString::fromStdString(s_.legendFont);
         pic_.legendSize_ = s_.legendSize;
     }
@@ -235,6 +237,8 @@ private:
     std::unordered_map<std::string, const dxf::Block*> blocks_;
     std::unordered_map<std::string, QFont> fonts_;
     bool haveBounds_ = false;
+    std::size_t placements_ = 0;    // block placements so far
+    std::size_t patternBudget_ = 0; // hatch pattern lines still allowed
 
     const QV_C_TabLayer* LayerOf(const std::string& name, const Context& ctx) const {
         if (ctx.layer && name == "0") return ctx.layer;
@@ -358,7 +362,7 @@ private:
         if (g.solidFill) return Fill(std::move(boundary), c, ctx);
         QV_DrawingPicture::Item item;
         item.kind = QV_DrawingPicture::Item::Kind::ClippedStroke;
-        item.path = PatternLines(g, boundary.boundingRect());
+        item.path = PatternLines(g, boundary.boundingRect(), patternBudget_);
         item.clip = std::move(boundary);
         item.color = c;
         item.width = Pixels(std::min(w, s_.defaultLineWeight));
@@ -487,7 +491,9 @@ private:
         const int columns = std::max(1, g.columns), rows = std::max(1, g.rows);
         for (int r = 0; r < rows; ++r) {
             for (int k = 0; k < columns; ++k) {
-                if (pic_.items_.size() >= s_.maxPrimitives) {
+                // Every placement counts, drawn or not: empty or hidden
+                // blocks repeated a billion times must not hang the viewer.
+                if (pic_.items_.size() >= s_.maxPrimitives || ++placements_ > s_.maxPrimitives) {
                     ++pic_.dropped_;
                     return;
                 }

@@ -264,8 +264,11 @@ TEST_F(Drawing, RecursiveAndExplodingBlocksStayBounded) {
         for (int k = 0; k < 10; ++k) blocks += insert("L" + std::to_string(level - 1));
         blocks += "0\nENDBLK\n";
     }
+    // And an empty block placed 30000 x 30000 times.
+    blocks += "0\nBLOCK\n2\nEMPTY\n10\n0\n20\n0\n0\nENDBLK\n";
+    const std::string grid = "0\nINSERT\n2\nEMPTY\n70\n30000\n71\n30000\n";
     const std::string dxf = "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n" +
-                            "0\nSECTION\n2\nENTITIES\n" + insert("SELF") + insert("L10") +
+                            "0\nSECTION\n2\nENTITIES\n" + insert("SELF") + insert("L10") + grid +
                             "0\nENDSEC\n0\nEOF\n";
     QTemporaryDir dir;
     const std::string file = dir.filePath(QStringLiteral("adinit.dat")).toStdString();
@@ -273,8 +276,17 @@ TEST_F(Drawing, RecursiveAndExplodingBlocksStayBounded) {
     QV_C_DataBase db;
     ASSERT_TRUE(Load(db, dxf, file));
     const QV_DrawingPicture picture(db);
-    EXPECT_EQ(picture.Items().size(), 5000u);
+    EXPECT_LE(picture.Items().size(), 5000u); // items and placements both count
+    EXPECT_GT(picture.Items().size(), 4000u);
     EXPECT_GT(picture.Dropped(), 0u);
+
+    // The empty grid alone stops at the placement limit too.
+    const std::string gridOnly = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nEMPTY\n0\nENDBLK\n0\nENDSEC\n"
+                                 "0\nSECTION\n2\nENTITIES\n" +
+                                 grid + "0\nENDSEC\n0\nEOF\n";
+    ASSERT_TRUE(Load(db, gridOnly, file));
+    EXPECT_TRUE(QV_DrawingPicture(db).IsEmpty());
+    EXPECT_EQ(QV_DrawingPicture(db).Dropped(), 1u);
 }
 
 TEST_F(Drawing, FontCallbackChoosesTheFamilyPerTextStyle) {
