@@ -244,7 +244,8 @@ template <class T> void valueFromJson(const json& j, T& v, const std::string& pa
             valueFromJson(*it, member, path.empty() ? name : path + "." + name);
         });
         if (known != j.size()) {
-            for (const auto& [key, value] : j.items()) {
+            for (auto it = j.begin(); it != j.end(); ++it) {
+                const std::string& key = it.key();
                 bool found = false;
                 forEachField(v, [&](const char* name, auto&) { found = found || key == name; });
                 if (!found) fail(path.empty() ? key : path + "." + key, "unknown member");
@@ -292,7 +293,10 @@ int keyNumber(const std::string& key, char prefix) {
 
 void materialdatenFromJson(const json& j, Materialdaten& m) {
     if (!j.is_object()) fail("", "expected an object, got " + typeName(j));
-    for (const auto& [key, value] : j.items()) {
+    // (No structured bindings: lambdas below capture key and value.)
+    for (auto it = j.begin(); it != j.end(); ++it) {
+        const std::string& key = it.key();
+        const json& value = it.value();
         if (const auto* f = Materialdaten::scalarField(keyNumber(key, 't'))) {
             std::visit(
                 [&](auto member) {

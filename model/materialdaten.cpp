@@ -245,8 +245,11 @@ void Materialdaten::read() {
             f.member);
     }
     for (const ListField& f : kLists) {
-        std::visit([&](auto member) { getList(this->*member, static_cast<std::uint32_t>(f.base)); },
-                   f.member);
+        std::visit(
+            [&](auto member) {
+                getList(this->*member, static_cast<std::uint32_t>(f.base), listCapacity);
+            },
+            f.member);
     }
 }
 

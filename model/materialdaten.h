@@ -129,8 +129,14 @@ public:
     void write();
     // Assigns every field from the set's items: absent scalars become 0, 0.0,
     // false or empty (constructor defaults do not survive); lists are rebuilt
-    // with getList; the two blocks are replaced by the answer's (or emptied).
+    // with getList, each ending at its first missing tag and after at most
+    // listCapacity elements, where the next list's base begins (so a full
+    // list is not continued with its neighbour's elements, and reading costs
+    // time proportional to the items); the two blocks are replaced by the
+    // answer's (or emptied).
     void read();
+    // Elements a list can hold before its tags reach the next base.
+    static constexpr std::size_t listCapacity = 1000;
     // Copies the ids of the configuration's members into the request fields
     // (system, glass, beads, frame, sash, mullion, astragal, profiles 6 to 9,
     // couplings, colour).

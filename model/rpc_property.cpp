@@ -390,9 +390,17 @@ int RpcPropertySet::readFrom(TStream& stream) {
     if (static_cast<std::size_t>(total) < kFixedSize) return fail(RpcErrShortPacket);
     const std::int64_t bodyLength = static_cast<std::int64_t>(total) - kHeadSize;
     if (bodyLength > stream.remaining()) return fail(RpcErrTruncated);
-    std::vector<std::uint8_t> body(static_cast<std::size_t>(bodyLength));
-    if (!stream.readExact(body.data(), bodyLength)) return fail(RpcErrTruncated);
-    const int result = parseBody(body.data(), body.size());
+    int result;
+    if (const std::uint8_t* memory = stream.memory()) {
+        // In memory: parse in place instead of copying the body first.
+        const std::int64_t at = stream.position();
+        result = parseBody(memory + at, static_cast<std::size_t>(bodyLength));
+        stream.seek(at + bodyLength);
+    } else {
+        std::vector<std::uint8_t> body(static_cast<std::size_t>(bodyLength));
+        if (!stream.readExact(body.data(), bodyLength)) return fail(RpcErrTruncated);
+        result = parseBody(body.data(), body.size());
+    }
     if (result != 0) items_.clear();
     return result;
 }

@@ -153,8 +153,11 @@ public:
     // Clears the list, then for id = firstId, firstId + 1, ... until an id is
     // missing or has an empty block: appends a default element, read from the
     // block as long as every earlier element read successfully. True when
-    // every appended element was read successfully.
-    template <class T> bool getList(std::vector<T>& list, std::uint32_t firstId) const;
+    // every appended element was read successfully. At most maxCount elements
+    // are taken.
+    template <class T>
+    bool getList(std::vector<T>& list, std::uint32_t firstId,
+                 std::size_t maxCount = SIZE_MAX) const;
 
     // --- packets ---------------------------------------------------------
     // Deletes all items, frees the packet, header and lastError to 0. The
@@ -166,7 +169,8 @@ public:
     // `size` is smaller; -2 and lastError 7 when none was built).
     int serialize(void* buffer, int size);
     // Replaces the content by the packet in the buffer (the buffer may hold
-    // more bytes after it). 0 on success; on failure a negative result, a
+    // more bytes after it; unused bytes after the last item's data inside the
+    // packet are ignored). 0 on success; on failure a negative result, a
     // lastError code (see RpcError) and a set without items.
     int parse(const void* buffer, int length);
     // Builds the packet and writes it to the stream at its position.
@@ -219,12 +223,14 @@ template <class T> void RpcPropertySet::putList(const std::vector<T>& list, std:
         putRecord(list[i], firstId + static_cast<std::uint32_t>(i));
 }
 
-template <class T> bool RpcPropertySet::getList(std::vector<T>& list, std::uint32_t firstId) const {
+template <class T>
+bool RpcPropertySet::getList(std::vector<T>& list, std::uint32_t firstId,
+                             std::size_t maxCount) const {
     list.clear();
     bool ok = true;
-    // An id can only be present once per item, so the loop ends within
+    // Every element needs an item of its own, so the loop ends within
     // itemCount() steps.
-    for (std::uint32_t id = firstId;; ++id) {
+    for (std::uint32_t id = firstId; list.size() < maxCount; ++id) {
         const RpcProperty& item = findItem(id);
         if (!item.present || item.block.empty()) break;
         T element{};

@@ -28,6 +28,10 @@ public:
     // Number of bytes in the stream.
     virtual std::int64_t size() const = 0;
 
+    // The stream's bytes when they lie in memory (index 0 = position 0), so
+    // readers can parse them in place; nullptr for other streams.
+    virtual const std::uint8_t* memory() const { return nullptr; }
+
     // Bytes between the position and the end.
     std::int64_t remaining() const;
     // read()/write() of exactly `count` bytes; false when fewer were moved.
@@ -48,6 +52,7 @@ public:
     std::int64_t position() const override { return pos_; }
     bool seek(std::int64_t position) override;
     std::int64_t size() const override { return static_cast<std::int64_t>(bytes_.size()); }
+    const std::uint8_t* memory() const override { return bytes_.data(); }
 
     // The whole content, whatever the position.
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
@@ -72,6 +77,7 @@ public:
     std::int64_t position() const override { return pos_; }
     bool seek(std::int64_t position) override;
     std::int64_t size() const override { return static_cast<std::int64_t>(bytes_.size()); }
+    const std::uint8_t* memory() const override { return bytes_.data(); }
 
 private:
     std::span<const std::uint8_t> bytes_;

@@ -174,6 +174,13 @@ TEST(ExchangeLists, ThousandElementsAreContiguousAndAGapEndsAList) {
     for (std::uint32_t i = 0; i < 1000; ++i) ASSERT_EQ(listIds[i], 1000 + i);
     EXPECT_EQ(answerFrom(packet).frames, m.frames);
 
+    // A full list ends where the next list's base begins.
+    m.sashes.resize(2);
+    m.sashes[0].nameId.id = 5000;
+    const Materialdaten both = answerFrom(requestPacket(m));
+    EXPECT_EQ(both.frames, m.frames);
+    EXPECT_EQ(both.sashes, m.sashes);
+
     RpcPropertySet gappy;
     gappy.putRecord(m.frames[0], 1000);
     gappy.putRecord(m.frames[1], 1001);
