@@ -880,19 +880,18 @@ void answerArticleTexts(Session& s, Materialdaten& r) {
 
 void answerEquipment(Session& s, Materialdaten& r) {
     Catalogue& c = *s.catalogue;
-    static const char16_t* const kGroups[] = {u"",        u"Beschlag",   u"Griff",
-                                              u"Lüftung", u"Sicherheit", u"Sonstiges"};
     std::vector<velmar_zusatzartikel> list;
-    Query q =
-        c.query("SELECT id, gruppe, artikelnr, name, standard FROM ausstattung "
-                "WHERE serie_id = ?1 AND element IN (0, ?2) ORDER BY sortierung, id LIMIT 1000");
+    Query q = c.query("SELECT a.id, a.gruppe, a.artikelnr, a.name, a.standard, "
+                      "COALESCE(g.name, '') FROM ausstattung a LEFT JOIN ausstattung_gruppe g ON "
+                      "g.id = a.gruppe WHERE a.serie_id = ?1 AND a.element IN (0, ?2) "
+                      "ORDER BY a.sortierung, a.id LIMIT 1000");
     q.bind(1, r.systemId).bind(2, r.elementCode);
     while (q.next()) {
         velmar_zusatzartikel z;
         const int group = q.integer(1);
         z.artikel.nameId = nameId(q.integer(0), q.text(3), q.flag(4));
         z.artikel.text1 = q.text(2);
-        z.nameId = nameId(group, group >= 1 && group <= 5 ? kGroups[group] : u"");
+        z.nameId = nameId(group, q.text(5));
         z.intValue1 = group;
         z.intValue2 = 1;
         list.push_back(std::move(z));

@@ -75,6 +75,12 @@ CREATE TABLE ausstattung (
     sortierung INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX ausstattung_liste ON ausstattung (serie_id, sortierung);
+CREATE TABLE ausstattung_gruppe (
+    id   INTEGER PRIMARY KEY,
+    name TEXT NOT NULL
+);
+INSERT INTO ausstattung_gruppe VALUES
+ (1, 'Beschlag'), (2, 'Griff'), (3, 'Lüftung'), (4, 'Sicherheit'), (5, 'Sonstiges');
 
 -- Accessory trees are read per series and profile kind; children are found
 -- through their parent.
