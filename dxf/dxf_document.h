@@ -154,8 +154,20 @@ struct Insert {
     friend bool operator==(const Insert&, const Insert&) = default;
 };
 
+// A B-spline by its control points (and weights when rational); a spline
+// given only by fit points is drawn through them.
+struct Spline {
+    int degree = 3;
+    bool closed = false;
+    std::vector<double> knots;
+    std::vector<Point> controlPoints;
+    std::vector<double> weights; // empty: all 1
+    std::vector<Point> fitPoints;
+    friend bool operator==(const Spline&, const Spline&) = default;
+};
+
 using Geometry =
-    std::variant<Line, Polyline, Arc, Circle, Ellipse, Text, MText, Solid, Hatch, Insert>;
+    std::variant<Line, Polyline, Arc, Circle, Ellipse, Text, MText, Solid, Hatch, Insert, Spline>;
 
 struct Entity {
     Style style;
@@ -204,6 +216,10 @@ struct Document {
 // Colour of a colour index 1..255 as 0xRRGGBB (7 is white; a viewer on a
 // light background shows it dark). Other values give 0.
 std::uint32_t IndexColor(int index);
+
+// Points along a spline in order, `perSpan` per knot span (at most `limit`
+// points); the fit points when it has no control points.
+std::vector<Point> SplinePoints(const Spline& spline, int perSpan = 16, std::size_t limit = 4096);
 
 // Plain text of an MTEXT: paragraphs become '\n', formatting is dropped.
 std::string MTextPlain(const std::string& text);

@@ -175,6 +175,7 @@ struct Mirror {
     void operator()(Line&) const {} // world coordinates
     void operator()(Ellipse&) const {}
     void operator()(MText&) const {}
+    void operator()(Spline&) const {}
     void operator()(Polyline& p) const {
         for (auto& v : p.vertices) v.x = -v.x, v.bulge = -v.bulge;
     }
@@ -543,6 +544,10 @@ private:
                 if (x.code >= 20 && x.code <= 23) s.corners[x.code - 20].y = x.number;
             }
             e.geometry = s;
+        } else if (type == "SPLINE") {
+            Spline sp;
+            if (!ReadSpline(begin, end, sp)) return false;
+            e.geometry = std::move(sp);
         } else if (type == "HATCH") {
             Hatch h;
             if (!ReadHatch(begin, end, h)) return false;
@@ -572,6 +577,56 @@ private:
         if (!known || skip) return true;
         if (extrusion.mirrored()) std::visit(Mirror{}, e.geometry);
         out.push_back(std::move(e));
+        return true;
+    }
+
+    bool ReadSpline(std::size_t k, std::size_t end, Spline& sp) {
+        const std::size_t line = g_[k - 1].line;
+        Point* fit = nullptr;
+        Point* control = nullptr;
+        for (; k < end; ++k) {
+            const Group& x = g_[k];
+            switch (x.code) {
+            case 70:
+                sp.closed = (x.integer & 1) != 0;
+                break;
+            case 71:
+                sp.degree = static_cast<int>(x.integer);
+                break;
+            case 40:
+                sp.knots.push_back(x.number);
+                break;
+            case 41:
+                sp.weights.push_back(x.number);
+                break;
+            case 10:
+                sp.controlPoints.push_back({x.number, 0, 0}), control = &sp.controlPoints.back();
+                break;
+            case 20:
+                if (control) control->y = x.number;
+                break;
+            case 11:
+                sp.fitPoints.push_back({x.number, 0, 0}), fit = &sp.fitPoints.back();
+                break;
+            case 21:
+                if (fit) fit->y = x.number;
+                break;
+            default:
+                break;
+            }
+        }
+        if (sp.degree < 1 || sp.degree > 25) return Fail(line, "spline degree out of range");
+        if (!sp.controlPoints.empty() &&
+            sp.knots.size() != sp.controlPoints.size() + static_cast<std::size_t>(sp.degree) + 1)
+            return Fail(line, "spline knot count does not match its control points");
+        for (std::size_t i = 1; i < sp.knots.size(); ++i)
+            if (sp.knots[i] < sp.knots[i - 1]) return Fail(line, "spline knots decrease");
+        if (!sp.weights.empty() && sp.weights.size() != sp.controlPoints.size())
+            return Fail(line, "spline weight count does not match its control points");
+        for (double w : sp.weights)
+            if (!(w > 0)) return Fail(line, "spline weight not positive");
+        if (sp.controlPoints.empty() && sp.fitPoints.size() < 2)
+            return Fail(line, "spline without points");
         return true;
     }
 

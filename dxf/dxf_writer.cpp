@@ -419,6 +419,25 @@ struct EntityWriter {
             break;
         }
     }
+    void operator()(const Spline& sp) const {
+        if (!o.modern()) { // R12 has no spline: its outline as a polyline
+            Polyline p;
+            for (const Point& pt : SplinePoints(sp)) p.vertices.push_back({pt.x, pt.y, 0});
+            p.closed = sp.closed;
+            return WritePolyline(o, owner, s, p);
+        }
+        Common(o, "SPLINE", owner, s, "AcDbSpline");
+        o.D(210, 0), o.D(220, 0), o.D(230, 1);
+        o.I(70, (sp.closed ? 1 : 0) | (sp.weights.empty() ? 0 : 4) | 8);
+        o.I(71, sp.degree);
+        o.I(72, static_cast<long long>(sp.knots.size()));
+        o.I(73, static_cast<long long>(sp.controlPoints.size()));
+        o.I(74, static_cast<long long>(sp.fitPoints.size()));
+        for (double k : sp.knots) o.D(40, k);
+        for (double w : sp.weights) o.D(41, w);
+        for (const Point& p : sp.controlPoints) o.P(10, p);
+        for (const Point& p : sp.fitPoints) o.P(11, p);
+    }
     void operator()(const Insert& i) const {
         Common(o, "INSERT", owner, s, "AcDbBlockReference");
         o.S(2, i.block);
@@ -568,6 +587,10 @@ void Builder::AddCircle(const Style& style, Point center, double radius) {
 
 void Builder::AddEllipse(const Style& style, const Ellipse& ellipse) {
     Add(style, ellipse);
+}
+
+void Builder::AddSpline(const Style& style, const Spline& spline) {
+    Add(style, spline);
 }
 
 void Builder::AddText(const Style& style, Point position, double height, const std::string& text,

@@ -43,6 +43,7 @@ public:
                 double endAngle);
     void AddCircle(const Style& style, Point center, double radius);
     void AddEllipse(const Style& style, const Ellipse& ellipse);
+    void AddSpline(const Style& style, const Spline& spline);
     void AddText(const Style& style, Point position, double height, const std::string& text,
                  double rotation = 0, HAlign hAlign = HAlign::Left,
                  VAlign vAlign = VAlign::Baseline);

@@ -346,6 +346,15 @@ private:
                    g.startParam, g.endParam, true, false);
         Stroke(std::move(p), c, w, ctx);
     }
+    void Add(const dxf::Spline& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
+        const std::vector<dxf::Point> points = dxf::SplinePoints(g);
+        if (points.size() < 2) return;
+        QPainterPath p;
+        p.moveTo(points[0].x, points[0].y);
+        for (std::size_t i = 1; i < points.size(); ++i) p.lineTo(points[i].x, points[i].y);
+        if (g.closed) p.closeSubpath();
+        Stroke(std::move(p), c, w, ctx);
+    }
     void Add(const dxf::Solid& g, const dxf::Style&, L, QColor c, double, const Context& ctx) {
         QPainterPath p;
         const dxf::Point* k = g.corners;

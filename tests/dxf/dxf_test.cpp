@@ -22,6 +22,12 @@ Builder Sample() {
     b.AddArc({"KONTUR"}, {40, 5, 0}, 3.5, 10, 200);
     b.AddCircle({"KONTUR"}, {10, 5, 0}, 1.25);
     b.AddEllipse({"KONTUR"}, Ellipse{{20, 5, 0}, {4, 1, 0}, 0.5, 0.25, 3});
+    Spline gasket;
+    gasket.degree = 2;
+    gasket.knots = {0, 0, 0, 1, 1, 1};
+    gasket.controlPoints = {{0, 0, 0}, {5, 10, 0}, {10, 0, 0}};
+    gasket.weights = {1, 2, 1};
+    b.AddSpline({"KONTUR"}, gasket);
     b.AddText({"KONTUR"}, {5, 12, 0}, 2.5, "Rahmen 70 mm \xC3\xA4\xC3\xB6\xC3\xBC\xC2\xB0", 30,
               HAlign::Center, VAlign::Middle);
     b.AddMText({"KONTUR"}, {5, 20, 0}, 2, "Zeile 1\nZeile 2", 7);
@@ -80,7 +86,7 @@ TEST(DxfCodec, R12KeepsGeometryAndDropsWhatItCannotHold) {
     std::size_t polylines = 0;
     for (const Entity& e : r.document.entities)
         polylines += std::holds_alternative<Polyline>(e.geometry);
-    EXPECT_EQ(polylines, 1u + 1 + 2); // polyline, ellipse outline, two hatch outlines
+    EXPECT_EQ(polylines, 1u + 1 + 1 + 2); // polyline, ellipse and spline outlines, two hatches
 }
 
 TEST(DxfCodec, NumbersIgnoreTheLocaleAndRoundTrip) {
@@ -152,7 +158,7 @@ TEST(DxfReader, SkipsWhatItDoesNotDrawAndNormalisesMirroredEntities) {
                              "0\nSECTION\n2\nTHUMBNAILIMAGE\n90\n2\n310\nABCD\n0\nENDSEC\n"
                              "0\nSECTION\n2\nOBJECTS\n0\nDICTIONARY\n5\nC\n0\nENDSEC\n"
                              "0\nSECTION\n2\nENTITIES\n"
-                             "0\nSPLINE\n8\nX\n10\n1\n20\n2\n"
+                             "0\nWIPEOUT\n8\nX\n10\n1\n20\n2\n"
                              "0\nLINE\n8\nX\n67\n1\n10\n0\n20\n0\n11\n1\n21\n1\n" // paper space
                              "0\nARC\n8\nX\n10\n5\n20\n0\n40\n2\n50\n0\n51\n90\n230\n-1\n"
                              "0\nLINE\n8\nY\n10\n0\n20\n0\n11\n1\n21\n1\n"
@@ -223,6 +229,32 @@ TEST(DxfReader, HatchEdgesAndOldStylePolylines) {
     const ReadResult old = Read(Wrap(hatch));
     EXPECT_FALSE(old);
     EXPECT_NE(old.error.find("hatch"), std::string::npos);
+}
+
+TEST(DxfDocument, SplinesFollowTheirControlPolygon) {
+    Spline s;
+    s.degree = 2;
+    s.knots = {0, 0, 0, 1, 1, 1};
+    s.controlPoints = {{0, 0, 0}, {5, 10, 0}, {10, 0, 0}};
+    const std::vector<Point> points = SplinePoints(s, 4);
+    ASSERT_EQ(points.size(), 5u);
+    EXPECT_EQ(points.front(), (Point{0, 0, 0}));
+    EXPECT_EQ(points.back(), (Point{10, 0, 0}));
+    EXPECT_DOUBLE_EQ(points[2].x, 5); // a quadratic arc's top lies half-way up
+    EXPECT_DOUBLE_EQ(points[2].y, 5);
+    s.weights = {1, 3, 1}; // a heavier middle point pulls the curve towards it
+    EXPECT_GT(SplinePoints(s, 4)[2].y, 7);
+    s.knots.pop_back(); // inconsistent: the fit points (none) stand in
+    EXPECT_TRUE(SplinePoints(s).empty());
+
+    const auto spline = [](const std::string& groups) {
+        return Read(Wrap("0\nSPLINE\n" + groups));
+    };
+    EXPECT_TRUE(spline("71\n1\n40\n0\n40\n0\n40\n1\n40\n1\n10\n0\n20\n0\n10\n1\n20\n1\n"));
+    EXPECT_FALSE(spline("71\n1\n40\n0\n40\n1\n10\n0\n20\n0\n10\n1\n20\n1\n")); // knots
+    EXPECT_FALSE(spline("71\n0\n11\n0\n21\n0\n11\n1\n21\n1\n"));               // degree
+    EXPECT_FALSE(spline("71\n1\n40\n1\n40\n0\n40\n1\n40\n1\n10\n0\n20\n0\n10\n1\n20\n1\n"));
+    EXPECT_TRUE(spline("11\n0\n21\n0\n11\n1\n21\n1\n")); // fit points only
 }
 
 TEST(DxfText, EncodingsEscapesAndControlCodes) {

@@ -69,6 +69,13 @@ inline dxf::Builder SampleSection() {
     b.AddHatch(gasket, {lip});
     b.AddPolyline(gasket, lip, true);
 
+    // The outer gasket's sealing lip, a curve as gasket makers draw it.
+    dxf::Spline lipCurve;
+    lipCurve.degree = 3;
+    lipCurve.knots = {0, 0, 0, 0, 1, 2, 2, 2, 2};
+    lipCurve.controlPoints = {{70, 8, 0}, {74, 8, 0}, {76, 12, 0}, {73, 16, 0}, {70, 16, 0}};
+    b.AddSpline(gasket, lipCurve);
+
     b.BeginBlock("SCHRAUBE");
     b.AddCircle({"0"}, {0, 0, 0}, 1.5);
     b.AddLine({"0"}, {-2, 0, 0}, {2, 0, 0});
