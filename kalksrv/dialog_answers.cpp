@@ -273,7 +273,19 @@ CutPlan planCut(Catalogue& c, Materialdaten& r) {
         }
 
     if (r.elementCode == kOneArticle) {
-        const int target = r.articleId > 0 ? r.articleId : named.empty() ? 0 : named.front().id;
+        // The article of the cut position; tag 63 where it names one of the
+        // positions' articles or there are none (the request may be a form's
+        // shared record whose tag 63 still holds an earlier query's number).
+        // A box among the positions is what the roller-shutter dialog draws.
+        int target = 0;
+        for (const Named& n : named)
+            if (!target && n.konstType == ks_konst::rollerShutterBox) target = n.id;
+        const bool named63 = std::any_of(named.begin(), named.end(),
+                                         [&](const Named& n) { return n.id == r.articleId; });
+        if (!target)
+            target = r.articleId > 0 && (named.empty() || named63) ? r.articleId
+                     : named.empty()                               ? 0
+                                                                   : named.front().id;
         Named steel;
         for (const Named& n : named)
             if (n.id == target) steel = n;

@@ -125,6 +125,16 @@ TEST_F(Dialogs, CutFollowsItsPositionsAndSingleArticles) {
     ASSERT_TRUE(client.getCut(b));
     EXPECT_GT(Entities(Drawing(b), "PANZER"), 3);
     EXPECT_TRUE(MaterialIds(b).count(kBoxConnection));
+    // The same through a cut position holding the box, in a record whose
+    // tag 63 still holds a colour from an earlier query.
+    Materialdaten shared = request();
+    shared.elementCode = 151;
+    shared.articleId = 1011;
+    velmar_cutpos boxPosition;
+    boxPosition.opening1.artikel.items = {article(kFrame, 11), article(kBoxInsect, 170)};
+    shared.cutPositions = {boxPosition};
+    ASSERT_TRUE(client.getCut(shared));
+    EXPECT_TRUE(MaterialIds(shared).count(kBoxConnection));
 
     // A glazing bead is shown holding the glass in its sash; a profile
     // alone with the reinforcement chosen in the dialog.
