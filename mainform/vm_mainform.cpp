@@ -175,7 +175,7 @@ void TForm1::BuildLayout() {
     font.setPixelSize(11);
     setFont(font);
 
-    struct Spec {
+    struct RowDef {
         vm::ClickLabel** caption;
         vm::ClickLabel** name;
         vm::ClickLabel** image;
@@ -186,7 +186,7 @@ void TForm1::BuildLayout() {
         vm::RowIcon icon;
         int top;
     };
-    const Spec specs[] = {
+    const RowDef rows[] = {
         {&LSystem, &LSystemName, &ImageSystem, &LineSystem, &BtnSystem, "System",
          "Profilserie:", vm::RowIcon::System, 2},
         {&LFarbe, &LFarbeName, &ImageFarbe, &LineFarbe, &BtnFarbe, "Farbe",
@@ -214,18 +214,18 @@ void TForm1::BuildLayout() {
         {&LRoll, &LRollName, &ImageRoll, &LineRoll, &BtnRoll, "Roll",
          "Rollladenkasten:", vm::RowIcon::Roll, 154},
     };
-    for (const Spec& spec : specs) {
-        const QString key = QString::fromLatin1(spec.key);
-        *spec.image = MakeImage(this, QStringLiteral("Image") + key, spec.icon);
-        *spec.line = MakeLine(this, QStringLiteral("Line") + key);
-        *spec.button = MakeButton(this, QStringLiteral("Btn") + key);
-        *spec.caption = MakeLabel(this, QStringLiteral("L") + key, QString::fromUtf8(spec.text));
-        *spec.name = MakeLabel(this, QStringLiteral("L") + key + QStringLiteral("Name"), kNoEntry);
-        (*spec.caption)->move(kCaptionLeft, spec.top);
-        (*spec.name)->move(kCaptionLeft, spec.top);
-        (*spec.image)->move(0, spec.top - 2);
-        (*spec.line)->setGeometry(kCaptionLeft, spec.top + 15, kFormWidth - 2 * kCaptionLeft, 1);
-        (*spec.button)->move(kFormWidth - 24, spec.top - 4);
+    for (const RowDef& row : rows) {
+        const QString key = QString::fromLatin1(row.key);
+        *row.image = MakeImage(this, QStringLiteral("Image") + key, row.icon);
+        *row.line = MakeLine(this, QStringLiteral("Line") + key);
+        *row.button = MakeButton(this, QStringLiteral("Btn") + key);
+        *row.caption = MakeLabel(this, QStringLiteral("L") + key, QString::fromUtf8(row.text));
+        *row.name = MakeLabel(this, QStringLiteral("L") + key + QStringLiteral("Name"), kNoEntry);
+        (*row.caption)->move(kCaptionLeft, row.top);
+        (*row.name)->move(kCaptionLeft, row.top);
+        (*row.image)->move(0, row.top - 2);
+        (*row.line)->setGeometry(kCaptionLeft, row.top + 15, kFormWidth - 2 * kCaptionLeft, 1);
+        (*row.button)->move(kFormWidth - 24, row.top - 4);
     }
     // The glazing-bead rows exist but show only their icons.
     for (QLabel* label : {LGlasleisteR, LGlasleisteRName, LGlasleisteF, LGlasleisteFName})
