@@ -32,3 +32,16 @@ function(velmar_add_test)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1"
     TIMEOUT 300)
 endfunction()
+
+# Add every subfolder of the current folder that has a CMakeLists.txt, in name
+# order, so a new test, tool or part joins the build by being there.
+function(velmar_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+       ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
