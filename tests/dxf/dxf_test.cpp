@@ -115,7 +115,7 @@ TEST(DxfReader, MalformedInputNamesTheLine) {
         std::string fragment;
     } cases[] = {
         {"", 0, "without EOF"},
-        {"AutoCAD Binary DXF\r\n\x1a", 1, "binary DXF"},
+        {"CADPROG Binary DXF\r\n\x1a", 1, "binary DXF"},
         {Wrap("0\nLINE\n10\nabc\n"), 8, "not a number"},
         {Wrap("0\nLINE\n85\n1\n"), 7, "unknown group code"},
         {Wrap("0\nLINE\nten\n1\n"), 7, "group code expected"},
