@@ -3,8 +3,7 @@
 
 #include "model/ks_lists.h"
 #include "model/materialdaten.h"
-#include "platform/os/message.h"
-#include "service/service_client.h"
+#include "tests/support/service_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,27 +12,9 @@
 
 namespace {
 
-constexpr int kPvc70 = 8830, kPvc82 = 10222, kAlu75 = 8404;
+constexpr int kPvc70 = test_support::kSampleSeries, kPvc82 = 10222, kAlu75 = 8404;
 
-class Catalogue : public testing::Test {
-protected:
-    // A request as the main form sends it: host keys, form request, series.
-    Materialdaten request(int series = kPvc70) {
-        Materialdaten m;
-        m.hostKey1 = 1;
-        m.hostKey2 = 1;
-        m.requestKind = 2;
-        m.systemId = series;
-        return m;
-    }
-    void TearDown() override {
-        client.unload();
-        EXPECT_TRUE(recorder.messages().empty());
-    }
-
-    os::MessageRecorder recorder;
-    ServiceClient client;
-};
+using Catalogue = test_support::ServiceFixture;
 
 template <class T> int defaults(const std::vector<T>& list) {
     return static_cast<int>(

@@ -4,8 +4,7 @@
 #include "dxf/dxf_reader.h"
 #include "model/ks_lists.h"
 #include "model/materialdaten.h"
-#include "platform/os/message.h"
-#include "service/service_client.h"
+#include "tests/support/service_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,35 +14,12 @@
 
 namespace {
 
-constexpr int kPvc70 = 8830, kAlu75 = 8404;
+constexpr int kPvc70 = test_support::kSampleSeries, kAlu75 = 8404;
 constexpr int kFrame = 23001, kSash = 23011, kGlass24 = 6002, kPanel = 6015, kGlass48 = 6012;
 constexpr int kCoupling = 23042, kBoxInsect = 9287, kBoxConnection = 9421;
 
-class Dialogs : public testing::Test {
-protected:
-    Materialdaten request(int series = kPvc70) {
-        Materialdaten m;
-        m.hostKey1 = 1;
-        m.hostKey2 = 1;
-        m.requestKind = 2;
-        m.systemId = series;
-        return m;
-    }
-    void TearDown() override {
-        client.unload();
-        EXPECT_TRUE(recorder.messages().empty());
-    }
-
-    os::MessageRecorder recorder;
-    ServiceClient client;
-};
-
-velmar_artikel article(int id, int konstType) {
-    velmar_artikel a;
-    a.nameId.id = id;
-    a.konstType = konstType;
-    return a;
-}
+using Dialogs = test_support::ServiceFixture;
+using test_support::article;
 
 dxf::Document Drawing(const Materialdaten& m) {
     const std::string text(m.drawing.begin(), m.drawing.end());
