@@ -8,38 +8,24 @@
 // request packet built once: a figure is parse + answer + packet of the
 // answer + release.
 
+#include "bench/support/entry_bench.h"
 #include "model/materialdaten.h"
-#include "platform/os/module.h"
-#include "service/ks_api.h"
+#include "tests/support/requests.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Service {
-    os::ModuleHandle module = nullptr;
-    KsDeleteDataFn deleteData = nullptr;
-    KsGetGlasdickeRealFn glassThickness = nullptr;
-    template <class Fn> Fn get(const char* name) const {
-        return reinterpret_cast<Fn>(os::resolveSymbol(module, name));
-    }
-};
-
-// A copy of the sample in the scaled catalogue: ids + 42 * 100000.
-constexpr int kCopyOffset = 4200000;
+using bench_support::kCopyOffset;
+using test_support::article;
 
 // The main form's request for series 8830 with its current numbers, shifted
 // into the copy `offset` of the catalogue.
 Materialdaten formRequest(int offset) {
-    Materialdaten m;
-    m.hostKey1 = 1;
-    m.hostKey2 = 1;
-    m.requestKind = 2;
-    m.systemId = 8830 + offset;
+    Materialdaten m = test_support::formRequest(test_support::kSampleSeries + offset);
     m.colourId = 1001 + offset;
     m.frameId = 23001 + offset;
     m.sashId = 23011 + offset;
@@ -51,11 +37,7 @@ Materialdaten sashCheckRequest(int offset) {
     Materialdaten m;
     m.requestKind = 1;
     velmar_cutpos position;
-    velmar_artikel sash, glass;
-    sash.nameId.id = 23011 + offset;
-    sash.konstType = 23;
-    glass.nameId.id = 6009 + offset;
-    position.opening1.artikel.items = {sash, glass};
+    position.opening1.artikel.items = {article(23011 + offset, 23), article(6009 + offset, 0)};
     m.cutPositions = {position};
     m.dimension12 = 1000;
     m.thermalValue = 1800;
@@ -69,7 +51,7 @@ Materialdaten setGlasRequest(int offset) {
     return m;
 }
 
-void registerCatalogue(const Service& service, const std::string& label, KsContext context,
+void registerCatalogue(os::ModuleHandle module, const std::string& label, KsContext context,
                        int offset) {
     struct Entry {
         const char* name;
@@ -95,32 +77,10 @@ void registerCatalogue(const Service& service, const std::string& label, KsConte
         {"_KS_checkBrand", brand},
         {"_KS_getMinMaxSizeForRollerShutter", limits},
     };
-    for (Entry& e : entries) {
-        auto entry = service.get<KsDispatchFn>(e.name);
-        e.request.write();
-        std::vector<std::uint8_t> packet = e.request.toBytes();
-        KsDeleteDataFn release = service.deleteData;
-        benchmark::RegisterBenchmark(
-            (std::string(e.name) + "/" + label).c_str(),
-            [entry, release, context, packet](benchmark::State& state) {
-                std::int64_t bytes = 0;
-                for (auto _ : state) {
-                    std::uint8_t* answer = nullptr;
-                    const int32_t length =
-                        entry(context, packet.data(), static_cast<int32_t>(packet.size()), &answer);
-                    benchmark::DoNotOptimize(answer);
-                    if (length <= 0) {
-                        state.SkipWithError("no answer");
-                        break;
-                    }
-                    bytes += length;
-                    release(answer);
-                }
-                state.counters["answer_bytes"] = benchmark::Counter(
-                    static_cast<double>(bytes) / static_cast<double>(state.iterations()));
-            });
-    }
-    KsGetGlasdickeRealFn thickness = service.glassThickness;
+    for (const Entry& e : entries)
+        bench_support::registerEntry(std::string(e.name) + "/" + label, module, e.name, context,
+                                     e.request);
+    auto thickness = bench_support::resolve<KsGetGlasdickeRealFn>(module, "_KS_getGlasdickeReal");
     const int glass = 6004 + offset;
     // Not dispatched: answers from the catalogue read last.
     benchmark::RegisterBenchmark(("_KS_getGlasdickeReal/" + label).c_str(),
@@ -137,27 +97,10 @@ void registerCatalogue(const Service& service, const std::string& label, KsConte
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    const std::string dir = ModuleDirectory();
-    Service service;
-    service.module = os::loadModule(dir + "kalksrv.dll");
-    if (!service.module) {
-        std::fprintf(stderr, "bench_kalksrv: %s\n", os::lastModuleError().c_str());
-        return 1;
-    }
-    service.deleteData = service.get<KsDeleteDataFn>("_KS_deleteData");
-    service.glassThickness = service.get<KsGetGlasdickeRealFn>("_KS_getGlasdickeReal");
-    auto readDatabase = service.get<KsReadDatabaseFn>("_KS_readDatabase");
-    auto init = service.get<KsInitFn>("_KS_init");
-
-    // Sessions keep the catalogue they were opened on.
-    if (!readDatabase((dir + "catalogue.db").c_str(), "", "", "", 0, 1)) return 1;
-    KsContext sample = init();
-    if (!readDatabase((dir + "catalogue-x100.db").c_str(), "", "", "", 0, 1)) return 1;
-    KsContext scaled = init();
-    if (!sample || !scaled) return 1;
-
-    registerCatalogue(service, "sample", sample, 0);
-    registerCatalogue(service, "x100", scaled, kCopyOffset);
+    bench_support::Sessions sessions;
+    if (!bench_support::openSessions("bench_kalksrv", sessions)) return 1;
+    registerCatalogue(sessions.module, "sample", sessions.sample, 0);
+    registerCatalogue(sessions.module, "x100", sessions.scaled, kCopyOffset);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -8,42 +8,29 @@
 // Entry points are called directly with the request packet built once: a
 // figure is parse + answer + packet of the answer + release.
 
+#include "bench/support/entry_bench.h"
 #include "kalksrv/sections/section.h"
 #include "model/materialdaten.h"
-#include "platform/os/module.h"
-#include "service/ks_api.h"
+#include "tests/support/requests.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-// A copy of the sample in the scaled catalogue: ids + 42 * 100000.
-constexpr int kCopyOffset = 4200000;
+using bench_support::kCopyOffset;
+using test_support::article;
 
 Materialdaten formRequest(int offset) {
-    Materialdaten m;
-    m.hostKey1 = 1;
-    m.hostKey2 = 1;
-    m.requestKind = 2;
-    m.systemId = 8830 + offset;
+    Materialdaten m = test_support::formRequest(test_support::kSampleSeries + offset);
     m.glassId = 6002 + offset;
     return m;
 }
 
-velmar_artikel article(int id, int konstType) {
-    velmar_artikel a;
-    a.nameId.id = id;
-    a.konstType = konstType;
-    return a;
-}
-
 void registerCatalogue(os::ModuleHandle module, const std::string& label, KsContext context,
                        int offset) {
-    auto release = reinterpret_cast<KsDeleteDataFn>(os::resolveSymbol(module, "_KS_deleteData"));
     struct Entry {
         std::string name;
         const char* entry;
@@ -71,30 +58,8 @@ void registerCatalogue(os::ModuleHandle module, const std::string& label, KsCont
         {"_KS_getArtikelZusatz/frame", "_KS_getArtikelZusatz", accessories},
         {"_KS_getArtikelZusatz/frame_sash_coupling", "_KS_getArtikelZusatz", allAccessories},
     };
-    for (Entry& e : entries) {
-        auto entry = reinterpret_cast<KsDispatchFn>(os::resolveSymbol(module, e.entry));
-        e.request.write();
-        std::vector<std::uint8_t> packet = e.request.toBytes();
-        benchmark::RegisterBenchmark(
-            (e.name + "/" + label).c_str(),
-            [entry, release, context, packet](benchmark::State& state) {
-                std::int64_t bytes = 0;
-                for (auto _ : state) {
-                    std::uint8_t* answer = nullptr;
-                    const int32_t length =
-                        entry(context, packet.data(), static_cast<int32_t>(packet.size()), &answer);
-                    benchmark::DoNotOptimize(answer);
-                    if (length <= 0) {
-                        state.SkipWithError("no answer");
-                        break;
-                    }
-                    bytes += length;
-                    release(answer);
-                }
-                state.counters["answer_bytes"] = benchmark::Counter(
-                    static_cast<double>(bytes) / static_cast<double>(state.iterations()));
-            });
-    }
+    for (const Entry& e : entries)
+        bench_support::registerEntry(e.name + "/" + label, module, e.entry, context, e.request);
 }
 
 // The generator alone: a coupling cut draws two positions; n couplings in a
@@ -131,23 +96,10 @@ BENCHMARK(GeneratorCuts)->RangeMultiplier(4)->Range(1, 64)->Complexity(benchmark
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    const std::string dir = ModuleDirectory();
-    os::ModuleHandle module = os::loadModule(dir + "kalksrv.dll");
-    if (!module) {
-        std::fprintf(stderr, "bench_sections: %s\n", os::lastModuleError().c_str());
-        return 1;
-    }
-    auto readDatabase =
-        reinterpret_cast<KsReadDatabaseFn>(os::resolveSymbol(module, "_KS_readDatabase"));
-    auto init = reinterpret_cast<KsInitFn>(os::resolveSymbol(module, "_KS_init"));
-    // Sessions keep the catalogue they were opened on.
-    if (!readDatabase((dir + "catalogue.db").c_str(), "", "", "", 0, 1)) return 1;
-    KsContext sample = init();
-    if (!readDatabase((dir + "catalogue-x100.db").c_str(), "", "", "", 0, 1)) return 1;
-    KsContext scaled = init();
-    if (!sample || !scaled) return 1;
-    registerCatalogue(module, "sample", sample, 0);
-    registerCatalogue(module, "x100", scaled, kCopyOffset);
+    bench_support::Sessions sessions;
+    if (!bench_support::openSessions("bench_sections", sessions)) return 1;
+    registerCatalogue(sessions.module, "sample", sessions.sample, 0);
+    registerCatalogue(sessions.module, "x100", sessions.scaled, kCopyOffset);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
