@@ -683,8 +683,8 @@ void TForm1::LoadGlasleisten() {
 
 // ---- rows ----------------------------------------------------------------------------
 
-bool TForm1::SetArtikelLabel(vm::ClickLabel* label, const std::vector<velmar_artikel>& list,
-                             int number) {
+template <class Entry>
+bool TForm1::SetEntryLabel(vm::ClickLabel* label, const std::vector<Entry>& list, int number) {
     const int index = number == -2 ? -1 : FindEntryIndex(list, number);
     if (index < 0) {
         label->setText(kNoEntry);
@@ -699,20 +699,14 @@ bool TForm1::SetArtikelLabel(vm::ClickLabel* label, const std::vector<velmar_art
     return true;
 }
 
+bool TForm1::SetArtikelLabel(vm::ClickLabel* label, const std::vector<velmar_artikel>& list,
+                             int number) {
+    return SetEntryLabel(label, list, number);
+}
+
 bool TForm1::SetNameIdLabel(vm::ClickLabel* label, const std::vector<velmar_nameid>& list,
                             int number) {
-    const int index = number == -2 ? -1 : FindEntryIndex(list, number);
-    if (index < 0) {
-        label->setText(kNoEntry);
-        label->Tag = -1;
-        AutoSizeLabel(label);
-        return false;
-    }
-    label->setText(FitCaption(vm::ToQString(list[static_cast<std::size_t>(index)].getName()), label,
-                              maxRowTextWidth));
-    label->Tag = index;
-    AutoSizeLabel(label);
-    return true;
+    return SetEntryLabel(label, list, number);
 }
 
 QString TForm1::FitCaption(const QString& text, const QLabel* label, int maxWidth) const {

@@ -74,6 +74,8 @@ public:
     bool SetArtikelLabel(vm::ClickLabel* label, const std::vector<velmar_artikel>& list,
                          int number);
     bool SetNameIdLabel(vm::ClickLabel* label, const std::vector<velmar_nameid>& list, int number);
+    template <class Entry>
+    bool SetEntryLabel(vm::ClickLabel* label, const std::vector<Entry>& list, int number);
     // `text` when it fits `maxWidth` pixels in the label's font; else its
     // shortest prefix wider than that, ending in "...".
     QString FitCaption(const QString& text, const QLabel* label, int maxWidth) const;
