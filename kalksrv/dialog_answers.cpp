@@ -53,6 +53,20 @@ velmar_nameid nameId(int id, WideText name, bool isDefault = false, int intValue
 
 // --- catalogue rows -----------------------------------------------------------
 
+// One catalogue row by its id; none for an id of 0 or less, or one the
+// catalogue lacks. `fill` reads the columns of `sql` into the row.
+template <class Row, class Fill>
+std::optional<Row> readById(Catalogue& c, int id, const char* sql, Fill fill) {
+    if (id <= 0) return std::nullopt;
+    Query q = c.query(sql);
+    q.bind(1, id);
+    if (!q.next()) return std::nullopt;
+    Row row;
+    row.id = id;
+    fill(q, row);
+    return row;
+}
+
 struct Article {
     int id = 0;
     int series = 0;
@@ -62,34 +76,31 @@ struct Article {
 };
 
 std::optional<Article> readArticle(Catalogue& c, int id) {
-    if (id <= 0) return std::nullopt;
-    Query q = c.query(
+    return readById<Article>(
+        c, id,
         "SELECT a.konst_type, a.name, a.ansichtsbreite, a.bautiefe, a.falzhoehe, a.glasfalz, "
         "a.ueberschlag, a.kammern, a.wandstaerke, a.dichtungen, a.flags, a.kontur, "
         "COALESCE(s.material, 'PVC'), a.artikelnr, a.uf, a.gewicht, COALESCE(a.serie_id, 0) "
-        "FROM artikel a LEFT JOIN serie s ON s.id = a.serie_id WHERE a.id = ?1");
-    q.bind(1, id);
-    if (!q.next()) return std::nullopt;
-    Article a;
-    a.id = id;
-    a.row.konstType = q.integer(0);
-    a.row.name = a.name = q.utf8(1);
-    a.row.ansichtsbreite = q.real(2);
-    a.row.bautiefe = q.real(3);
-    a.row.falzhoehe = q.real(4);
-    a.row.glasfalz = q.real(5);
-    a.row.ueberschlag = q.real(6);
-    a.row.kammern = q.integer(7);
-    a.row.wandstaerke = q.real(8);
-    a.row.dichtungen = q.integer(9);
-    a.row.flags = q.integer(10);
-    a.row.kontur = q.utf8(11);
-    a.row.material = q.utf8(12);
-    a.number = q.utf8(13);
-    a.uf = q.real(14);
-    a.weight = q.real(15);
-    a.series = q.integer(16);
-    return a;
+        "FROM artikel a LEFT JOIN serie s ON s.id = a.serie_id WHERE a.id = ?1",
+        [](const Query& q, Article& a) {
+            a.row.konstType = q.integer(0);
+            a.row.name = a.name = q.utf8(1);
+            a.row.ansichtsbreite = q.real(2);
+            a.row.bautiefe = q.real(3);
+            a.row.falzhoehe = q.real(4);
+            a.row.glasfalz = q.real(5);
+            a.row.ueberschlag = q.real(6);
+            a.row.kammern = q.integer(7);
+            a.row.wandstaerke = q.real(8);
+            a.row.dichtungen = q.integer(9);
+            a.row.flags = q.integer(10);
+            a.row.kontur = q.utf8(11);
+            a.row.material = q.utf8(12);
+            a.number = q.utf8(13);
+            a.uf = q.real(14);
+            a.weight = q.real(15);
+            a.series = q.integer(16);
+        });
 }
 
 struct SteelInfo {
@@ -100,18 +111,15 @@ struct SteelInfo {
 };
 
 std::optional<SteelInfo> readSteel(Catalogue& c, int id) {
-    if (id <= 0) return std::nullopt;
-    Query q = c.query("SELECT form, breite, hoehe, wandstaerke, name, artikelnr, gewicht "
-                      "FROM stahl WHERE id = ?1");
-    q.bind(1, id);
-    if (!q.next()) return std::nullopt;
-    SteelInfo s;
-    s.id = id;
-    s.row = {q.utf8(0), q.real(1), q.real(2), q.real(3)};
-    s.name = q.utf8(4);
-    s.number = q.utf8(5);
-    s.weight = q.real(6);
-    return s;
+    return readById<SteelInfo>(c, id,
+                               "SELECT form, breite, hoehe, wandstaerke, name, artikelnr, gewicht "
+                               "FROM stahl WHERE id = ?1",
+                               [](const Query& q, SteelInfo& s) {
+                                   s.row = {q.utf8(0), q.real(1), q.real(2), q.real(3)};
+                                   s.name = q.utf8(4);
+                                   s.number = q.utf8(5);
+                                   s.weight = q.real(6);
+                               });
 }
 
 int defaultSteelId(Catalogue& c, int article, int chamber) {
@@ -129,20 +137,17 @@ struct BoxInfo {
 };
 
 std::optional<BoxInfo> readBox(Catalogue& c, int id) {
-    if (id <= 0) return std::nullopt;
-    Query q = c.query(
+    return readById<BoxInfo>(
+        c, id,
         "SELECT k.name, k.form, k.bauart_id, k.hoehe, k.tiefe, COALESCE((SELECT p.lamelle FROM "
         "rk_kasten_panzer kp JOIN rk_panzer p ON p.id = kp.panzer_id WHERE kp.rollkasten_id = "
         "k.id ORDER BY kp.standard DESC, kp.sortierung LIMIT 1), 39), k.artikelnr, "
-        "COALESCE(k.anschluss_id, 0) FROM rollkasten k WHERE k.id = ?1");
-    q.bind(1, id);
-    if (!q.next()) return std::nullopt;
-    BoxInfo b;
-    b.id = id;
-    b.row = {q.utf8(0), q.utf8(1), q.integer(2), q.real(3), q.real(4), q.real(5)};
-    b.number = q.utf8(6);
-    b.connection = q.integer(7);
-    return b;
+        "COALESCE(k.anschluss_id, 0) FROM rollkasten k WHERE k.id = ?1",
+        [](const Query& q, BoxInfo& b) {
+            b.row = {q.utf8(0), q.utf8(1), q.integer(2), q.real(3), q.real(4), q.real(5)};
+            b.number = q.utf8(6);
+            b.connection = q.integer(7);
+        });
 }
 
 struct GlassInfo {
@@ -155,25 +160,22 @@ struct GlassInfo {
 };
 
 std::optional<GlassInfo> readGlass(Catalogue& c, int id) {
-    if (id <= 0) return std::nullopt;
-    Query q = c.query("SELECT name, aufbau, dicke, dicke_real, ug, psig, gewicht, flags, "
-                      "schichten, abstandhalter, brandschutz FROM glas WHERE id = ?1");
-    q.bind(1, id);
-    if (!q.next()) return std::nullopt;
-    GlassInfo g;
-    g.id = id;
-    g.name = q.text(0);
-    g.buildUp = q.utf8(1);
-    g.thickness = q.real(2);
-    g.realThickness = q.real(3);
-    g.ug = q.real(4);
-    g.psig = q.real(5);
-    g.weight = q.real(6);
-    g.flags = q.integer(7);
-    g.layers = q.integer(8);
-    g.spacer = q.integer(9);
-    g.fire = q.flag(10);
-    return g;
+    return readById<GlassInfo>(c, id,
+                               "SELECT name, aufbau, dicke, dicke_real, ug, psig, gewicht, flags, "
+                               "schichten, abstandhalter, brandschutz FROM glas WHERE id = ?1",
+                               [](const Query& q, GlassInfo& g) {
+                                   g.name = q.text(0);
+                                   g.buildUp = q.utf8(1);
+                                   g.thickness = q.real(2);
+                                   g.realThickness = q.real(3);
+                                   g.ug = q.real(4);
+                                   g.psig = q.real(5);
+                                   g.weight = q.real(6);
+                                   g.flags = q.integer(7);
+                                   g.layers = q.integer(8);
+                                   g.spacer = q.integer(9);
+                                   g.fire = q.flag(10);
+                               });
 }
 
 sections::Glass toGlass(const GlassInfo& g) {
