@@ -14,6 +14,19 @@ double Len(P a, P b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
+// Widens `b` to take in (x, y); a box whose minX exceeds its maxX holds
+// nothing yet and becomes the point.
+void Include(Bounds& b, double x, double y) {
+    if (b.minX > b.maxX) {
+        b = {x, y, x, y};
+        return;
+    }
+    b.minX = std::min(b.minX, x);
+    b.minY = std::min(b.minY, y);
+    b.maxX = std::max(b.maxX, x);
+    b.maxY = std::max(b.maxY, y);
+}
+
 } // namespace
 
 std::vector<dxf::Vertex> Rounded(const std::vector<P>& c, double radius) {
@@ -61,14 +74,7 @@ bool Pen::construction(const char* layer) {
 }
 
 void Pen::grow(P w) const {
-    if (visible_.minX > visible_.maxX) {
-        visible_ = {w.x, w.y, w.x, w.y};
-        return;
-    }
-    visible_.minX = std::min(visible_.minX, w.x);
-    visible_.minY = std::min(visible_.minY, w.y);
-    visible_.maxX = std::max(visible_.maxX, w.x);
-    visible_.maxY = std::max(visible_.maxY, w.y);
+    Include(visible_, w.x, w.y);
 }
 
 std::vector<dxf::Vertex> Pen::world(const std::vector<dxf::Vertex>& local) const {
@@ -83,16 +89,7 @@ std::vector<dxf::Vertex> Pen::world(const std::vector<dxf::Vertex>& local) const
 
 Bounds Pen::extent(const std::vector<dxf::Vertex>& local) const {
     Bounds b{1, 1, 0, 0};
-    for (const dxf::Vertex& v : world(local)) {
-        if (b.minX > b.maxX) {
-            b = {v.x, v.y, v.x, v.y};
-            continue;
-        }
-        b.minX = std::min(b.minX, v.x);
-        b.minY = std::min(b.minY, v.y);
-        b.maxX = std::max(b.maxX, v.x);
-        b.maxY = std::max(b.maxY, v.y);
-    }
+    for (const dxf::Vertex& v : world(local)) Include(b, v.x, v.y);
     return b;
 }
 
