@@ -19,7 +19,6 @@
 
 namespace {
 
-using bench_support::kCopyOffset;
 using test_support::article;
 
 // The main form's request for series 8830 with its current numbers, shifted
@@ -96,12 +95,5 @@ void registerCatalogue(os::ModuleHandle module, const std::string& label, KsCont
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    bench_support::Sessions sessions;
-    if (!bench_support::openSessions("bench_kalksrv", sessions)) return 1;
-    registerCatalogue(sessions.module, "sample", sessions.sample, 0);
-    registerCatalogue(sessions.module, "x100", sessions.scaled, kCopyOffset);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runOnBothCatalogues(argc, argv, "bench_kalksrv", registerCatalogue);
 }

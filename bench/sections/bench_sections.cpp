@@ -20,7 +20,6 @@
 
 namespace {
 
-using bench_support::kCopyOffset;
 using test_support::article;
 
 Materialdaten formRequest(int offset) {
@@ -95,12 +94,5 @@ BENCHMARK(GeneratorCuts)->RangeMultiplier(4)->Range(1, 64)->Complexity(benchmark
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    bench_support::Sessions sessions;
-    if (!bench_support::openSessions("bench_sections", sessions)) return 1;
-    registerCatalogue(sessions.module, "sample", sessions.sample, 0);
-    registerCatalogue(sessions.module, "x100", sessions.scaled, kCopyOffset);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runOnBothCatalogues(argc, argv, "bench_sections", registerCatalogue);
 }

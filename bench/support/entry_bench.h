@@ -78,4 +78,18 @@ inline void registerEntry(const std::string& name, os::ModuleHandle module, cons
         });
 }
 
+// A benchmark's main: `registerCatalogue(module, label, context, offset)`
+// registers its figures once for the sample and once for the scaled copy.
+template <class Register>
+int runOnBothCatalogues(int argc, char** argv, const char* tool, Register registerCatalogue) {
+    benchmark::Initialize(&argc, argv);
+    Sessions sessions;
+    if (!openSessions(tool, sessions)) return 1;
+    registerCatalogue(sessions.module, "sample", sessions.sample, 0);
+    registerCatalogue(sessions.module, "x100", sessions.scaled, kCopyOffset);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
 } // namespace bench_support
