@@ -13,6 +13,7 @@
 #include "mainform/application_window.h"
 #include "mainform/vm_mainform.h"
 #include "model/json_codec.h"
+#include "platform/os/message.h"
 #include "service/service_client.h"
 
 namespace {
@@ -126,6 +127,10 @@ VELMAR_EXPORT void vm_setNewRC2(void* handle, bool value) {
 
 VELMAR_EXPORT void vm_deleteData(char* buffer) {
     delete[] buffer;
+}
+
+VELMAR_EXPORT void vm_setHeadless(bool headless) {
+    os::setMessageOutput(headless ? os::MessageOutput::Stderr : os::MessageOutput::Automatic);
 }
 
 } // extern "C"

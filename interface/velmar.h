@@ -21,6 +21,12 @@
 // throws; failures of the calculation service are reported to the user by
 // message boxes, and no function returns an error code.
 //
+// Where no user can answer a message box, a message is one line
+// "caption: text" on stderr instead, and the call goes on as if the user had
+// pressed OK: on the offscreen and minimal Qt platforms, when the environment
+// variable VELMAR_HEADLESS is set (to anything but "" or "0"), or after
+// vm_setHeadless(true). Batch hosts and servers use one of these.
+//
 // The records (velmar_data and its members) come from "model/records.h";
 // their constructors, velmar_data::write and velmar_data::read, and the byte
 // streams of "model/tstream.h" are exported by the library as well.
@@ -28,6 +34,7 @@
 #include <string>
 
 #include "interface/velmar_types.h"
+#include "interface/velmar_version.h"
 #include "model/records.h"
 #include "model/tstream.h"
 
@@ -110,6 +117,12 @@ VELMAR_EXPORT void vm_setNewRC2(void* handle, bool value);
 
 // Frees a buffer that the component handed to the host. Null does nothing.
 VELMAR_EXPORT void vm_deleteData(char* buffer);
+
+// true: no user is there to answer; every message of the component goes to
+// stderr and the call goes on as after OK. false (the default): message boxes
+// wherever a user can see them (see above). May be called at any time, also
+// before a QApplication exists.
+VELMAR_EXPORT void vm_setHeadless(bool headless);
 
 } // extern "C"
 

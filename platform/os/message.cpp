@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace os {
 
@@ -16,16 +19,47 @@ MessageHandler& installedHandler() {
     return *handler;
 }
 
+std::atomic<MessageOutput> output{MessageOutput::Automatic};
+
+bool HeadlessByEnvironment() {
+    const char* value = std::getenv("VELMAR_HEADLESS");
+    return value != nullptr && *value != '\0' && std::strcmp(value, "0") != 0;
+}
+
+// The offscreen and minimal platforms have no screen a user looks at: a modal
+// box there would wait for ever.
+bool PlatformWithoutUser() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
 } // namespace
+
+void setMessageOutput(MessageOutput value) {
+    output = value;
+}
+
+bool messagesToStderr() {
+    // Widgets need a QApplication; a QCoreApplication or QGuiApplication alone
+    // cannot show a box.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+    switch (output.load()) {
+    case MessageOutput::Stderr:
+        return true;
+    case MessageOutput::Boxes:
+        return false;
+    case MessageOutput::Automatic:
+        break;
+    }
+    return HeadlessByEnvironment() || PlatformWithoutUser();
+}
 
 void messageBox(const QString& text, const QString& caption, QWidget* owner) {
     if (const MessageHandler& handler = installedHandler()) {
         handler(text, caption);
         return;
     }
-    // Widgets need a QApplication; a QCoreApplication or QGuiApplication alone
-    // cannot show a box.
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    if (!messagesToStderr()) {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
         box.exec();
         return;

@@ -1,8 +1,11 @@
 #pragma once
 // The one way the component tells the user something: a message box with an
-// OK button where the host runs a QApplication, a line on stderr where none
-// runs (command-line tools, services without a user interface). Tests install
-// a handler that records the messages instead of showing them.
+// OK button where a user can answer it, else a line "caption: text" on stderr
+// and the call goes on as after OK. No user can answer where the host runs no
+// QApplication (command-line tools, services), on the offscreen or minimal
+// platform, when the environment variable VELMAR_HEADLESS is set (to anything
+// but "" or "0"), or after setMessageOutput(MessageOutput::Stderr). Tests
+// install a handler that records the messages instead of showing them.
 
 #include <QString>
 
@@ -20,6 +23,16 @@ namespace os {
 void messageBox(const QString& text, const QString& caption, QWidget* owner = nullptr);
 void messageBox(const char* text, const char* caption, QWidget* owner = nullptr);
 void messageBox(const wchar_t* text, const wchar_t* caption, QWidget* owner = nullptr);
+
+// Where messages go when no handler is installed.
+enum class MessageOutput {
+    Automatic, // a box if a user can answer it (see above), else stderr
+    Stderr,    // always stderr: the host said no user is there
+    Boxes,     // a box whenever a QApplication runs, also offscreen (tests)
+};
+void setMessageOutput(MessageOutput output);
+// True when messages currently go to stderr instead of a box.
+bool messagesToStderr();
 
 // Receives (text, caption) instead of the box or stderr.
 using MessageHandler = std::function<void(const QString& text, const QString& caption)>;

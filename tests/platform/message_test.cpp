@@ -40,9 +40,9 @@ TEST(Message, RecorderSeesEveryVariantAlikeAndRestoresThePreviousHandler) {
     EXPECT_EQ(outer.messages()[0], Message("after", "inner"));
 }
 
-// Without a handler: a line on stderr while no QApplication exists, a box with
-// an OK button once one does.
-TEST(Message, StderrWithoutApplicationBoxWithApplication) {
+// Without a handler: a line on stderr while no QApplication exists and where
+// no user can answer (offscreen), a box with an OK button once one can.
+TEST(Message, StderrWhereNoUserCanAnswerBoxWhereOneCan) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
     testing::internal::CaptureStderr();
     os::messageBox("couldn't find kalksrv.dll", "error");
@@ -54,6 +54,14 @@ TEST(Message, StderrWithoutApplicationBoxWithApplication) {
     char name[] = "platform_test";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    // Returns at once, as after OK.
+    testing::internal::CaptureStderr();
+    os::messageBox(L"Profilserie geändert", L"Warnung");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warnung: Profilserie geändert\n");
+    EXPECT_TRUE(os::messagesToStderr());
+
+    os::setMessageOutput(os::MessageOutput::Boxes);
     QWidget owner;
     QString seenText, seenCaption;
     QWidget* seenOwner = nullptr;
@@ -84,6 +92,7 @@ TEST(Message, StderrWithoutApplicationBoxWithApplication) {
     EXPECT_EQ(seenCaption, "Warnung");
     EXPECT_EQ(seenOwner, &owner);
     EXPECT_EQ(buttons, 1);
+    os::setMessageOutput(os::MessageOutput::Automatic);
 }
 
 } // namespace
