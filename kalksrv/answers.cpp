@@ -284,6 +284,50 @@ template <class F> void forEachArticle(const velmar_cutpos& position, F f) {
         for (const velmar_artikel& a : opening->artikel.items) f(a);
 }
 
+// The entry a list shows for a number: the entry with that id, else the
+// default entry; null for an empty list.
+const velmar_artikel* shownEntry(const std::vector<velmar_artikel>& list, int id) {
+    const velmar_artikel* fallback = nullptr;
+    for (const velmar_artikel& a : list) {
+        if (a.nameId.id == id) return &a;
+        if (!fallback && a.nameId.isDefault_) fallback = &a;
+    }
+    return fallback ? fallback : list.empty() ? nullptr : &list.front();
+}
+
+// Do the series' boxes sit on the frame (top-mounted boxes)?
+bool boxesOnFrame(Catalogue& c, int series) {
+    Query q = c.query(Catalogue::BoxesOfSeries);
+    q.bind(1, series);
+    while (q.next())
+        if (q.utf8(13).rfind("aufsatz", 0) == 0) return true;
+    return false;
+}
+
+// The element's cut positions as the article reload answers them: head,
+// sill, left and right jamb, each with the element's frame (its depth in
+// value1) and sash in opening 1. flag2 marks the head when the series'
+// boxes sit on the frame there.
+std::vector<velmar_cutpos> elementPositions(Catalogue& c, const Materialdaten& m) {
+    std::vector<velmar_cutpos> out;
+    const velmar_artikel* frame = shownEntry(m.frames, m.frameId);
+    if (!frame) return out;
+    const velmar_artikel* sash = shownEntry(m.sashes, m.sashId);
+    const bool onFrame = boxesOnFrame(c, m.systemId);
+    for (int number = 1; number <= 4; ++number) {
+        velmar_cutpos p;
+        p.number = number;
+        velmar_artikel f = *frame;
+        f.value1 = frame->value2; // depth
+        p.opening1.artikel.items.push_back(std::move(f));
+        if (sash) p.opening1.artikel.items.push_back(*sash);
+        p.flag2 = number == 1 && onFrame;
+        p.intValue = ks_konst::frame;
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
 } // namespace
 
 void answerSystems(Session& s, Materialdaten& m) {
@@ -314,10 +358,12 @@ void answerArticles(Session& s, Materialdaten& m) {
     m.frames.clear();
     m.sashes.clear();
     m.mullions.clear();
+    m.cutPositions.clear();
     if (!seriesExists(c, m.systemId)) return;
     m.frames = articles(c, m.systemId, ks_konst::frame, m.colourId);
     m.sashes = articles(c, m.systemId, ks_konst::sash, m.colourId);
     m.mullions = articles(c, m.systemId, ks_konst::mullion, m.colourId);
+    m.cutPositions = elementPositions(c, m);
 }
 
 void answerAstragals(Session& s, Materialdaten& m) {
@@ -376,6 +422,8 @@ void answerGlasses(Session& s, Materialdaten& m) {
         a.value1 = q.real(4); // nominal thickness
         a.value2 = q.real(5); // kg/m²
         a.intValue = (flags & kNoEdgeSeal) ? 0 : q.integer(8);
+        // Shown with its ornament (velmar_artikel::getName).
+        a.konstType = ks_konst::glass;
         m.glasses.push_back(std::move(a));
     }
     for (velmar_artikel& a : m.glasses) {

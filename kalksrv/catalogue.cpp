@@ -69,9 +69,9 @@ const char* const kSql[Catalogue::StatementCount] = {
     "gl.seite = ?2 AND gl.sonder = ?3 AND ?4 BETWEEN gl.dicke_min AND gl.dicke_max "
     "ORDER BY gl.sortierung, gl.artikel_id LIMIT 1000",
     // BoxesOfSeries(serie): id, name, flags, hoehe, tiefe, min_breite, max_breite, max_hoehe,
-    //   ueberstand, anschluss_id, bauart id, bauart name, standard
+    //   ueberstand, anschluss_id, bauart id, bauart name, standard, form
     "SELECT k.id, k.name, k.flags, k.hoehe, k.tiefe, k.min_breite, k.max_breite, k.max_hoehe, "
-    "k.ueberstand, k.anschluss_id, b.id, b.name, sr.standard FROM serie_rollkasten sr "
+    "k.ueberstand, k.anschluss_id, b.id, b.name, sr.standard, k.form FROM serie_rollkasten sr "
     "JOIN rollkasten k ON k.id = sr.rollkasten_id JOIN rk_bauart b ON b.id = k.bauart_id "
     "WHERE sr.serie_id = ?1 ORDER BY sr.sortierung, sr.rollkasten_id LIMIT 1000",
     // BoxById(id): min_breite, max_breite, max_hoehe
@@ -193,8 +193,8 @@ std::unique_ptr<Catalogue> Catalogue::open(const std::string& path, std::string&
 
 Query Catalogue::query(const char* sql) {
     sqlite3_stmt*& statement = more_[sql];
-    if (!statement &&
-        sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+    if (!statement && sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement,
+                                         nullptr) != SQLITE_OK) {
         statement = nullptr;
         more_.erase(sql);
         throw CatalogueError(sqlite3_errmsg(db_));

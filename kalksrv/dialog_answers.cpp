@@ -284,10 +284,12 @@ CutPlan planCut(Catalogue& c, Materialdaten& r) {
             if (!target && n.konstType == ks_konst::rollerShutterBox) target = n.id;
         const bool named63 = std::any_of(named.begin(), named.end(),
                                          [&](const Named& n) { return n.id == r.articleId; });
-        if (!target)
-            target = r.articleId > 0 && (named.empty() || named63) ? r.articleId
-                     : named.empty()                               ? 0
-                                                                   : named.front().id;
+        // Positions that name no article (the box dialog's no-box entry)
+        // ask for nothing, whatever tag 63 still holds.
+        if (!target && !named.empty())
+            target = named63 ? r.articleId : named.front().id;
+        else if (!target && r.cutPositions.empty())
+            target = r.articleId;
         Named steel;
         for (const Named& n : named)
             if (n.id == target) steel = n;
@@ -538,6 +540,11 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
         z.artikel.value1 = row.width;
         z.artikel.value2 = row.depth;
         z.artikel.konstType = row.konstType;
+        // An accessory that takes steel comes with its default per chamber.
+        for (int chamber : {1, 2})
+            if (const auto st = readSteel(c, defaultSteelId(c, row.article, chamber)))
+                (chamber == 1 ? z.artikel.steel1 : z.artikel.steel2).nameId =
+                    nameId(st->id, Wide(st->name), true);
         z.nameId = nameId(row.konstType, row.type);
         z.intValue1 = row.group;
         z.intValue2 = row.count;

@@ -106,6 +106,7 @@ constexpr int sash = 23;
 constexpr int mullion = 24;
 constexpr int astragal = 25;
 constexpr int glazingBead = 26;
+constexpr int glass = 43; // a glass, named with its ornament (steel1)
 constexpr int additionalProfile = 30;
 constexpr int rollerShutterBox = 170;
 constexpr int guideRail = 171;

@@ -129,8 +129,8 @@ const Check kChecks[] = {
      "WHERE a.konst_type <> 26 OR a.serie_id <> g.serie_id OR g.dicke_min > g.dicke_max"},
     {"couplings must be vertical (0x20) or horizontal (0x40)",
      "SELECT id FROM artikel WHERE konst_type = 18 AND (flags & 0x60) = 0"},
-    {"thermal values out of range (Ug 0.5..1.1, PsiG 0..0.08, Uf 0.8..1.6)",
-     "SELECT 'glas', id FROM glas WHERE ug < 0.5 OR ug > 1.1 OR psig < 0 OR psig > 0.08 "
+    {"thermal values out of range (Ug 0.5..1.2, PsiG 0..0.08, Uf 0.8..1.6)",
+     "SELECT 'glas', id FROM glas WHERE ug < 0.5 OR ug > 1.2 OR psig < 0 OR psig > 0.08 "
      "UNION ALL SELECT 'artikel', id FROM artikel WHERE konst_type IN (11, 23, 24, 25) "
      "AND (uf < 0.8 OR uf > 1.6)"},
 };

@@ -111,6 +111,13 @@ TEST_F(Dialogs, CutFollowsItsPositionsAndSingleArticles) {
     shared.cutPositions = {boxPosition};
     ASSERT_TRUE(client.getCut(shared));
     EXPECT_TRUE(MaterialIds(shared).count(kBoxConnection));
+    // The no-box entry: a position without an article draws nothing, not
+    // the box tag 63 still names.
+    shared.articleId = kBoxInsect;
+    boxPosition.opening1.artikel.items = {article(0, 170)};
+    shared.cutPositions = {boxPosition};
+    ASSERT_TRUE(client.getCut(shared));
+    EXPECT_TRUE(shared.drawing.empty());
 
     // A glazing bead is shown holding the glass in its sash; a profile
     // alone with the reinforcement chosen in the dialog.

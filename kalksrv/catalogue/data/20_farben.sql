@@ -7,6 +7,10 @@ INSERT INTO farbe VALUES
  (1002, 'Cremeweiß',                                     0x100011, 'RAL 9001', 0xEFE8D4, 'uni'),
  (1003, 'Braun, durchgefärbt',                           0x0000A1, NULL,       0x4E3B2E, 'uni'),
  (1004, 'Weiß, Dichtung weiß',                           0x000111, 'RAL 9016', 0xF4F4F0, 'uni'),
+ -- two base-body bits (white and ochre) and two gasket bits (white and
+ -- black): the later bit of the dialog's order names the colour
+ (1005, 'Cremeweiß, Grundkörper ocker',                  0x000251, 'RAL 9001', 0xEFE8D4, 'uni'),
+ (1006, 'Weiß, Dichtung schwarz',                        0x000191, 'RAL 9016', 0xF4F4F0, 'uni'),
  -- norel LUMERA, außen foliert (0x4)
  (1011, 'Eiche golden, außen foliert',                   0x000094, 'LU 1011',  0xA8692F, 'holz'),
  (1012, 'Nussbaum, außen foliert',                       0x000094, 'LU 1012',  0x5C3A21, 'holz'),

@@ -9,7 +9,7 @@ INSERT INTO artikel (id, serie_id, konst_type, artikelnr, name, beschreibung, fl
  (24001, 10222, 11, '82.101', 'Blendrahmen 82 MD, 70 mm',                 'Standardrahmen',          0, -1, 1.0, 1.71,  70, 82, 22, 56, 0, 6, 3.0, 3, 0, 1, 10),
  (24002, 10222, 11, '82.102', 'Blendrahmen 82 MD, 84 mm',                 'verstärkter Rahmen',      0, -1, 1.0, 1.93,  84, 82, 22, 56, 0, 6, 3.0, 3, 0, 0, 20),
  (24003, 10222, 11, '82.103', 'Blendrahmen 82 MD, 70 mm, Sonderglasfalz', 'für Sonderglasleiste',    4, -1, 1.0, 1.73,  70, 82, 22, 56, 0, 6, 3.0, 3, 0, 0, 30),
- (24004, 10222, 11, '82.110', 'Renovierungsrahmen 82 MD, 100 mm',         'Altbau, nicht in KOLORIN, TEXELA, Dekor', 0, 0x07000D, 1.1, 2.38, 100, 82, 22, 56, 0, 6, 3.0, 3, 0, 0, 40),
+ (24004, 10222, 11, '82.110', 'Renovierungsrahmen 82 MD, 100 mm',         'Altbau, nicht in KOLORIN, TEXELA, Dekor', 0, 0x07000D, 1.1, 2.38, 100, 100, 22, 56, 0, 6, 3.0, 3, 0, 0, 40),
  (24005, 10222, 11, '82.105', 'Blendrahmen 82 MD, 63 mm, Passivhaus',     'mit Dämmkern',            0, -1, 0.8, 1.62,  63, 82, 22, 56, 0, 6, 3.0, 3, 0, 0, 50),
  -- sashes (23)
  (24011, 10222, 23, '82.201', 'Flügel 82 MD, 80 mm, Z-Form',              'Standardflügel',          0, -1, 0.95, 1.66, 80, 90, 22, 58, 8, 6, 3.0, 3, 0, 1, 10),

@@ -20,7 +20,8 @@ INSERT INTO glas VALUES
  (6013, '3-fach einbruchhemmend P4A VSG 44.4/14/4/14/6, Ug 0,6', 'VSG 44.4/14/4/14/6', 3, 0, 48, 47.52, 0.6, 0.041, 11, 48.8, 0),
  (6014, 'Brandschutz-Isolierglas EI 30, 4/16/11, Ug 1,1',        'EI30 4/16/11',       2, 0, 31, 30.9,  1.1, 0.05,  3, 41.0, 1),
  (6015, 'Paneel 24 mm, beidseitig glatt, weiß',                  'Paneel 24',          1, 2, 24, 24.0,  0.9, 0.0,   0,  6.0, 0),
- (6016, 'Paneel 36 mm, wärmegedämmt',                            'Paneel 36',          1, 2, 36, 36.0,  0.6, 0.0,   0,  8.5, 0);
+ (6016, 'Paneel 36 mm, wärmegedämmt',                            'Paneel 36',          1, 2, 36, 36.0,  0.6, 0.0,   0,  8.5, 0),
+ (6017, '2-fach Wärmeschutzglas 4/16/4, Ug 1,14, Edelstahl',     '4/16/4',             2, 0, 24, 24.0,  1.14, 0.05, 3, 20.0, 0);
 
 -- Glasses per series: every glass whose thickness the series' rebates take;
 -- fire-protection glass only in a fire-protection series.

@@ -22,6 +22,7 @@ INSERT INTO artikel (id, serie_id, konst_type, artikelnr, name, beschreibung, ge
 INSERT INTO rollkasten VALUES
  (9279, 7401, 'AK.175', 'Aufsatzkasten AK 175',                            'aufsatz',         3, 175, 232, 500, 2510, 1700, 100, 9421),
  (9280, 7401, 'AK.176', 'Aufsatzkasten AK 175 schmal',                     'aufsatz',         0, 175, 200, 500, 2800, 1700, 100, 9421),
+ (9283, 7401, 'AK.211', 'Aufsatzkasten AK 210 kurz, bis 2000 mm',          'aufsatz',         1, 210, 200, 500, 2000, 2300, 100, 9421),
  (9284, 7401, 'AK.210', 'Aufsatzkasten AK 210',                            'aufsatz',         3, 210, 232, 500, 2510, 2300, 100, 9421),
  (9286, 7401, 'AK.245', 'Aufsatzkasten AK 245',                            'aufsatz',         3, 245, 232, 500, 2510, 2900, 100, 9421),
  (9287, 7405, 'AI.210', 'Aufsatzkasten AK-I 210 mit Insektenschutzrollo',  'aufsatz_insekt',  1, 210, 262, 600, 2500, 2100, 100, 9421),
@@ -64,6 +65,7 @@ INSERT INTO rk_panzer VALUES
 INSERT INTO rk_kasten_panzer VALUES
  (9279, 7948, 2510, 4.4, 0, 20),  (9279, 7950, 2510, 4.7, 1, 10),
  (9280, 7948, 2800, 6.2, 0, 20),  (9280, 7950, 2000, 2.9, 1, 10),
+ (9283, 7950, 2000, 4.2, 1, 10),
  (9284, 7948, 2510, 6.0, 0, 20),  (9284, 7950, 2510, 6.8, 1, 10),
  (9286, 7948, 2510, 9.6, 0, 20),  (9286, 7950, 2510, 10.3, 1, 10),
  (9287, 7948, 2500, 6.8, 1, 10),  (9287, 7950, 2500, 6.8, 0, 20),

@@ -24,13 +24,21 @@ INSERT INTO artikel (id, serie_id, konst_type, artikelnr, name, beschreibung, ge
 
 UPDATE artikel SET kontur = 'softline' WHERE id IN (26101, 26301);
 
--- Glass-dividing bars take the glasses their rebates hold; the others every
--- insulating glass (internal bars need a cavity of 12 mm and more).
+-- Glass-dividing bars take the glasses their rebates hold: the narrow bar of
+-- a PVC series the thinner glasses, the wide one the thicker. Adhesive bars
+-- fit every glass; internal bars need a cavity of 12 mm and more, the lead
+-- profile one of at most 16 mm (glasses up to 36 mm); Viennese bars carry a
+-- spacer that fits only the wider cavities of glasses from 36 mm.
 INSERT INTO sprosse (serie_id, artikel_id, dicke_min, dicke_max, standard, sortierung)
-SELECT a.serie_id, a.id, s.glas_min, s.glas_max, a.standard, a.sortierung
+SELECT a.serie_id, a.id,
+       CASE a.id WHEN 26002 THEN 32 WHEN 26012 THEN 36 ELSE s.glas_min END,
+       CASE a.id WHEN 26001 THEN 36 WHEN 26011 THEN 40 ELSE s.glas_max END,
+       a.standard, a.sortierung
   FROM artikel a JOIN serie s ON s.id = a.serie_id WHERE a.konst_type = 1295;
 INSERT INTO sprosse (serie_id, artikel_id, dicke_min, dicke_max, standard, sortierung)
-SELECT s.id, a.id, CASE a.konst_type WHEN 1297 THEN 20 ELSE s.glas_min END, s.glas_max,
+SELECT s.id, a.id,
+       CASE WHEN a.konst_type = 1297 THEN 20 WHEN a.id = 26302 THEN 36 ELSE s.glas_min END,
+       CASE a.id WHEN 26203 THEN 36 ELSE s.glas_max END,
        a.standard, a.sortierung
   FROM serie s JOIN artikel a ON a.konst_type IN (1296, 1297, 8377) AND a.serie_id IS NULL;
 

@@ -41,8 +41,12 @@ INSERT INTO artikel (id, serie_id, konst_type, artikelnr, name, beschreibung, ge
  (27064, NULL, 30, 'ZP.9201', 'Bodeneinstandsprofil 30 mm',           'unter der Schwelle',       0.61, 30, 70, 2, 2.2, 280),
  (27065, NULL, 30, 'ZP.9202', 'Bodeneinstandsprofil 60 mm',           'unter der Schwelle',       0.88, 60, 70, 3, 2.2, 290);
 
+-- Accessories that take steel; the static extension and the deep floor
+-- profile have a second chamber.
 INSERT INTO artikel_stahl VALUES (27004, 1, 31001, 1, 10), (27004, 1, 31003, 0, 20),
-                                 (27002, 1, 31007, 1, 10), (27003, 1, 31014, 1, 10);
+                                 (27004, 2, 31006, 1, 10), (27004, 2, 31007, 0, 20),
+                                 (27002, 1, 31007, 1, 10), (27003, 1, 31014, 1, 10),
+                                 (27065, 1, 31014, 1, 10), (27065, 2, 31007, 1, 10);
 
 -- The accessory tree of series 8830; the other series offer the same
 -- (below, with ids moved by 1000 and 2000).
