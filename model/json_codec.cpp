@@ -1,5 +1,7 @@
 #include "model/json_codec.h"
 
+#include "model/record_fields.h"
+
 #include <climits>
 #include <cmath>
 #include <type_traits>
@@ -12,147 +14,11 @@ namespace {
     throw JsonCodecError((path.empty() ? std::string("record") : path) + ": " + what);
 }
 
-// Calls f(name, member) for every member of a record, in declaration order.
-// One list of member names per record serves both directions.
+// Calls f(name, member) for every member of a record, in declaration order,
+// from the record's field table.
 template <class R, class F> void forEachField(R& r, F&& f) {
-    using T = std::remove_const_t<R>;
-    if constexpr (std::is_same_v<T, velmar_nameid>) {
-        f("id", r.id);
-        f("name", r.name);
-        f("isDefault", r.isDefault_);
-        f("intValue", r.intValue);
-        f("value1", r.value1);
-        f("value2", r.value2);
-    } else if constexpr (std::is_same_v<T, velmar_stahl>) {
-        f("nameId", r.nameId);
-        f("flag", r.flag);
-        f("value1", r.value1);
-        f("value2", r.value2);
-        f("value3", r.value3);
-        f("text", r.text);
-    } else if constexpr (std::is_same_v<T, velmar_artikel>) {
-        f("nameId", r.nameId);
-        f("text1", r.text1);
-        f("value1", r.value1);
-        f("value2", r.value2);
-        f("intValue", r.intValue);
-        f("steel1", r.steel1);
-        f("steel2", r.steel2);
-        f("steel3", r.steel3);
-        f("konstType", r.konstType);
-        f("text2", r.text2);
-    } else if constexpr (std::is_same_v<T, velmar_zusatzartikel>) {
-        f("artikel", r.artikel);
-        f("nameId", r.nameId);
-        f("intValue1", r.intValue1);
-        f("intValue2", r.intValue2);
-        f("text1", r.text1);
-        f("text2", r.text2);
-        f("text3", r.text3);
-        f("intValue3", r.intValue3);
-        f("intValue4", r.intValue4);
-    } else if constexpr (std::is_same_v<T, velmar_rollkasten>) {
-        f("box", r.box);
-        f("part2", r.part2);
-        f("part3", r.part3);
-        f("part4", r.part4);
-        f("part5", r.part5);
-        f("size1", r.size1);
-        f("size2", r.size2);
-        f("size3", r.size3);
-        f("size4", r.size4);
-        f("size5", r.size5);
-        f("size6", r.size6);
-        f("intValue", r.intValue);
-        f("accessory1", r.accessory1);
-        f("accessory2", r.accessory2);
-        f("flag1", r.flag1);
-        f("flag2", r.flag2);
-    } else if constexpr (std::is_same_v<T, velmar_oeffnung_artikel>) {
-        f("number", r.number);
-        f("artikel", r.artikel);
-        f("zusatz", r.zusatz);
-    } else if constexpr (std::is_same_v<T, velmar_cutpos>) {
-        f("number", r.number);
-        f("opening1", r.opening1);
-        f("opening2", r.opening2);
-        f("opening3", r.opening3);
-        f("flag1", r.flag1);
-        f("value1", r.value1);
-        f("value2", r.value2);
-        f("flag2", r.flag2);
-        f("intValue", r.intValue);
-    } else if constexpr (std::is_same_v<T, velmar_data>) {
-        f("rahmen", r.rahmen);
-        f("fluegel", r.fluegel);
-        f("pfosten", r.pfosten);
-        f("stulp", r.stulp);
-        f("glasleisteF", r.glasleisteF);
-        f("glasleisteR", r.glasleisteR);
-        f("profile6", r.profile6);
-        f("profile7", r.profile7);
-        f("profile8", r.profile8);
-        f("profile9", r.profile9);
-        f("kopplungSenk", r.kopplungSenk);
-        f("kopplungWaag", r.kopplungWaag);
-        f("glas", r.glas);
-        f("rollkasten", r.rollkasten);
-        f("system", r.system);
-        f("selection2", r.selection2);
-        f("farbe", r.farbe);
-        f("text", r.text);
-        f("systemValue", r.systemValue);
-        f("ufValue", r.ufValue);
-        f("option1", r.option1);
-        f("option2", r.option2);
-        f("option3", r.option3);
-        f("zusatzartikel", r.zusatzartikel);
-    } else if constexpr (std::is_same_v<T, velmar_cut>) {
-        f("positions", r.positions);
-        f("intValue", r.intValue);
-        f("data", r.data);
-        f("flag", r.flag);
-        f("intValue2", r.intValue2);
-    } else if constexpr (std::is_same_v<T, velmar_CutInfo>) {
-        f("materials", r.materials);
-        f("flag1", r.flag1);
-        f("flag2", r.flag2);
-        f("wallConnections", r.wallConnections);
-    } else if constexpr (std::is_same_v<T, KSP_MATERIAL>) {
-        f("int1", r.int1);
-        f("int2", r.int2);
-        f("text3", r.text3);
-        f("text4", r.text4);
-        f("text5", r.text5);
-        f("narrow6", r.narrow6);
-        f("narrow7", r.narrow7);
-        f("narrow8", r.narrow8);
-        f("narrow9", r.narrow9);
-        f("narrow10", r.narrow10);
-        f("double11", r.double11);
-        f("double12", r.double12);
-        f("flag13", r.flag13);
-        f("flag14", r.flag14);
-        f("int15", r.int15);
-        f("int16", r.int16);
-        f("int17", r.int17);
-        f("int18", r.int18);
-        f("int19", r.int19);
-        f("int20", r.int20);
-        f("int21", r.int21);
-        f("int22", r.int22);
-        f("text23", r.text23);
-        f("double24", r.double24);
-        f("double25", r.double25);
-    } else if constexpr (std::is_same_v<T, KSP_WA_NAMEID>) {
-        f("number", r.number);
-        f("name", r.name);
-    } else if constexpr (std::is_same_v<T, KSP_WANDANSCHLUSS>) {
-        f("nameId", r.nameId);
-        f("entries", r.entries);
-    } else {
-        static_assert(sizeof(T) == 0, "record without a field list");
-    }
+    rpc_fields::forEach<std::remove_const_t<R>>(
+        [&](const auto& field) { f(field.name, r.*field.member); });
 }
 
 template <class T> struct IsVector : std::false_type {};
