@@ -12,14 +12,10 @@
 
 #include "host/host_window.h"
 #include "interface/velmar.h"
+#include "tools/cli/command_line.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmar-host"));
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Demo host of the velmar configurator."));
-    parser.addHelpOption();
     const QCommandLineOption database(
         QStringLiteral("database"),
         QStringLiteral("Article catalogue the service reads (default: the sample catalogue "
@@ -35,7 +31,17 @@ int main(int argc, char** argv) {
         QStringLiteral("dump"),
         QStringLiteral("Print the configuration the instance hands back as JSON and exit."));
     parser.addOptions({database, open, screenshot, dump});
-    parser.process(app);
+    // Parsed before the application exists: --help needs no display.
+    cli::Parse(parser, cli::Arguments(argc, argv), QStringLiteral("velmar-host"),
+               QStringLiteral("Demo host of the velmar configurator."));
+    // Nobody looks at a dump or a screenshot while it is made: messages go
+    // to stderr, and without a display nothing needs one.
+    const bool batch = parser.isSet(dump) || parser.isSet(screenshot);
+    if (batch) {
+        vm_setHeadless(true);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
 
     const std::string databasePath = parser.value(database).toStdString();
     vm_loadDatabase(databasePath.c_str(), "", "", "", 0);

@@ -14,6 +14,7 @@
 // The file is built beside OUT.db and renamed at the end, so a failed build
 // never leaves a half-written catalogue behind.
 
+#include <QCommandLineParser>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -24,6 +25,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tools/cli/command_line.h"
 
 namespace {
 
@@ -193,12 +196,6 @@ bool scale(sqlite3* db, int copies) {
     return true;
 }
 
-int usage() {
-    std::fprintf(stderr, "usage: kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...\n"
-                         "       kalksrv-catalogue [--scale N] OUT.db [SOURCE_DIR]\n");
-    return 2;
-}
-
 // The source files of `args` (after OUT.db), directories expanded.
 std::vector<std::string> sourceFiles(std::vector<std::string> args) {
     if (args.empty()) args.push_back("kalksrv/catalogue");
@@ -220,29 +217,9 @@ std::vector<std::string> sourceFiles(std::vector<std::string> args) {
     return files;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    int copies = 1;
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--scale") {
-            if (i + 1 >= argc) return usage();
-            copies = std::atoi(argv[++i]);
-            if (copies < 1 || copies > 20000) {
-                std::fprintf(stderr, "kalksrv-catalogue: --scale takes 1 to 20000\n");
-                return 2;
-            }
-        } else {
-            args.push_back(arg);
-        }
-    }
-    if (args.empty()) return usage();
-    const std::vector<std::string> sources =
-        sourceFiles(std::vector<std::string>(args.begin() + 1, args.end()));
-
-    const std::filesystem::path out = args[0];
+// Builds OUT.db from `sources` with `copies` copies of every series; 0 on
+// success, 1 with the reasons on stderr.
+int build(const std::filesystem::path& out, const std::vector<std::string>& sources, int copies) {
     const std::filesystem::path temp = out.string() + ".tmp";
     std::error_code ignored;
     std::filesystem::remove(temp, ignored);
@@ -281,4 +258,36 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCommandLineParser parser;
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("Adds N-1 copies of every series with all its articles, colours, glasses "
+                       "and boxes under new ids (1 to 20000; the benchmark catalogue)."),
+        QStringLiteral("N"), QStringLiteral("1"));
+    parser.addOption(scale);
+    parser.addPositionalArgument(QStringLiteral("OUT.db"),
+                                 QStringLiteral("The catalogue to write."));
+    parser.addPositionalArgument(
+        QStringLiteral("SOURCES"),
+        QStringLiteral("A directory with schema.sql and data/*.sql, or the SQL files in order "
+                       "(default: kalksrv/catalogue below the current directory)."),
+        QStringLiteral("[SOURCE_DIR | SCHEMA.sql DATA.sql...]"));
+    cli::Parse(parser, cli::Arguments(argc, argv), QStringLiteral("kalksrv-catalogue"),
+               QStringLiteral("Builds and checks the article catalogue of the calculation "
+                              "service from its SQL sources."));
+
+    bool number = false;
+    const int copies = parser.value(scale).toInt(&number);
+    if (!number || copies < 1 || copies > 20000)
+        return cli::UsageError(QStringLiteral("--scale takes 1 to 20000"));
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) return cli::UsageError(QStringLiteral("no OUT.db given"));
+    std::vector<std::string> sources;
+    for (qsizetype i = 1; i < args.size(); ++i) sources.push_back(args[i].toStdString());
+    return build(args[0].toStdString(), sourceFiles(sources), copies);
 }

@@ -1,5 +1,6 @@
 // dxfview FILE.dxf [--hide-construction] [--png OUT.png | --svg OUT.svg] [--size WxH]
 //
+// (--help describes the options.)
 // Loads a DXF file through the component's drawing database, as a section
 // drawing from the calculation service would be, and shows it in the viewer
 // or renders it to a PNG or SVG file.
@@ -7,6 +8,7 @@
 #include "mainform/sketch.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -16,13 +18,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "tools/cli/command_line.h"
 
-int Usage() {
-    std::fprintf(stderr, "usage: dxfview FILE.dxf [--hide-construction] "
-                         "[--png OUT.png | --svg OUT.svg] [--size WxH]\n");
-    return 2;
-}
+namespace {
 
 bool ParseSize(const QString& text, QSize& size) {
     const QStringList parts = text.split(QLatin1Char('x'));
@@ -37,36 +35,46 @@ bool ParseSize(const QString& text, QSize& size) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QString file, png, svg;
-    QSize size(1200, 900);
-    bool hide = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        const bool more = i + 1 < argc;
-        if (arg == QLatin1String("--hide-construction")) {
-            hide = true;
-        } else if (arg == QLatin1String("--png") && more) {
-            png = QString::fromLocal8Bit(argv[++i]);
-        } else if (arg == QLatin1String("--svg") && more) {
-            svg = QString::fromLocal8Bit(argv[++i]);
-        } else if (arg == QLatin1String("--size") && more) {
-            if (!ParseSize(QString::fromLocal8Bit(argv[++i]), size)) return Usage();
-        } else if (arg.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
-            return Usage();
-        } else {
-            file = arg;
-        }
-    }
-    if (file.isEmpty() || (!png.isEmpty() && !svg.isEmpty())) return Usage();
+    QCommandLineParser parser;
+    const QCommandLineOption hideOption(
+        QStringLiteral("hide-construction"),
+        QStringLiteral("Hides the construction layers, as the component's dialogs do."));
+    const QCommandLineOption pngOption(QStringLiteral("png"),
+                                       QStringLiteral("Renders to a PNG file instead of a window."),
+                                       QStringLiteral("OUT.png"));
+    const QCommandLineOption svgOption(
+        QStringLiteral("svg"), QStringLiteral("Renders to an SVG file instead of a window."),
+        QStringLiteral("OUT.svg"));
+    const QCommandLineOption sizeOption(
+        QStringLiteral("size"), QStringLiteral("Picture or window size, 16 to 16384 pixels each."),
+        QStringLiteral("WxH"), QStringLiteral("1200x900"));
+    parser.addOptions({hideOption, pngOption, svgOption, sizeOption});
+    parser.addPositionalArgument(QStringLiteral("FILE.dxf"),
+                                 QStringLiteral("The drawing, ASCII DXF R12 to R2018."));
+    cli::Parse(parser, cli::Arguments(argc, argv), QStringLiteral("dxfview"),
+               QStringLiteral("Loads a DXF drawing through the component's drawing database, "
+                              "prints its entity, block and layer counts and extents, and shows "
+                              "it in the viewer or renders it to a file."));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) return cli::UsageError(QStringLiteral("one FILE.dxf is needed"));
+    const QString file = files[0];
+    const QString png = parser.value(pngOption), svg = parser.value(svgOption);
+    if (!png.isEmpty() && !svg.isEmpty())
+        return cli::UsageError(QStringLiteral("--png and --svg exclude each other"));
+    QSize size;
+    if (!ParseSize(parser.value(sizeOption), size))
+        return cli::UsageError(QStringLiteral("--size takes WxH, 16 to 16384 each"));
+    const bool hide = parser.isSet(hideOption);
     const bool toFile = !png.isEmpty() || !svg.isEmpty();
     // Rendering to a file needs no display.
-    if (toFile && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (toFile && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "dxfview: cannot open %s\n", qPrintable(file));
+        std::fprintf(stderr, "dxfview: cannot open %s: %s\n", qPrintable(file),
+                     qPrintable(in.errorString()));
         return 1;
     }
     const QByteArray bytes = in.readAll();
@@ -76,7 +84,7 @@ int main(int argc, char** argv) {
     }
     QV_C_DataBase database(nullptr, nullptr);
     QV_C_XrefManager xrefs;
-    QV_C_DbStream stream(&database, QV_C_String(DrawingInitFile()), &xrefs);
+    QV_C_DbStream stream(&database, QV_C_String(cli::ComponentDirectory() + "adinit.dat"), &xrefs);
     if (!stream.AdMemRead(bytes.constData(), static_cast<std::uint32_t>(bytes.size()))) {
         std::fprintf(stderr, "dxfview: %s: %s\n", qPrintable(file), stream.LastError().c_str());
         return 1;

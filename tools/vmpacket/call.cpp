@@ -9,14 +9,15 @@
 
 #include "tools/vmpacket/call.h"
 
+#include <QCommandLineParser>
+
 #include "model/json_codec.h"
 #include "model/materialdaten.h"
 #include "service/ks_api.h"
 #include "service/load_database.h"
 #include "service/service_client.h"
+#include "tools/cli/command_line.h"
 
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -24,25 +25,9 @@
 
 namespace {
 
-const char* const usageText =
-    "usage: vmpacket call ENTRY --request REQUEST.json [--service DIR] [--database FILE]\n"
-    "  ENTRY      a dispatched entry point of kalksrv.dll, with or without its\n"
-    "             _KS_ prefix (getSystems, _KS_getCut, ...)\n"
-    "  --request  the request: an exchange record (Materialdaten) as JSON\n"
-    "  --service  load kalksrv.dll from DIR instead of beside this program\n"
-    "  --database let the service read FILE first, as vm_loadDatabase does\n"
-    "Prints {\"read\": ..., \"record\": ...}; exit status 0 success, 1 failure,\n"
-    "2 usage error.\n";
-
-int usage(const std::string& problem) {
-    std::cerr << "vmpacket call: " << problem << '\n' << usageText;
-    return 2;
-}
-
-// A request file that cannot be used: the reason alone.
+// A request file that cannot be used.
 int badRequest(const std::string& problem) {
-    std::cerr << "vmpacket call: " << problem << '\n';
-    return 2;
+    return cli::UsageError(QString::fromStdString(problem));
 }
 
 // The full name of a dispatched entry point; empty when there is none.
@@ -55,43 +40,47 @@ std::string entryPointName(const std::string& entry) {
 
 } // namespace
 
-int vmpacketCall(int argc, char** argv) {
-    std::string entry, requestPath, serviceDir, databasePath;
-    bool haveService = false, haveDatabase = false;
-    // argv[0] is the command's own name.
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= argc) return false;
-            target = argv[++i];
-            return true;
-        };
-        if (arg == "-h" || arg == "--help") {
-            std::cout << usageText;
-            return 0;
-        }
-        if (arg == "--request") {
-            if (!value(requestPath)) return usage("--request needs a file");
-        } else if (arg == "--service") {
-            if (!value(serviceDir)) return usage("--service needs a directory");
-            haveService = true;
-        } else if (arg == "--database") {
-            if (!value(databasePath)) return usage("--database needs a file");
-            haveDatabase = true;
-        } else if (arg.rfind("--", 0) == 0) {
-            return usage("unknown option " + arg);
-        } else if (entry.empty()) {
-            entry = arg;
-        } else {
-            return usage("more than one entry point");
-        }
-    }
-    if (entry.empty()) return usage("no entry point");
+int vmpacketCall(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption requestOption(
+        QStringLiteral("request"),
+        QStringLiteral("The request: an exchange record (Materialdaten) as JSON."),
+        QStringLiteral("REQUEST.json"));
+    const QCommandLineOption serviceOption(
+        QStringLiteral("service"),
+        QStringLiteral("Loads kalksrv.dll from DIR instead of the component's."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption databaseOption(
+        QStringLiteral("database"),
+        QStringLiteral("Lets the service read FILE first, as vm_loadDatabase does."),
+        QStringLiteral("FILE"));
+    parser.addOptions({requestOption, serviceOption, databaseOption});
+    parser.addPositionalArgument(QStringLiteral("call"),
+                                 QStringLiteral("ENTRY: a dispatched entry point of kalksrv.dll, "
+                                                "with or without its _KS_ prefix (getSystems, "
+                                                "_KS_getCut, ...)."),
+                                 QStringLiteral("call ENTRY"));
+    cli::Parse(parser, arguments, QStringLiteral("vmpacket"),
+               QStringLiteral("Sends one request to the calculation service and prints "
+                              "{\"read\": ..., \"record\": ...}. Exit status: 0 answered, "
+                              "1 failed, 2 usage error."));
+    const QStringList entries = parser.positionalArguments().mid(1);
+    if (entries.isEmpty()) return cli::UsageError(QStringLiteral("no entry point"));
+    if (entries.size() > 1) return cli::UsageError(QStringLiteral("more than one entry point"));
+    const std::string entry = entries[0].toStdString();
     const std::string name = entryPointName(entry);
-    if (name.empty()) return usage("no dispatched entry point " + entry);
-    if (requestPath.empty()) return usage("no --request");
-    if (haveService && serviceDir.empty()) return usage("--service needs a directory");
-    if (haveDatabase && databasePath.empty()) return usage("--database needs a file");
+    if (name.empty())
+        return cli::UsageError(QStringLiteral("no dispatched entry point ") + entries[0]);
+    const std::string requestPath = parser.value(requestOption).toStdString();
+    if (requestPath.empty()) return cli::UsageError(QStringLiteral("no --request"));
+    const bool haveService = parser.isSet(serviceOption);
+    const bool haveDatabase = parser.isSet(databaseOption);
+    const std::string serviceDir = parser.value(serviceOption).toStdString();
+    const std::string databasePath = parser.value(databaseOption).toStdString();
+    if (haveService && serviceDir.empty())
+        return cli::UsageError(QStringLiteral("--service needs a directory"));
+    if (haveDatabase && databasePath.empty())
+        return cli::UsageError(QStringLiteral("--database needs a file"));
 
     Materialdaten request;
     {
@@ -108,7 +97,7 @@ int vmpacketCall(int argc, char** argv) {
         }
     }
 
-    if (haveService) serviceClient.setLibraryDirectory(serviceDir);
+    serviceClient.setLibraryDirectory(haveService ? serviceDir : cli::ComponentDirectory());
     if (haveDatabase &&
         !loadServiceDatabase(serviceClient.libraryPath(), databasePath.c_str(), "", "", "", 0))
         return 1;

@@ -6,79 +6,75 @@
 // Exit status: 0 success, 1 malformed input or a record that did not read,
 // 2 usage error. FILE "-" is stdin, OUT_FILE "-" stdout.
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "model/json_codec.h"
+#include "tools/cli/command_line.h"
 #include "tools/vmpacket/call.h"
 #include "tools/vmpacket/dump.h"
 #include "tools/vmpacket/io.h"
 
 namespace {
 
-void usage(std::FILE* to) {
-    std::fputs("usage:\n"
-               "  vmpacket dump FILE\n"
-               "      version, header, item count and every item; nested packets indented\n"
-               "  vmpacket json --as TYPE FILE\n"
-               "      decodes the packet with the record's own read:\n"
-               "      {\"read\": true|false, \"record\": {...}}\n"
-               "  vmpacket encode --as TYPE JSON_FILE OUT_FILE\n"
-               "      builds the record from JSON (missing members keep their defaults)\n"
-               "      and writes it with the record's own write; the output of json is\n"
-               "      accepted as input\n"
-               "  vmpacket call ...\n"
-               "      sends a packet to the calculation service\n"
-               "TYPE: ",
-               to);
-    bool first = true;
-    for (std::string_view t : vmjson::recordTypes()) {
-        std::fprintf(to, "%s%.*s", first ? "" : ", ", static_cast<int>(t.size()), t.data());
-        first = false;
-    }
-    std::fputs("\nFILE \"-\" reads stdin; OUT_FILE \"-\" writes stdout.\n"
-               "exit status: 0 success, 1 malformed input or read false, 2 usage error\n",
-               to);
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "vmpacket: %s\n", message.c_str());
-    usage(stderr);
-    return 2;
-}
-
 int failure(const std::string& message) {
     std::fprintf(stderr, "vmpacket: %s\n", message.c_str());
     return 1;
 }
 
-// Splits "--as TYPE" / "--as=TYPE" from the positional arguments.
-bool splitArgs(int argc, char** argv, std::string& type, std::vector<std::string>& positional,
-               std::string& error) {
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--as") {
-            if (i + 1 >= argc) {
-                error = "--as needs a record type";
-                return false;
-            }
-            type = argv[++i];
-        } else if (arg.rfind("--as=", 0) == 0) {
-            type = arg.substr(5);
-        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            error = "unknown option " + arg;
-            return false;
-        } else {
-            positional.push_back(arg);
-        }
-    }
-    return true;
+QString TypeList() {
+    QStringList types;
+    for (std::string_view t : vmjson::recordTypes())
+        types << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return types.join(QStringLiteral(", "));
 }
 
-int runDump(const std::vector<std::string>& args) {
-    if (args.size() != 1) return usageError("dump takes one FILE");
+// What a command was given: its files and, for json and encode, --as TYPE.
+struct CommandArguments {
+    std::vector<std::string> files;
+    std::string type;
+};
+
+// Parses the arguments of one command (arguments[1]), which takes `files`
+// files and, when `typed`, --as TYPE. Help, version and usage errors as for
+// the tool itself; returns false after a usage error was reported.
+bool ParseCommand(const QStringList& arguments, const QString& syntax, const QString& description,
+                  qsizetype files, bool typed, CommandArguments& out) {
+    QCommandLineParser parser;
+    const QCommandLineOption as(QStringLiteral("as"),
+                                QStringLiteral("Record type: ") + TypeList() + '.',
+                                QStringLiteral("TYPE"));
+    if (typed) parser.addOption(as);
+    const QString command = arguments[1];
+    parser.addPositionalArgument(command, description, command + ' ' + syntax);
+    cli::Parse(parser, arguments, QStringLiteral("vmpacket"), description);
+    const QStringList given = parser.positionalArguments().mid(1);
+    if (given.size() != files) {
+        cli::UsageError(QStringLiteral("%1 takes %2").arg(command, syntax));
+        return false;
+    }
+    for (const QString& file : given) out.files.push_back(file.toStdString());
+    out.type = parser.value(as).toStdString();
+    if (!typed || vmjson::isRecordType(out.type)) return true;
+    cli::UsageError(
+        out.type.empty()
+            ? QStringLiteral("--as TYPE is needed")
+            : QStringLiteral("unknown record type '%1'").arg(QString::fromStdString(out.type)));
+    return false;
+}
+
+int runDump(const QStringList& arguments) {
+    CommandArguments given;
+    if (!ParseCommand(arguments, QStringLiteral("FILE"),
+                      QStringLiteral("Prints version, header, item count and every item of the "
+                                     "packet in FILE (\"-\": stdin); nested packets indented."),
+                      1, false, given))
+        return 2;
+    const std::vector<std::string>& args = given.files;
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (!readFileBytes(args[0], bytes, error)) return failure(error);
@@ -88,9 +84,16 @@ int runDump(const std::vector<std::string>& args) {
     return 0;
 }
 
-int runJson(const std::string& type, const std::vector<std::string>& args) {
-    if (args.size() != 1) return usageError("json takes --as TYPE and one FILE");
-    if (!vmjson::isRecordType(type)) return usageError("unknown record type '" + type + "'");
+int runJson(const QStringList& arguments) {
+    CommandArguments given;
+    if (!ParseCommand(arguments, QStringLiteral("--as TYPE FILE"),
+                      QStringLiteral("Decodes the packet in FILE (\"-\": stdin) with the record's "
+                                     "own read and prints {\"read\": true|false, \"record\": "
+                                     "{...}}."),
+                      1, true, given))
+        return 2;
+    const std::vector<std::string>& args = given.files;
+    const std::string& type = given.type;
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (!readFileBytes(args[0], bytes, error)) return failure(error);
@@ -105,9 +108,17 @@ int runJson(const std::string& type, const std::vector<std::string>& args) {
     return 0;
 }
 
-int runEncode(const std::string& type, const std::vector<std::string>& args) {
-    if (args.size() != 2) return usageError("encode takes --as TYPE, JSON_FILE and OUT_FILE");
-    if (!vmjson::isRecordType(type)) return usageError("unknown record type '" + type + "'");
+int runEncode(const QStringList& arguments) {
+    CommandArguments given;
+    if (!ParseCommand(arguments, QStringLiteral("--as TYPE JSON_FILE OUT_FILE"),
+                      QStringLiteral("Builds the record from JSON (members left out keep their "
+                                     "defaults; the output of json is accepted) and writes it "
+                                     "with the record's own write. \"-\" reads stdin or "
+                                     "writes stdout."),
+                      2, true, given))
+        return 2;
+    const std::vector<std::string>& args = given.files;
+    const std::string& type = given.type;
     std::vector<std::uint8_t> text;
     std::string error;
     if (!readFileBytes(args[0], text, error)) return failure(error);
@@ -130,21 +141,30 @@ int runEncode(const std::string& type, const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usageError("missing command");
-    const std::string command = argv[1];
-    if (command == "call") return vmpacketCall(argc - 1, argv + 1);
-    if (command == "help" || command == "--help" || command == "-h") {
-        usage(stdout);
-        return 0;
-    }
-    std::string type, error;
-    std::vector<std::string> args;
-    if (!splitArgs(argc, argv, type, args, error)) return usageError(error);
-    if (command == "dump") {
-        if (!type.empty()) return usageError("dump takes no --as");
-        return runDump(args);
-    }
-    if (command == "json") return runJson(type, args);
-    if (command == "encode") return runEncode(type, args);
-    return usageError("unknown command '" + command + "'");
+    const QStringList arguments = cli::Arguments(argc, argv);
+    QCommandLineParser parser;
+    // Everything after the command is the command's own.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addPositionalArgument(QStringLiteral("COMMAND"),
+                                 QStringLiteral("dump, json, encode or call; \"vmpacket COMMAND "
+                                                "--help\" describes one."),
+                                 QStringLiteral("COMMAND [ARGUMENTS]"));
+    cli::Parse(parser, arguments, QStringLiteral("vmpacket"),
+               QStringLiteral("Shows, decodes, builds and sends packets of the tagged record "
+                              "stream.\n"
+                              "  dump FILE                          every item of a packet\n"
+                              "  json --as TYPE FILE                the record as JSON\n"
+                              "  encode --as TYPE JSON_FILE OUT     JSON -> packet\n"
+                              "  call ENTRY --request REQUEST.json  ask the calculation service\n"
+                              "Exit status: 0 success, 1 malformed input or a record whose read "
+                              "failed, 2 usage error."));
+    const QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty()) return cli::UsageError(QStringLiteral("no command given"));
+    const QString command = rest.first();
+    const QStringList commandArguments = QStringList{arguments.first()} + rest;
+    if (command == QLatin1String("dump")) return runDump(commandArguments);
+    if (command == QLatin1String("json")) return runJson(commandArguments);
+    if (command == QLatin1String("encode")) return runEncode(commandArguments);
+    if (command == QLatin1String("call")) return vmpacketCall(commandArguments);
+    return cli::UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }
