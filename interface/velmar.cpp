@@ -60,9 +60,9 @@ VELMAR_EXPORT void* vm_create(QWidget* hostWindow, QWidget* parent, const int ho
         }
         vm::SetApplicationWindow(hostWindow);
         serviceClient.ensureLoaded();
-        auto* form = new TForm1(hostWindow, hostKey1, hostKey2, elementCode, elementSubcode,
-                                rollerShutterAllowed, referenceValue, compForm, serviceFlag, data,
-                                changeCallback, callbackUser);
+        auto* form = new TForm1(serviceClient, hostWindow, hostKey1, hostKey2, elementCode,
+                                elementSubcode, rollerShutterAllowed, referenceValue, compForm,
+                                serviceFlag, data, changeCallback, callbackUser);
         // Embedded, but shown only by vm_show.
         if (parent != nullptr) form->setParent(parent, Qt::Widget);
         form->hide();
