@@ -342,7 +342,10 @@ void HostWindow::refreshRecord() {
         for (auto it = record.begin(); it != record.end(); ++it)
             addJson(tree_->invisibleRootItem(), QString::fromStdString(it.key()), it.value());
     }
-    statusBar()->showMessage(QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2));
+    // A negative Uf is the service's "no value".
+    statusBar()->showMessage(record_.ufValue < 0.0
+                                 ? QStringLiteral("Uf unknown")
+                                 : QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2));
 }
 
 void HostWindow::addJson(QTreeWidgetItem* parent, const QString& key, const Json& value) {

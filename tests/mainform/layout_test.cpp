@@ -174,6 +174,10 @@ TEST_F(LayoutTest, FitCaptionCutsOnlyTextsWiderThanTheLimit) {
     EXPECT_EQ(form->FitCaption(exact, label, 450), exact);
     const QString under = TextOfWidth(label->font(), 449);
     EXPECT_EQ(form->FitCaption(under, label, 450), under);
+    // Only the last character crosses the limit: no shorter prefix was too
+    // wide, so the text is shown whole.
+    const QString lastCrosses = exact + QStringLiteral("m");
+    EXPECT_EQ(form->FitCaption(lastCrosses, label, 450), lastCrosses);
 
     // Over: the shortest prefix wider than 450, its last three characters
     // replaced by "...".
