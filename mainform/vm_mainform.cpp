@@ -682,8 +682,11 @@ void TForm1::LoadColors() {
 void TForm1::ApplyStoredReinforcements(std::vector<velmar_artikel>& list, int number,
                                        const velmar_artikel& stored) {
     // The stored reinforcements follow the current number, not the stored
-    // article: a record whose article the service no longer offers keeps the
-    // reinforcements the user chose for the candidate that takes its place.
+    // article: a record whose article the service no longer offers (or that
+    // a door element replaces) keeps the reinforcements the user chose for
+    // the candidate that takes its place. A record without an article stored
+    // none, and the service's defaults stand.
+    if (stored.nameId.id <= 0) return;
     for (velmar_artikel& candidate : list) {
         if (candidate.nameId.id != number) continue;
         candidate.steel1 = stored.steel1;

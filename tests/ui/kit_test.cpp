@@ -90,6 +90,7 @@ TEST(SelectionDialog, OkStoresCancelAndEscapeDoNotReturnDoesNothing) {
 
 TEST(SelectionDialog, ButtonsKeepTheirDistanceFromTheBottomRightCorner) {
     Probe dialog;
+    dialog.show();
     dialog.resize(400, 260);
     const auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("Panel_2"));
     EXPECT_EQ(ok->pos(), QPoint(230, 230));
