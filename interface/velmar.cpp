@@ -10,6 +10,7 @@
 #include <exception>
 #include <set>
 
+#include "interface/guard.h"
 #include "mainform/application_window.h"
 #include "mainform/vm_mainform.h"
 #include "model/json_codec.h"
@@ -24,25 +25,16 @@ std::set<TForm1*>& Instances() {
     return instances;
 }
 
-TForm1* FormOf(void* handle) {
+} // namespace
+
+TForm1* vm::FormOf(void* handle) {
     if (handle == nullptr) return nullptr;
     auto* form = static_cast<TForm1*>(handle);
     return Instances().count(form) != 0 ? form : nullptr;
 }
 
-// Runs `body`; an exception ends the call quietly instead of unwinding into
-// the host.
-template <class Body> void Guarded(const char* function, Body body) noexcept {
-    try {
-        body();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "velmar: %s: %s\n", function, error.what());
-    } catch (...) {
-        std::fprintf(stderr, "velmar: %s: unexpected error\n", function);
-    }
-}
-
-} // namespace
+using vm::FormOf;
+using vm::Guarded;
 
 extern "C" {
 
