@@ -3,7 +3,8 @@
 #   lib/<arch>/velmar/      libvelmar.so.0 with what it finds beside itself at
 #                           run time: kalksrv.dll, catalogue.db, velmar.ini,
 #                           adinit.dat
-#   bin/                    velmar-host, vmpacket, dxfview, kalksrv-catalogue
+#   bin/                    velmar-host, vmpacket, dxfview, kalksrv-catalogue,
+#                           kalksrv-drawings
 #   include/velmar/         the include root: interface/velmar.h for hosts,
 #                           service/ks_api.h and model/materialdaten.h for
 #                           authors of a calculation service
@@ -26,7 +27,7 @@ install(FILES ${VELMAR_OUT}/catalogue.db ${PROJECT_SOURCE_DIR}/interface/velmar.
         DESTINATION ${VELMAR_INSTALL_DIR})
 
 # The tools, with a run path to the component's folder.
-set(velmar_tools velmar-host vmpacket dxfview kalksrv-catalogue)
+set(velmar_tools velmar-host vmpacket dxfview kalksrv-catalogue kalksrv-drawings)
 file(RELATIVE_PATH tools_to_component ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_LIBDIR}/velmar)
 set_target_properties(${velmar_tools} PROPERTIES INSTALL_RPATH "$ORIGIN/${tools_to_component}")

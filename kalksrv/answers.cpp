@@ -8,18 +8,26 @@
 
 namespace kalksrv {
 
-namespace {
+velmar_nameid nameid(int id, WideText name, bool isDefault, int intValue, double value1,
+                     double value2) {
+    velmar_nameid n;
+    n.id = id;
+    n.name = std::move(name);
+    n.isDefault_ = isDefault;
+    n.intValue = intValue;
+    n.value1 = value1;
+    n.value2 = value2;
+    return n;
+}
 
-// Colour group bits of a colour's flags word; the base-body and gasket bits
-// are not groups.
-constexpr int kColourGroups = 0x1 | 0x4 | 0x8 | 0x400 | 0x800 | 0x1000 | 0x2000 | 0x4000 | 0x8000 |
-                              0x10000 | 0x20000 | 0x40000 | 0x200000 | 0x400000;
-// Series flag: aluminium cladding shells can be fitted.
-constexpr int kCladdingOffered = 0x1;
-// Frame and sash flag: takes the special glazing bead.
-constexpr int kSpecialBead = 0x4;
-// Glass flag: no edge seal.
-constexpr int kNoEdgeSeal = 0x2;
+int firstId(Catalogue& c, Catalogue::Statement statement, int series) {
+    if (series <= 0) return 0;
+    Query q = c.query(statement);
+    q.bind(1, series);
+    return q.next() ? q.integer(0) : 0;
+}
+
+namespace {
 
 // Results of the sash-size check (tag 63). 0 stays "nothing checked".
 enum SashCheck {
@@ -32,18 +40,6 @@ enum SashCheck {
     SashTooLarge = 6,
     SashTooHeavy = 7,
 };
-
-velmar_nameid nameid(int id, WideText name, bool isDefault, int intValue = 0, double value1 = 0,
-                     double value2 = 0) {
-    velmar_nameid n;
-    n.id = id;
-    n.name = std::move(name);
-    n.isDefault_ = isDefault;
-    n.intValue = intValue;
-    n.value1 = value1;
-    n.value2 = value2;
-    return n;
-}
 
 // Exactly one default per non-empty list: the first entry the catalogue
 // marks, else the first entry.
@@ -125,7 +121,7 @@ std::vector<velmar_artikel> articles(Catalogue& c, int series, int konstType, in
     if (colour > 0) {
         Query q = c.query(Catalogue::ColourById);
         q.bind(1, colour);
-        if (q.next()) colourGroups = q.integer(0) & kColourGroups;
+        if (q.next()) colourGroups = q.integer(0) & ks_colour::groups;
     }
     std::vector<velmar_artikel> out;
     Query q = c.query(Catalogue::ArticlesOfKind);
@@ -152,12 +148,6 @@ int articleFlags(Catalogue& c, int id, int series, int konstType) {
     return q.integer(4);
 }
 
-int firstId(Catalogue& c, Catalogue::Statement statement, int series) {
-    Query q = c.query(statement);
-    q.bind(1, series);
-    return q.next() ? q.integer(0) : 0;
-}
-
 // The glass a bead query is about: the requested one when the series offers
 // it, else the series' default glass.
 int glassOfSeries(Catalogue& c, int series, int glass) {
@@ -167,24 +157,6 @@ int glassOfSeries(Catalogue& c, int series, int glass) {
         if (q.next()) return glass;
     }
     return firstId(c, Catalogue::DefaultGlassOfSeries, series);
-}
-
-std::vector<velmar_artikel> beads(Catalogue& c, int series, const char* side, bool special,
-                                  double thickness) {
-    std::vector<velmar_artikel> out;
-    Query q = c.query(Catalogue::BeadsFor);
-    q.bind(1, series).bind(2, side).bind(3, special ? 1 : 0).bind(4, thickness);
-    while (q.next()) {
-        velmar_artikel a;
-        a.nameId = nameid(q.integer(0), q.text(2), q.flag(6), 0, 0.0, q.real(3));
-        a.text1 = q.text(1);
-        a.value1 = q.real(4);
-        a.value2 = q.real(5);
-        a.konstType = ks_konst::glazingBead;
-        out.push_back(std::move(a));
-    }
-    oneDefault(out);
-    return out;
 }
 
 // The default entry of a box's drive, curtain or curtain-colour list.
@@ -330,12 +302,32 @@ std::vector<velmar_cutpos> elementPositions(Catalogue& c, const Materialdaten& m
 
 } // namespace
 
+std::vector<velmar_artikel> beads(Catalogue& c, int series, const char* side, bool special,
+                                  double thickness) {
+    std::vector<velmar_artikel> out;
+    Query q = c.query(Catalogue::BeadsFor);
+    q.bind(1, series).bind(2, side).bind(3, special ? 1 : 0).bind(4, thickness);
+    while (q.next()) {
+        velmar_artikel a;
+        a.nameId = nameid(q.integer(0), q.text(2), q.flag(6), 0, 0.0, q.real(3));
+        a.text1 = q.text(1);
+        a.value1 = q.real(4);
+        a.value2 = q.real(5);
+        a.konstType = ks_konst::glazingBead;
+        out.push_back(std::move(a));
+    }
+    oneDefault(out);
+    return out;
+}
+
 void answerSystems(Session& s, Materialdaten& m) {
     m.systems.clear();
     Query q = s.catalogue->query(Catalogue::Series);
     while (q.next())
         m.systems.push_back(nameid(q.integer(0), q.text(1), q.flag(4), q.integer(2), q.real(3)));
     oneDefault(m.systems);
+    // The reference service leaves the cladding choice to the user.
+    *m.flagField(ks_request::claddingLock) = false;
 }
 
 void answerColours(Session& s, Materialdaten& m) {
@@ -346,7 +338,7 @@ void answerColours(Session& s, Materialdaten& m) {
     if (!series.next()) return;
     // Cladding colours only when the series takes cladding shells and the
     // host asked for them.
-    const bool cladding = m.option1 && (series.integer(5) & kCladdingOffered);
+    const bool cladding = m.option1 && (series.integer(5) & ks_system::claddingOffered);
     Query q = c.query(Catalogue::ColoursOfSeries);
     q.bind(1, m.systemId).bind(2, cladding ? 1 : 0);
     while (q.next()) m.colours.push_back(nameid(q.integer(0), q.text(1), q.flag(3), q.integer(2)));
@@ -417,11 +409,11 @@ void answerGlasses(Session& s, Materialdaten& m) {
         velmar_artikel a;
         const int flags = q.integer(3);
         a.nameId = nameid(q.integer(0), q.text(1), q.flag(9), flags, q.real(6),
-                          (flags & kNoEdgeSeal) ? 0.0 : q.real(7));
+                          (flags & ks_glass::noEdgeSeal) ? 0.0 : q.real(7));
         a.text1 = q.text(2);
         a.value1 = q.real(4); // nominal thickness
         a.value2 = q.real(5); // kg/m²
-        a.intValue = (flags & kNoEdgeSeal) ? 0 : q.integer(8);
+        a.intValue = (flags & ks_glass::noEdgeSeal) ? 0 : q.integer(8);
         // Shown with its ornament (velmar_artikel::getName).
         a.konstType = ks_konst::glass;
         m.glasses.push_back(std::move(a));
@@ -466,7 +458,7 @@ void answerBeads(Session& s, Materialdaten& m) {
         if (flags < 0 && asked) return true;
         if (flags < 0)
             flags = articleFlags(c, firstId(c, fallback, m.systemId), m.systemId, konstType);
-        return flags > 0 && (flags & kSpecialBead) != 0;
+        return flags > 0 && (flags & ks_profile::specialRebate) != 0;
     };
     const bool specialFrame =
         special(m.frameId, ks_konst::frame, m.flag84, Catalogue::DefaultFrameOfSeries);

@@ -53,6 +53,17 @@ void answerGuideRails(Session&, Materialdaten&);
 // request travels back unchanged.
 void answerUnchanged(Session&, Materialdaten&);
 
+// Helpers the answers share.
+velmar_nameid nameid(int id, WideText name, bool isDefault = false, int intValue = 0,
+                     double value1 = 0, double value2 = 0);
+// The first id a statement with the series as its one parameter gives; 0
+// for no row or no series.
+int firstId(Catalogue& catalogue, Catalogue::Statement statement, int series);
+// Glazing beads of a series for a side ('R' frame, 'F' sash), rebate and
+// glass thickness, with exactly one default.
+std::vector<velmar_artikel> beads(Catalogue& catalogue, int series, const char* side, bool special,
+                                  double thickness);
+
 // Real thickness of a glass; false for a glass the catalogue does not hold.
 bool realGlassThickness(Catalogue& catalogue, int glassId, double& thickness);
 

@@ -54,8 +54,10 @@ public:
         return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
     }
     std::vector<std::uint8_t> blob(int column) const {
-        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, column));
-        return data ? std::vector<std::uint8_t>(data, data + sqlite3_column_bytes(statement_, column))
+        const auto* data =
+            static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, column));
+        return data ? std::vector<std::uint8_t>(data,
+                                                data + sqlite3_column_bytes(statement_, column))
                     : std::vector<std::uint8_t>();
     }
 

@@ -13,44 +13,6 @@ namespace kalksrv {
 
 namespace {
 
-// Element code of a request for the drawing of one article.
-constexpr int kOneArticle = 151;
-// Cut sides: one opening of each position, 0 for all three.
-constexpr int kSide1 = 151, kSide2 = 152, kSide3 = 153;
-// Construction types beyond ks_konst.
-constexpr int kGlass = 0;
-
-// --- texts -------------------------------------------------------------------
-
-WideText Wide(const std::string& utf8) {
-    WideText out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = utf8[i];
-        char32_t cp = c;
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        if (extra) cp = c & (0x3F >> extra);
-        ++i;
-        for (; extra > 0 && i < utf8.size(); --extra, ++i) cp = (cp << 6) | (utf8[i] & 0x3F);
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
-    }
-    return out;
-}
-
-velmar_nameid nameId(int id, WideText name, bool isDefault = false, int intValue = 0) {
-    velmar_nameid n;
-    n.id = id;
-    n.name = std::move(name);
-    n.isDefault_ = isDefault;
-    n.intValue = intValue;
-    return n;
-}
-
 // --- catalogue rows -----------------------------------------------------------
 
 // One catalogue row by its id; none for an id of 0 or less, or one the
@@ -70,7 +32,8 @@ std::optional<Row> readById(Catalogue& c, int id, const char* sql, Fill fill) {
 struct Article {
     int id = 0;
     int series = 0;
-    std::string number, name;
+    std::string name; // as the drawing writes it
+    WideText wideName, number;
     double uf = 0, weight = 0;
     sections::ArticleRow row;
 };
@@ -96,7 +59,8 @@ std::optional<Article> readArticle(Catalogue& c, int id) {
             a.row.flags = q.integer(10);
             a.row.kontur = q.utf8(11);
             a.row.material = q.utf8(12);
-            a.number = q.utf8(13);
+            a.wideName = q.text(1);
+            a.number = q.text(13);
             a.uf = q.real(14);
             a.weight = q.real(15);
             a.series = q.integer(16);
@@ -105,7 +69,7 @@ std::optional<Article> readArticle(Catalogue& c, int id) {
 
 struct SteelInfo {
     int id = 0;
-    std::string name, number;
+    WideText name, number;
     double weight = 0;
     sections::SteelRow row;
 };
@@ -116,8 +80,8 @@ std::optional<SteelInfo> readSteel(Catalogue& c, int id) {
                                "FROM stahl WHERE id = ?1",
                                [](const Query& q, SteelInfo& s) {
                                    s.row = {q.utf8(0), q.real(1), q.real(2), q.real(3)};
-                                   s.name = q.utf8(4);
-                                   s.number = q.utf8(5);
+                                   s.name = q.text(4);
+                                   s.number = q.text(5);
                                    s.weight = q.real(6);
                                });
 }
@@ -154,6 +118,7 @@ struct GlassInfo {
     int id = 0;
     WideText name;
     std::string buildUp;
+    WideText wideBuildUp;
     double thickness = 0, realThickness = 0, ug = 0, psig = 0, weight = 0;
     int flags = 0, layers = 0, spacer = 0;
     bool fire = false;
@@ -166,6 +131,7 @@ std::optional<GlassInfo> readGlass(Catalogue& c, int id) {
                                [](const Query& q, GlassInfo& g) {
                                    g.name = q.text(0);
                                    g.buildUp = q.utf8(1);
+                                   g.wideBuildUp = q.text(1);
                                    g.thickness = q.real(2);
                                    g.realThickness = q.real(3);
                                    g.ug = q.real(4);
@@ -182,24 +148,11 @@ sections::Glass toGlass(const GlassInfo& g) {
     return sections::GlassFromRow({g.buildUp, g.thickness, g.flags, g.layers});
 }
 
-int firstId(Catalogue& c, Catalogue::Statement statement, int series) {
-    if (series <= 0) return 0;
-    Query q = c.query(statement);
-    q.bind(1, series);
-    return q.next() ? q.integer(0) : 0;
-}
-
-// The bead of a series for a side ('R' frame, 'F' sash) and glass thickness:
-// the default one, else the first.
+// The bead of a series for a side and glass thickness: the list's default.
 int beadFor(Catalogue& c, int series, const char* side, bool special, double thickness) {
-    Query q = c.query(Catalogue::BeadsFor);
-    q.bind(1, series).bind(2, side).bind(3, special ? 1 : 0).bind(4, thickness);
-    int first = 0;
-    while (q.next()) {
-        if (q.flag(6)) return q.integer(0);
-        if (!first) first = q.integer(0);
-    }
-    return first;
+    for (const velmar_artikel& a : beads(c, series, side, special, thickness))
+        if (a.nameId.isDefault_) return a.nameId.id;
+    return 0;
 }
 
 // A profile with the reinforcements a cut or the catalogue gives it.
@@ -247,7 +200,7 @@ struct CutPlan {
 };
 
 bool isCarrier(int k) {
-    return k == ks_konst::frame || k == ks_konst::mullion || k == 1295;
+    return k == ks_konst::frame || k == ks_konst::mullion || k == ks_konst::barGlassDividing;
 }
 
 void completeGlazing(Catalogue& c, CutPlan& plan, const Materialdaten& r) {
@@ -261,7 +214,8 @@ void completeGlazing(Catalogue& c, CutPlan& plan, const Materialdaten& r) {
     if (!plan.bead && plan.glass) {
         const Article& holder = sashSide ? *plan.sash : *plan.carrier;
         plan.bead = readArticle(c, beadFor(c, plan.series, sashSide ? "F" : "R",
-                                           (holder.row.flags & 0x4) != 0, plan.glass->thickness));
+                                           (holder.row.flags & ks_profile::specialRebate) != 0,
+                                           plan.glass->thickness));
     }
 }
 
@@ -274,7 +228,7 @@ CutPlan planCut(Catalogue& c, Materialdaten& r) {
             if (const auto a = readArticle(c, n.id)) n.konstType = a->row.konstType;
         }
 
-    if (r.elementCode == kOneArticle) {
+    if (r.elementCode == ks_element::oneArticle) {
         // The article of the cut position; tag 63 where it names one of the
         // positions' articles or there are none (the request may be a form's
         // shared record whose tag 63 still holds an earlier query's number).
@@ -366,11 +320,11 @@ KSP_MATERIAL material(const Article& a, const char* role, const char* layer, int
     KSP_MATERIAL m;
     m.int1 = a.id;
     m.int2 = a.row.konstType;
-    m.text3 = Wide(a.name);
-    m.text4 = Wide(a.number);
-    m.text5 = Wide(a.row.material == "ALU"    ? "Aluminium"
-                   : a.row.material == "HOLZ" ? "Holz"
-                                              : "PVC-U");
+    m.text3 = a.wideName;
+    m.text4 = a.number;
+    m.text5 = a.row.material == "ALU"    ? u"Aluminium"
+              : a.row.material == "HOLZ" ? u"Holz"
+                                         : u"PVC-U";
     m.narrow6 = layer;
     m.narrow7 = role;
     m.double11 = a.weight;
@@ -388,13 +342,13 @@ KSP_MATERIAL glassMaterial(const GlassInfo& g) {
     m.int1 = g.id;
     m.int2 = g.layers;
     m.text3 = g.name;
-    m.text4 = Wide(g.buildUp);
+    m.text4 = g.wideBuildUp;
     m.text5 = u"Glas";
     m.narrow6 = sections::kLayerGlass;
     m.narrow7 = "Verglasung";
     m.double11 = g.realThickness;
     m.double12 = g.ug;
-    m.flag13 = (g.flags & 0x2) != 0; // no edge seal
+    m.flag13 = (g.flags & ks_glass::noEdgeSeal) != 0;
     m.flag14 = g.fire;
     m.int15 = g.spacer;
     m.double24 = g.psig;
@@ -406,8 +360,8 @@ KSP_MATERIAL steelMaterial(const SteelInfo& s, int chamber) {
     KSP_MATERIAL m;
     m.int1 = s.id;
     m.int2 = chamber;
-    m.text3 = Wide(s.name);
-    m.text4 = Wide(s.number);
+    m.text3 = s.name;
+    m.text4 = s.number;
     m.text5 = u"Stahl verzinkt";
     m.narrow6 = sections::kLayerSteel;
     m.narrow7 = "Aussteifung";
@@ -425,7 +379,7 @@ std::vector<KSP_WANDANSCHLUSS> wallConnections(Catalogue& c, int series) {
     q.bind(1, series);
     while (q.next()) {
         KSP_WANDANSCHLUSS w;
-        w.nameId = nameId(q.integer(0), q.text(1), out.empty());
+        w.nameId = nameid(q.integer(0), q.text(1), out.empty());
         out.push_back(std::move(w));
     }
     for (KSP_WANDANSCHLUSS& w : out) {
@@ -445,15 +399,15 @@ std::vector<KSP_WANDANSCHLUSS> wallConnections(Catalogue& c, int series) {
 
 velmar_artikel listed(const Article& a, int konstType) {
     velmar_artikel v;
-    v.nameId = nameId(a.id, Wide(a.name));
-    v.text1 = Wide(a.number);
+    v.nameId = nameid(a.id, a.wideName, false);
+    v.text1 = a.number;
     v.value1 = a.row.ansichtsbreite;
     v.value2 = a.row.bautiefe;
     v.konstType = konstType;
     return v;
 }
 
-std::string drawCut(Catalogue& c, const CutPlan& plan, Materialdaten& r) {
+std::string drawCut(Catalogue& c, const CutPlan& plan) {
     if (plan.single) {
         const auto& s = plan.singleSteel;
         return sections::DrawProfile(profileWithSteel(c, *plan.single, s.steel1, s.steel2)).dxf;
@@ -471,7 +425,6 @@ std::string drawCut(Catalogue& c, const CutPlan& plan, Materialdaten& r) {
                                         plan.couplingSteel.steel2);
     if (plan.box) cut.box = sections::ProfileFromBox(plan.box->row);
     if (plan.addOn) cut.addOn = sections::ProfileFromArticle(plan.addOn->row);
-    (void)r;
     return sections::DrawCut(cut).dxf;
 }
 
@@ -487,11 +440,11 @@ velmar_zusatzartikel accessoryEntry(Catalogue& c, int article, int group, WideTe
     if (const auto a = readArticle(c, article)) {
         z.artikel = listed(*a, konstType ? konstType : a->row.konstType);
         if (const auto s = readSteel(c, defaultSteelId(c, article, 1)))
-            z.artikel.steel1.nameId = nameId(s->id, Wide(s->name), true);
+            z.artikel.steel1.nameId = nameid(s->id, s->name, true);
     } else {
         z.artikel.nameId.id = article;
     }
-    z.nameId = nameId(z.artikel.konstType, std::move(typeName));
+    z.nameId = nameid(z.artikel.konstType, std::move(typeName));
     z.intValue1 = group;
     z.intValue2 = 1;
     return z;
@@ -509,8 +462,7 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
         int id, group, article, konstType, parent, count;
         std::string key, excluded;
         bool isDefault;
-        WideText name, type;
-        std::string number;
+        WideText name, type, number;
         double width, depth;
     };
     std::vector<Row> rows;
@@ -525,7 +477,7 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
     while (q.next())
         rows.push_back({q.integer(0), q.integer(1), q.integer(2), q.integer(3), q.integer(4),
                         q.integer(5), q.utf8(6), q.utf8(7), q.flag(8), q.text(9), q.text(10),
-                        q.utf8(11), q.real(12), q.real(13)});
+                        q.text(11), q.real(12), q.real(13)});
     std::map<int, const Row*> byId;
     std::map<int, std::string> children; // ";a;b" of each parent, built in one pass
     for (const Row& row : rows) {
@@ -535,8 +487,8 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
     std::vector<velmar_zusatzartikel> out;
     for (const Row& row : rows) {
         velmar_zusatzartikel z;
-        z.artikel.nameId = nameId(row.article, row.name, row.isDefault);
-        z.artikel.text1 = Wide(row.number);
+        z.artikel.nameId = nameid(row.article, row.name, row.isDefault);
+        z.artikel.text1 = row.number;
         z.artikel.value1 = row.width;
         z.artikel.value2 = row.depth;
         z.artikel.konstType = row.konstType;
@@ -544,8 +496,8 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
         for (int chamber : {1, 2})
             if (const auto st = readSteel(c, defaultSteelId(c, row.article, chamber)))
                 (chamber == 1 ? z.artikel.steel1 : z.artikel.steel2).nameId =
-                    nameId(st->id, Wide(st->name), true);
-        z.nameId = nameId(row.konstType, row.type);
+                    nameid(st->id, st->name, true);
+        z.nameId = nameid(row.konstType, row.type);
         z.intValue1 = row.group;
         z.intValue2 = row.count;
         z.text1 = row.key;
@@ -561,11 +513,11 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
 
 std::vector<velmar_oeffnung_artikel*> chosenOpenings(velmar_cutpos& p, int side) {
     switch (side) {
-    case kSide1:
+    case ks_side::opening1:
         return {&p.opening1};
-    case kSide2:
+    case ks_side::opening2:
         return {&p.opening2};
-    case kSide3:
+    case ks_side::opening3:
         return {&p.opening3};
     default:
         return openings(p);
@@ -593,7 +545,7 @@ std::string catalogueDrawing(Catalogue& c, int id) {
 void answerCut(Session& s, Materialdaten& r) {
     Catalogue& c = *s.catalogue;
     const CutPlan plan = planCut(c, r);
-    setDrawing(r, drawCut(c, plan, r));
+    setDrawing(r, drawCut(c, plan));
     r.materials.clear();
     r.wallConnections.clear();
     if (r.drawing.empty()) return;
@@ -607,8 +559,8 @@ void answerCut(Session& s, Materialdaten& r) {
             if (*a) p.opening1.artikel.items.push_back(listed(**a, (*a)->row.konstType));
         if (plan.glass) {
             velmar_artikel g;
-            g.nameId = nameId(plan.glass->id, plan.glass->name);
-            g.konstType = kGlass;
+            g.nameId = nameid(plan.glass->id, plan.glass->name);
+            g.konstType = ks_konst::glass;
             p.opening1.artikel.items.push_back(g);
         }
         r.cutPositions.push_back(std::move(p));
@@ -676,14 +628,15 @@ void answerGlazingBars(Session& s, Materialdaten& r) {
         if (const auto a = readArticle(c, r.articleId)) series = a->series;
     const auto glass = readGlass(c, r.glassId);
     const double thickness = glass ? glass->thickness : -1;
-    const bool panel = glass && (glass->flags & 0x2) && glass->layers <= 1;
-    const std::pair<int, std::vector<velmar_artikel>*> kinds[] = {{1295, &r.barsGlassDividing},
-                                                                  {1296, &r.barsAdhesive},
-                                                                  {1297, &r.barsInternal},
-                                                                  {8377, &r.barsViennese}};
+    const bool panel = glass && (glass->flags & ks_glass::noEdgeSeal) && glass->layers <= 1;
+    const std::pair<int, std::vector<velmar_artikel>*> kinds[] = {
+        {ks_konst::barGlassDividing, &r.barsGlassDividing},
+        {ks_konst::barAdhesive, &r.barsAdhesive},
+        {ks_konst::barInternal, &r.barsInternal},
+        {ks_konst::barViennese, &r.barsViennese}};
     for (const auto& [kind, list] : kinds) {
         list->clear();
-        if (panel && kind != 1295) continue; // nothing to stick on or between
+        if (panel && kind != ks_konst::barGlassDividing) continue; // nothing to stick on or between
         Query q = c.query(
             "SELECT a.id, a.artikelnr, a.name, a.beschreibung, a.flags, a.ansichtsbreite, "
             "a.bautiefe, a.gewicht, sp.standard FROM sprosse sp JOIN artikel a ON a.id = "
@@ -692,7 +645,7 @@ void answerGlazingBars(Session& s, Materialdaten& r) {
         q.bind(1, series).bind(2, kind).bind(3, thickness);
         while (q.next()) {
             velmar_artikel a;
-            a.nameId = nameId(q.integer(0), q.text(2), q.flag(8), q.integer(4));
+            a.nameId = nameid(q.integer(0), q.text(2), q.flag(8), q.integer(4));
             a.nameId.value1 = q.real(7);
             a.text1 = q.text(1);
             a.text2 = q.text(3);
@@ -704,7 +657,7 @@ void answerGlazingBars(Session& s, Materialdaten& r) {
         bool seen = false;
         for (velmar_artikel& a : *list) {
             if (const auto st = readSteel(c, defaultSteelId(c, a.nameId.id, 1)))
-                a.steel1.nameId = nameId(st->id, Wide(st->name), true);
+                a.steel1.nameId = nameid(st->id, st->name, true);
             if (a.nameId.isDefault_ && seen) a.nameId.isDefault_ = false;
             seen = seen || a.nameId.isDefault_;
         }
@@ -799,7 +752,8 @@ void answerWallProfiles(Session& s, Materialdaten& r) {
         std::vector<int> ids;
         while (q.next()) ids.push_back(q.integer(0));
         for (int id : ids)
-            added.push_back(accessoryEntry(c, id, ks_konst::frame, typeName(c, 31), 0));
+            added.push_back(accessoryEntry(c, id, ks_konst::frame,
+                                           typeName(c, ks_konst::connectionProfile), 0));
     }
     if (added.empty()) return; // not a wall connection of this series: unchanged
     if (r.accessoryPositions.empty()) r.accessoryPositions.emplace_back().number = 1;
@@ -819,7 +773,8 @@ void answerDefaultBaseProfile(Session& s, Materialdaten& r) {
     q.bind(1, r.systemId);
     if (!q.next()) return;
     const int id = q.integer(0);
-    const velmar_zusatzartikel entry = accessoryEntry(c, id, ks_konst::frame, typeName(c, 30), 0);
+    const velmar_zusatzartikel entry =
+        accessoryEntry(c, id, ks_konst::frame, typeName(c, ks_konst::additionalProfile), 0);
     if (r.accessoryPositions.empty()) r.accessoryPositions.emplace_back().number = 1;
     for (velmar_cutpos& p : r.accessoryPositions) {
         auto& z = p.opening1.zusatz;
@@ -843,7 +798,7 @@ void buildOn(Catalogue& c, Materialdaten& r, const char* lage) {
             velmar_artikel v = listed(*a, a->row.konstType);
             v.nameId.isDefault_ = isDefault;
             if (const auto st = readSteel(c, defaultSteelId(c, id, 1)))
-                v.steel1.nameId = nameId(st->id, Wide(st->name), true);
+                v.steel1.nameId = nameid(st->id, st->name, true);
             list.push_back(std::move(v));
         }
 }
@@ -891,7 +846,7 @@ void answerArticleTexts(Session& s, Materialdaten& r) {
         q.bind(1, id);
         while (q.next()) {
             velmar_artikel t;
-            t.nameId = nameId(id, q.text(1), false, q.integer(0));
+            t.nameId = nameid(id, q.text(1), false, q.integer(0));
             t.konstType = 0;
             (q.integer(0) == 1 ? shortTexts : lines).push_back(std::move(t));
             if (shortTexts.size() >= 1000 || lines.size() >= 1000) return;
@@ -910,9 +865,9 @@ void answerEquipment(Session& s, Materialdaten& r) {
     while (q.next()) {
         velmar_zusatzartikel z;
         const int group = q.integer(1);
-        z.artikel.nameId = nameId(q.integer(0), q.text(3), q.flag(4));
+        z.artikel.nameId = nameid(q.integer(0), q.text(3), q.flag(4));
         z.artikel.text1 = q.text(2);
-        z.nameId = nameId(group, q.text(5));
+        z.nameId = nameid(group, q.text(5));
         z.intValue1 = group;
         z.intValue2 = 1;
         list.push_back(std::move(z));

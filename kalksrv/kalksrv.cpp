@@ -23,6 +23,7 @@
 #include <mutex>
 #include <string>
 #include <unordered_set>
+#include <variant>
 
 #include "kalksrv/answers.h"
 #include "kalksrv/catalogue.h"
@@ -83,6 +84,23 @@ std::shared_ptr<Catalogue> currentCatalogue() {
     return s.catalogue;
 }
 
+// Requests whose lists hold more elements than this, counted with the
+// articles and accessories inside their cut positions, are refused: the
+// answer carries every list back, and a request packed with small elements
+// would otherwise make an answer many times its size.
+constexpr std::size_t kMaxRequestElements = 20000;
+
+std::size_t elementCount(const Materialdaten& m) {
+    std::size_t n = 0;
+    for (const Materialdaten::ListField& list : Materialdaten::listFields())
+        std::visit([&](auto member) { n += (m.*member).size(); }, list.member);
+    for (const auto* positions : {&m.cutPositions, &m.accessoryPositions})
+        for (const velmar_cutpos& p : *positions)
+            for (const velmar_oeffnung_artikel* o : {&p.opening1, &p.opening2, &p.opening3})
+                n += o->artikel.items.size() + o->zusatz.size();
+    return n;
+}
+
 int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32_t requestLength,
                  uint8_t** out) {
     if (!out) return 0;
@@ -97,6 +115,11 @@ int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32
         Materialdaten record;
         if (record.parse(request, requestLength) != 0) return 0;
         record.read();
+        if (elementCount(record) > kMaxRequestElements) {
+            std::fprintf(stderr, "kalksrv.dll: request refused: more than %zu list elements\n",
+                         kMaxRequestElements);
+            return 0;
+        }
         {
             std::lock_guard<std::mutex> guard(session->catalogue->lock());
             answer(*session, record);
@@ -104,8 +127,8 @@ int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32
         record.write();
         // Drawings and pictures travel from the service only, so the
         // record's own write leaves them out.
-        if (!record.drawing.empty()) record.addBlock(80, record.drawing);
-        if (!record.block86.empty()) record.addBlock(86, record.block86);
+        if (!record.drawing.empty()) record.addBlock(ks_answer::drawing, record.drawing);
+        if (!record.block86.empty()) record.addBlock(ks_answer::block86, record.block86);
         const std::vector<std::uint8_t> bytes = record.toBytes();
         if (bytes.empty()) return 0;
         auto* block = new uint8_t[bytes.size()];
@@ -125,6 +148,44 @@ int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32
 } // namespace kalksrv
 
 using namespace kalksrv;
+
+// The answer behind each dispatched entry point, under the entry point's
+// name; the exports below are made from the one list of names, so a name
+// without an answer does not compile.
+struct Answers {
+    static constexpr Answer getSystems = answerSystems;
+    static constexpr Answer getCut = answerCut;
+    static constexpr Answer getArtikel = answerArticles;
+    static constexpr Answer getArtikelZusatz = answerAccessories;
+    static constexpr Answer getArtikelInc = answerReinforcements;
+    static constexpr Answer getGlas = answerGlasses;
+    static constexpr Answer getColors = answerColours;
+    static constexpr Answer getColorBlob = answerColourPicture;
+    static constexpr Answer getGlasMaterial = answerGlassMaterial;
+    static constexpr Answer getGlasleisten = answerBeads;
+    static constexpr Answer getSprossen = answerGlazingBars;
+    static constexpr Answer getStulp = answerAstragals;
+    static constexpr Answer getZusatzProfilInfo = answerAdditionalProfile;
+    static constexpr Answer getKopplungen = answerCouplings;
+    static constexpr Answer getProfileTypesForCut = answerProfileTypes;
+    static constexpr Answer getRollkaesten = answerBoxes;
+    static constexpr Answer getRollKastenZubehoer = answerBoxAccessories;
+    static constexpr Answer setGlas = answerSetGlasses;
+    static constexpr Answer getArtikelDwgKatalog = answerArticleDrawing;
+    static constexpr Answer getUfValue = answerUfValue;
+    static constexpr Answer addWallProfileToAccessoryForCut = answerWallProfiles;
+    static constexpr Answer getAufbauprofilOben = answerBuildOnTop;
+    static constexpr Answer getAufbauprofilUnten = answerBuildOnBottom;
+    static constexpr Answer checkFluegelgroessen = answerSashSizeCheck;
+    static constexpr Answer checkBrand = answerFireProtection;
+    static constexpr Answer getMinMaxSizeForRollerShutter = answerRollerShutterLimits;
+    static constexpr Answer getArtikelTextForCut = answerArticleTexts;
+    static constexpr Answer getAusstattung = answerEquipment;
+    static constexpr Answer getOrnamente = answerOrnaments;
+    static constexpr Answer addDefaultBasisProfile = answerDefaultBaseProfile;
+    static constexpr Answer getRollKastenFuehrungen = answerGuideRails;
+    static constexpr Answer getUfForCut = answerUfForCut;
+};
 
 extern "C" {
 
@@ -196,45 +257,12 @@ int32_t _KS_getGlasdickeReal(KsModule module, int32_t glassNumber, double* thick
     }
 }
 
-#define KS_ENTRY(name, answer)                                                                     \
+#define KS_ENTRY(name)                                                                             \
     int32_t _KS_##name(KsContext context, const uint8_t* request, int32_t requestLength,           \
                        uint8_t** out) {                                                            \
-        return dispatch(answer, context, request, requestLength, out);                             \
+        return dispatch(Answers::name, context, request, requestLength, out);                      \
     }
-
-KS_ENTRY(getSystems, answerSystems)
-KS_ENTRY(getCut, answerCut)
-KS_ENTRY(getArtikel, answerArticles)
-KS_ENTRY(getArtikelZusatz, answerAccessories)
-KS_ENTRY(getArtikelInc, answerReinforcements)
-KS_ENTRY(getGlas, answerGlasses)
-KS_ENTRY(getColors, answerColours)
-KS_ENTRY(getColorBlob, answerColourPicture)
-KS_ENTRY(getGlasMaterial, answerGlassMaterial)
-KS_ENTRY(getGlasleisten, answerBeads)
-KS_ENTRY(getSprossen, answerGlazingBars)
-KS_ENTRY(getStulp, answerAstragals)
-KS_ENTRY(getZusatzProfilInfo, answerAdditionalProfile)
-KS_ENTRY(getKopplungen, answerCouplings)
-KS_ENTRY(getProfileTypesForCut, answerProfileTypes)
-KS_ENTRY(getRollkaesten, answerBoxes)
-KS_ENTRY(getRollKastenZubehoer, answerBoxAccessories)
-KS_ENTRY(setGlas, answerSetGlasses)
-KS_ENTRY(getArtikelDwgKatalog, answerArticleDrawing)
-KS_ENTRY(getUfValue, answerUfValue)
-KS_ENTRY(addWallProfileToAccessoryForCut, answerWallProfiles)
-KS_ENTRY(getAufbauprofilOben, answerBuildOnTop)
-KS_ENTRY(getAufbauprofilUnten, answerBuildOnBottom)
-KS_ENTRY(checkFluegelgroessen, answerSashSizeCheck)
-KS_ENTRY(checkBrand, answerFireProtection)
-KS_ENTRY(getMinMaxSizeForRollerShutter, answerRollerShutterLimits)
-KS_ENTRY(getArtikelTextForCut, answerArticleTexts)
-KS_ENTRY(getAusstattung, answerEquipment)
-KS_ENTRY(getOrnamente, answerOrnaments)
-KS_ENTRY(addDefaultBasisProfile, answerDefaultBaseProfile)
-KS_ENTRY(getRollKastenFuehrungen, answerGuideRails)
-KS_ENTRY(getUfForCut, answerUfForCut)
-
+KS_DISPATCHED(KS_ENTRY)
 #undef KS_ENTRY
 
 } // extern "C"

@@ -83,8 +83,21 @@ constexpr int wallConnections = 49000; // KSP_WANDANSCHLUSS
 
 } // namespace ks_list
 
-// Request tags of the dialog queries that the record's own tags leave open.
+// Request and answer tags whose meaning component and service agree on
+// beyond the exchange record's own field table (Materialdaten).
 namespace ks_request {
+
+constexpr int elementCode = 5; // the element; oneArticle asks for one article's drawing
+constexpr int article = 63;    // the article, box or colour a query is about
+constexpr int chamber = 123;   // _KS_getArtikelInc: the reinforcement's chamber, 1 or 2
+// Bead reload of the main form: the chosen frame / sash takes the special
+// glazing bead (profile flag specialRebate).
+constexpr int frameSpecialRebate = 84;
+constexpr int sashSpecialRebate = 120;
+// Set by the service in its answer to _KS_getSystems when the element's
+// aluminium-cladding choice must not change; the series dialog then keeps
+// its cladding option off. The reference service never sets it.
+constexpr int claddingLock = 83;
 
 // _KS_getRollKastenZubehoer and _KS_getRollKastenFuehrungen
 constexpr int boxId = 63;             // the box
@@ -97,21 +110,76 @@ constexpr int kindCurtainColours = 269;
 
 } // namespace ks_request
 
+// Single answers.
+namespace ks_answer {
+
+constexpr int drawing = 80;          // byte block: DXF of a cut or article, JPEG of a colour
+constexpr int block86 = 86;          // byte block, answer only
+constexpr int thermalValue = 14;     // Uf of a frame and sash or of a cut
+constexpr int sashCheck = 63;        // 1 fits, 2..7 the limit exceeded, 0 sash unknown
+constexpr int fireProtection = 83;   // _KS_checkBrand: fire-rated
+constexpr int rollerShutterMin = 82; // narrowest element (mm)
+constexpr int rollerShutterMax = 81; // widest element (mm)
+
+} // namespace ks_answer
+
+// Element codes (request tag 5) with a meaning of their own.
+namespace ks_element {
+
+constexpr int oneArticle = 151; // _KS_getCut: the drawing of one article
+constexpr int door = 337;
+constexpr int doorLeafAsFrame = 338; // a door whose leaf is shown as frame
+
+} // namespace ks_element
+
+// Cut sides of the accessory queries: one opening of each cut position, or
+// all three.
+namespace ks_side {
+
+constexpr int all = 0;
+constexpr int opening1 = 151;
+constexpr int opening2 = 152;
+constexpr int opening3 = 153;
+
+} // namespace ks_side
+
 // Construction types (velmar_artikel::konstType) of the catalogue's articles.
 namespace ks_konst {
 
 constexpr int frame = 11;
+constexpr int rollerShutterPart = 16; // accessory left out of cuts with a box
 constexpr int coupling = 18;
 constexpr int sash = 23;
 constexpr int mullion = 24;
 constexpr int astragal = 25;
 constexpr int glazingBead = 26;
-constexpr int glass = 43; // a glass, named with its ornament (steel1)
 constexpr int additionalProfile = 30;
+constexpr int connectionProfile = 31;
+constexpr int glass = 43; // a glass, named with its ornament (steel1)
 constexpr int rollerShutterBox = 170;
 constexpr int guideRail = 171;
+// Glazing bars by kind
+constexpr int barGlassDividing = 1295;
+constexpr int barAdhesive = 1296;
+constexpr int barInternal = 1297;
+constexpr int barViennese = 8377;
 
 } // namespace ks_konst
+
+// Bits of a series entry's intValue.
+namespace ks_system {
+constexpr int claddingOffered = 0x1; // aluminium cladding shells can be fitted
+}
+
+// Bits of a profile article's nameId.intValue.
+namespace ks_profile {
+constexpr int specialRebate = 0x4; // takes the special glazing bead
+}
+
+// Bits of a glass article's nameId.intValue.
+namespace ks_glass {
+constexpr int noEdgeSeal = 0x2; // a panel or single glass: no PsiG, no spacer
+}
 
 // Bits of a coupling article's nameId.intValue.
 namespace ks_coupling {
@@ -121,3 +189,67 @@ constexpr int vertical = 0x20;
 constexpr int horizontal = 0x40;
 
 } // namespace ks_coupling
+
+// Bits of a roller-shutter box entry's box.intValue.
+namespace ks_box {
+constexpr int overhangLeft = 0x1;
+constexpr int overhangRight = 0x2;
+} // namespace ks_box
+
+// Bits of a colour entry's intValue: its group, base body and gasket.
+namespace ks_colour {
+
+constexpr int noFoil = 0x1;
+constexpr int lumeraOutside = 0x4;
+constexpr int lumeraBoth = 0x8;
+constexpr int texelaOutside = 0x400;
+constexpr int kolorinOutside = 0x800;
+constexpr int kolorinBoth = 0x1000;
+constexpr int texelaBoth = 0x2000;
+constexpr int ralOneColour = 0x4000;
+constexpr int ralTwoColours = 0x8000;
+constexpr int ralStandard = 0x10000;
+constexpr int ralSpecial = 0x20000;
+constexpr int ralPremium = 0x40000;
+constexpr int decorBoth = 0x200000;
+constexpr int decorOutside = 0x400000;
+constexpr int groups = noFoil | lumeraOutside | lumeraBoth | texelaOutside | kolorinOutside |
+                       kolorinBoth | texelaBoth | ralOneColour | ralTwoColours | ralStandard |
+                       ralSpecial | ralPremium | decorBoth | decorOutside;
+
+constexpr int bodyWhite = 0x10;
+constexpr int bodyBrown = 0x20;
+constexpr int bodyOchre = 0x40;
+constexpr int bodyDarkGrey = 0x80000;
+constexpr int gasketWhite = 0x100;
+constexpr int gasketGrey = 0x200;
+constexpr int gasketBlack = 0x80;
+constexpr int gasketPapyrusWhite = 0x100000;
+
+} // namespace ks_colour
+
+// Layers of the service's drawings. Hiding the construction layers leaves a
+// clean section.
+namespace ks_layer {
+
+inline constexpr const char* profile = "PROFIL";
+inline constexpr const char* steel = "STAHL";
+inline constexpr const char* gasket = "DICHTUNG";
+inline constexpr const char* glass = "GLAS";
+inline constexpr const char* bead = "GLASLEISTE";
+inline constexpr const char* insulation = "DAEMMUNG";
+inline constexpr const char* curtain = "PANZER";
+// Construction geometry: glass axis and marks, dimensions, definition
+// points, the sketch frame with the article's name.
+inline constexpr const char* assembly = "ASSEMBLY";
+inline constexpr const char* dimensions = "DIM_PROFILE";
+inline constexpr const char* dimensionDetails = "DIM_PROFILE_DETAIL";
+inline constexpr const char* definitionPoints = "Defpoints";
+inline constexpr const char* sketch = "MD_SKIZZE";
+inline constexpr const char* construction[] = {assembly, dimensions, dimensionDetails,
+                                               definitionPoints, sketch};
+
+} // namespace ks_layer
+
+// Texts. Wide texts are UTF-16; narrow texts (velmar_zusatzartikel's keys,
+// KSP_MATERIAL's items 6 to 10) are UTF-8.

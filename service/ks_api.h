@@ -132,7 +132,10 @@ KS_DISPATCHED(KS_DISPATCH_DECLARE)
 #define KS_NAME_GET_GLASDICKE_REAL "_KS_getGlasdickeReal"
 #define KS_NAME_READ_DATABASE "_KS_readDatabase"
 
-#define KS_DISPATCHED_COUNT 32
+/* How many entry points KS_DISPATCHED lists. */
+#define KS_COUNT_ONE(name) +1
+enum { KS_DISPATCHED_COUNT = 0 KS_DISPATCHED(KS_COUNT_ONE) };
+#undef KS_COUNT_ONE
 
 #ifdef __cplusplus
 } /* extern "C" */

@@ -44,39 +44,11 @@ public:
     // record is then read from an empty answer: every field 0 or empty).
     bool callService(Materialdaten& data, std::uint32_t header, const char* entryPoint);
 
-    // One request per dispatched entry point, in the service's order.
-    bool getSystems(Materialdaten& data);
-    bool getCut(Materialdaten& data);
-    bool getArtikel(Materialdaten& data);
-    bool getArtikelZusatz(Materialdaten& data);
-    bool getArtikelInc(Materialdaten& data);
-    bool getGlas(Materialdaten& data);
-    bool getColors(Materialdaten& data);
-    bool getColorBlob(Materialdaten& data);
-    bool getGlasMaterial(Materialdaten& data);
-    bool getGlasleisten(Materialdaten& data);
-    bool getSprossen(Materialdaten& data);
-    bool getStulp(Materialdaten& data);
-    bool getZusatzProfilInfo(Materialdaten& data);
-    bool getKopplungen(Materialdaten& data);
-    bool getProfileTypesForCut(Materialdaten& data);
-    bool getRollkaesten(Materialdaten& data);
-    bool getRollKastenZubehoer(Materialdaten& data);
-    bool setGlas(Materialdaten& data);
-    bool getArtikelDwgKatalog(Materialdaten& data);
-    bool getUfValue(Materialdaten& data);
-    bool addWallProfileToAccessoryForCut(Materialdaten& data);
-    bool getAufbauprofilOben(Materialdaten& data);
-    bool getAufbauprofilUnten(Materialdaten& data);
-    bool checkFluegelgroessen(Materialdaten& data);
-    bool checkBrand(Materialdaten& data);
-    bool getMinMaxSizeForRollerShutter(Materialdaten& data);
-    bool getArtikelTextForCut(Materialdaten& data);
-    bool getAusstattung(Materialdaten& data);
-    bool getOrnamente(Materialdaten& data);
-    bool addDefaultBasisProfile(Materialdaten& data);
-    bool getRollKastenFuehrungen(Materialdaten& data);
-    bool getUfForCut(Materialdaten& data);
+    // One request per dispatched entry point, named as the entry point
+    // without its "_KS_" prefix (getSystems, getCut, ...).
+#define KS_CLIENT_DECLARE(name) bool name(Materialdaten& data);
+    KS_DISPATCHED(KS_CLIENT_DECLARE)
+#undef KS_CLIENT_DECLARE
 
     // Asks the service for the real thickness of glass `glassNumber` and lets
     // it write the answer to *thickness. Does nothing while the library is not
@@ -91,10 +63,18 @@ public:
     // component's own directory cannot be determined.
     std::string libraryPath() const;
 
-    bool isLoaded() const { return library_ != nullptr; }
-    bool isInitialised() const { return context_ != nullptr && releaseFunction_ != nullptr; }
-    os::ModuleHandle library() const { return library_; }
-    KsContext context() const { return context_; }
+    bool isLoaded() const {
+        return library_ != nullptr;
+    }
+    bool isInitialised() const {
+        return context_ != nullptr && releaseFunction_ != nullptr;
+    }
+    os::ModuleHandle library() const {
+        return library_;
+    }
+    KsContext context() const {
+        return context_;
+    }
 
 private:
     os::ModuleHandle library_ = nullptr;

@@ -4,8 +4,13 @@
 // with all its articles, colours, glasses and boxes under new ids, the
 // catalogue the benchmarks run on.
 //
-//   kalksrv-catalogue [--scale N] OUT.db SCHEMA.sql DATA.sql...
-//   kalksrv-catalogue [--scale N] OUT.db [SOURCE_DIR]
+//   kalksrv-catalogue [--scale N] [--no-drawings] OUT.db SCHEMA.sql DATA.sql...
+//   kalksrv-catalogue [--scale N] [--no-drawings] OUT.db [SOURCE_DIR]
+//   kalksrv-catalogue --check FILE.db
+//
+// The built catalogue gets its drawings and colour pictures from
+// kalksrv-drawings beside this tool. --check runs the checks of a build on
+// an existing catalogue. An SQL error names its file and line.
 //
 // A directory stands for its schema.sql followed by its data/*.sql in name
 // order; without sources the tool reads kalksrv/catalogue below the current
@@ -15,9 +20,11 @@
 // never leaves a half-written catalogue behind.
 
 #include <QCommandLineParser>
+#include <QProcess>
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -46,6 +53,54 @@ bool exec(sqlite3* db, const std::string& sql, const std::string& what) {
                      message ? message : sqlite3_errmsg(db));
         sqlite3_free(message);
         return false;
+    }
+    return true;
+}
+
+// Line (1-based) of the first character of `sql` at `offset` that is not
+// blank or inside a comment: where the statement there starts.
+int statementLine(const std::string& sql, std::size_t offset) {
+    std::size_t i = offset;
+    while (i < sql.size()) {
+        if (std::isspace(static_cast<unsigned char>(sql[i]))) {
+            ++i;
+        } else if (sql.compare(i, 2, "--") == 0) {
+            i = sql.find('\n', i);
+            if (i == std::string::npos) i = sql.size();
+        } else if (sql.compare(i, 2, "/*") == 0) {
+            i = sql.find("*/", i + 2);
+            i = i == std::string::npos ? sql.size() : i + 2;
+        } else {
+            break;
+        }
+    }
+    return 1 + static_cast<int>(std::count(sql.begin(), sql.begin() + i, '\n'));
+}
+
+// Runs the statements of one source file; an error names the file and the
+// line its statement starts on.
+bool execFile(sqlite3* db, const std::string& path, const std::string& sql) {
+    const char* const begin = sql.c_str();
+    const char* next = begin;
+    while (*next) {
+        const char* tail = nullptr;
+        sqlite3_stmt* stmt = nullptr;
+        const std::size_t at = static_cast<std::size_t>(next - begin);
+        int rc = sqlite3_prepare_v2(db, next, -1, &stmt, &tail);
+        if (rc == SQLITE_OK && stmt) {
+            while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            }
+            if (rc == SQLITE_DONE) rc = SQLITE_OK;
+        }
+        if (rc != SQLITE_OK) {
+            std::fprintf(stderr, "kalksrv-catalogue: %s:%d: %s\n", path.c_str(),
+                         statementLine(sql, at), sqlite3_errmsg(db));
+            sqlite3_finalize(stmt);
+            return false;
+        }
+        sqlite3_finalize(stmt);
+        if (!tail || tail == next) break;
+        next = tail;
     }
     return true;
 }
@@ -132,6 +187,16 @@ const Check kChecks[] = {
      "WHERE a.konst_type <> 26 OR a.serie_id <> g.serie_id OR g.dicke_min > g.dicke_max"},
     {"couplings must be vertical (0x20) or horizontal (0x40)",
      "SELECT id FROM artikel WHERE konst_type = 18 AND (flags & 0x60) = 0"},
+    {"colours, glasses and articles that no series offers (add them to serie_farbe, "
+     "serie_glas, or the series' lists)",
+     "SELECT 'farbe', id FROM farbe WHERE id NOT IN (SELECT farbe_id FROM serie_farbe) "
+     "UNION ALL SELECT 'glas', id FROM glas WHERE id NOT IN (SELECT glas_id FROM serie_glas) "
+     "UNION ALL SELECT 'artikel', id FROM artikel WHERE serie_id IS NULL "
+     "AND id NOT IN (SELECT artikel_id FROM zubehoer WHERE artikel_id IS NOT NULL "
+     "UNION SELECT artikel_id FROM sprosse UNION SELECT artikel_id FROM rk_kasten_fuehrung "
+     "UNION SELECT anschluss_id FROM rollkasten WHERE anschluss_id IS NOT NULL "
+     "UNION SELECT artikel_id FROM aufbauprofil UNION SELECT artikel_id FROM "
+     "wandanschluss_profil)"},
     {"thermal values out of range (Ug 0.5..1.2, PsiG 0..0.08, Uf 0.8..1.6)",
      "SELECT 'glas', id FROM glas WHERE ug < 0.5 OR ug > 1.2 OR psig < 0 OR psig > 0.08 "
      "UNION ALL SELECT 'artikel', id FROM artikel WHERE konst_type IN (11, 23, 24, 25) "
@@ -239,7 +304,7 @@ int build(const std::filesystem::path& out, const std::vector<std::string>& sour
                    "opening");
     for (std::size_t i = 0; ok && i < sources.size(); ++i) {
         std::string sql;
-        ok = readFile(sources[i], sql) && exec(db.handle, sql, sources[i]);
+        ok = readFile(sources[i], sql) && execFile(db.handle, sources[i], sql);
     }
     ok = ok && runChecks(db.handle, false) && scale(db.handle, copies) &&
          exec(db.handle, "COMMIT", "committing") && exec(db.handle, "ANALYZE", "analysing") &&
@@ -260,6 +325,36 @@ int build(const std::filesystem::path& out, const std::vector<std::string>& sour
     return 0;
 }
 
+// Stores the drawings and colour pictures with kalksrv-drawings, which lies
+// beside this tool (only the originals' of a scaled catalogue).
+int storeDrawings(const std::filesystem::path& out, bool scaled) {
+    std::error_code error;
+    const std::filesystem::path tool =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "kalksrv-drawings";
+    if (error || !std::filesystem::exists(tool, error)) {
+        std::fprintf(stderr, "kalksrv-catalogue: %s not found: %s has no drawings\n",
+                     tool.string().c_str(), out.string().c_str());
+        return 1;
+    }
+    QStringList args{QString::fromStdString(out.string())};
+    if (scaled) args << QStringLiteral("--originals-only");
+    return QProcess::execute(QString::fromStdString(tool.string()), args) == 0 ? 0 : 1;
+}
+
+// Runs the checks on an existing catalogue; 0 when it passes.
+int check(const std::string& path) {
+    Db db;
+    if (sqlite3_open_v2(path.c_str(), &db.handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "kalksrv-catalogue: cannot open %s: %s\n", path.c_str(),
+                     sqlite3_errmsg(db.handle));
+        return 1;
+    }
+    const bool scaled = !rows(db.handle, "SELECT 1 FROM serie WHERE id >= 100000 LIMIT 1").empty();
+    if (!runChecks(db.handle, scaled)) return 1;
+    std::printf("%s: ok\n", path.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -270,6 +365,16 @@ int main(int argc, char** argv) {
                        "and boxes under new ids (1 to 20000; the benchmark catalogue)."),
         QStringLiteral("N"), QStringLiteral("1"));
     parser.addOption(scale);
+    const QCommandLineOption checkOnly(
+        QStringLiteral("check"),
+        QStringLiteral("Checks the existing catalogue FILE.db and builds nothing."),
+        QStringLiteral("FILE.db"));
+    parser.addOption(checkOnly);
+    const QCommandLineOption noDrawings(
+        QStringLiteral("no-drawings"),
+        QStringLiteral("Leaves out the stored drawings and colour pictures (the service then "
+                       "draws articles when asked and has no colour pictures)."));
+    parser.addOption(noDrawings);
     parser.addPositionalArgument(QStringLiteral("OUT.db"),
                                  QStringLiteral("The catalogue to write."));
     parser.addPositionalArgument(
@@ -281,6 +386,7 @@ int main(int argc, char** argv) {
                QStringLiteral("Builds and checks the article catalogue of the calculation "
                               "service from its SQL sources."));
 
+    if (parser.isSet(checkOnly)) return check(parser.value(checkOnly).toStdString());
     bool number = false;
     const int copies = parser.value(scale).toInt(&number);
     if (!number || copies < 1 || copies > 20000)
@@ -289,5 +395,7 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) return cli::UsageError(QStringLiteral("no OUT.db given"));
     std::vector<std::string> sources;
     for (qsizetype i = 1; i < args.size(); ++i) sources.push_back(args[i].toStdString());
-    return build(args[0].toStdString(), sourceFiles(sources), copies);
+    const std::filesystem::path out = args[0].toStdString();
+    if (build(out, sourceFiles(sources), copies) != 0) return 1;
+    return parser.isSet(noDrawings) ? 0 : storeDrawings(out, copies > 1);
 }

@@ -1,5 +1,7 @@
 #include "kalksrv/sections/article_profile.h"
 
+#include "model/ks_lists.h"
+
 namespace sections {
 
 Profile ProfileFromArticle(const ArticleRow& row) {
@@ -16,35 +18,35 @@ Profile ProfileFromArticle(const ArticleRow& row) {
     p.aluminium = row.material == "ALU";
     p.softline = row.kontur == "softline";
     switch (row.konstType) {
-    case 11:
+    case ks_konst::frame:
         p.kind = Kind::Frame;
         break;
-    case 23:
+    case ks_konst::sash:
         p.kind = Kind::Sash;
         break;
-    case 24:
+    case ks_konst::mullion:
         p.kind = Kind::Mullion;
         break;
-    case 25:
+    case ks_konst::astragal:
         p.kind = Kind::Astragal;
         break;
-    case 26:
+    case ks_konst::glazingBead:
         // A bead's catalogue width is its depth; its height the rebate it fills.
         p.kind = Kind::GlazingBead;
         p.faceWidth = row.falzhoehe > 0 ? row.falzhoehe : row.ansichtsbreite;
         break;
-    case 18:
+    case ks_konst::coupling:
         p.kind = Kind::Coupling;
         p.cornerCoupling = row.kontur == "ecke";
         break;
-    case 1295:
-    case 1296:
-    case 1297:
-    case 8377:
+    case ks_konst::barGlassDividing:
+    case ks_konst::barAdhesive:
+    case ks_konst::barInternal:
+    case ks_konst::barViennese:
         p.kind = Kind::GlazingBar;
         p.bar = static_cast<BarKind>(row.konstType);
         break;
-    case 171:
+    case ks_konst::guideRail:
         p.kind = Kind::GuideRail;
         p.wall = row.wandstaerke > 0 ? row.wandstaerke : 1.6;
         break;

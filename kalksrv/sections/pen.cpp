@@ -68,7 +68,7 @@ std::vector<dxf::Vertex> RoundRect(const Rect& r, double radius) {
 }
 
 bool Pen::construction(const char* layer) {
-    for (const char* name : kConstructionLayers)
+    for (const char* name : ks_layer::construction)
         if (std::strcmp(name, layer) == 0) return true;
     return false;
 }
@@ -149,8 +149,8 @@ void Pen::Dim(const char* layer, P a, P b, double offset, double textHeight) con
     // The definition points, as a drafting program keeps them.
     const double m = textHeight * 0.2;
     for (const P& p : {wa, wb}) {
-        b_.AddLine(dxf::Style("Defpoints"), {p.x - m, p.y, 0}, {p.x + m, p.y, 0});
-        b_.AddLine(dxf::Style("Defpoints"), {p.x, p.y - m, 0}, {p.x, p.y + m, 0});
+        b_.AddLine(dxf::Style(ks_layer::definitionPoints), {p.x - m, p.y, 0}, {p.x + m, p.y, 0});
+        b_.AddLine(dxf::Style(ks_layer::definitionPoints), {p.x, p.y - m, 0}, {p.x, p.y + m, 0});
     }
 }
 

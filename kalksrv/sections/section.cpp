@@ -12,10 +12,10 @@ using namespace detail;
 
 namespace {
 
-constexpr const char* kDim = "DIM_PROFILE";
-constexpr const char* kDimDetail = "DIM_PROFILE_DETAIL";
-constexpr const char* kAssembly = "ASSEMBLY";
-constexpr const char* kSketch = "MD_SKIZZE";
+constexpr const char* kDim = ks_layer::dimensions;
+constexpr const char* kDimDetail = ks_layer::dimensionDetails;
+constexpr const char* kAssembly = ks_layer::assembly;
+constexpr const char* kSketch = ks_layer::sketch;
 
 // Gaps of the assembly: air between sash and frame rebate (more with a
 // middle gasket), the glazing gaskets' gap at each glass face, the setting
@@ -680,7 +680,7 @@ public:
         b.AddLayer(kAssembly, 1, 13);
         b.AddLayer(kDim, 3, 13);
         b.AddLayer(kDimDetail, 5, 13);
-        b.AddLayer("Defpoints", 8, 0);
+        b.AddLayer(ks_layer::definitionPoints, 8, 0);
         b.AddLayer(kSketch, 6, 13);
     }
     Pen pen() { return Pen(b, visible); }
@@ -843,7 +843,6 @@ Drawing DrawCut(const Cut& cut) {
         positions.push_back({});
     }
 
-    double frameTop = carrier.faceWidth;
     for (std::size_t n = 0; n < positions.size(); ++n) {
         Pen cp = root.at(positions[n]);
         const Drawn d = DrawAny(cp, carrier, o);
@@ -855,9 +854,7 @@ Drawing DrawCut(const Cut& cut) {
             if (n > 0 && i > 0) continue;
             FillSeat(s, cp, d, i, cut, visible, n + i == 0 ? "" : "2");
         }
-        frameTop = carrier.faceWidth;
     }
-    (void)frameTop;
 
     if (withCoupling) {
         const Profile c = Sane(*cut.coupling);

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "model/ks_lists.h"
+
 namespace sections {
 
 enum class Kind {
@@ -121,16 +123,14 @@ struct Drawing {
     std::vector<Part> parts;
 };
 
-// Layer names.
-inline constexpr const char* kLayerProfile = "PROFIL";
-inline constexpr const char* kLayerSteel = "STAHL";
-inline constexpr const char* kLayerGasket = "DICHTUNG";
-inline constexpr const char* kLayerGlass = "GLAS";
-inline constexpr const char* kLayerBead = "GLASLEISTE";
-inline constexpr const char* kLayerInsulation = "DAEMMUNG";
-inline constexpr const char* kLayerCurtain = "PANZER";
-inline constexpr const char* kConstructionLayers[] = {
-    "ASSEMBLY", "DIM_PROFILE", "DIM_PROFILE_DETAIL", "Defpoints", "MD_SKIZZE"};
+// Layer names (the contract's, see model/ks_lists.h).
+inline constexpr const char* kLayerProfile = ks_layer::profile;
+inline constexpr const char* kLayerSteel = ks_layer::steel;
+inline constexpr const char* kLayerGasket = ks_layer::gasket;
+inline constexpr const char* kLayerGlass = ks_layer::glass;
+inline constexpr const char* kLayerBead = ks_layer::bead;
+inline constexpr const char* kLayerInsulation = ks_layer::insulation;
+inline constexpr const char* kLayerCurtain = ks_layer::curtain;
 
 // The catalogue drawing of one article.
 Drawing DrawProfile(const Profile& profile);

@@ -145,6 +145,13 @@ TEST_F(Lifecycle, RequestsThatDoNotParseGetNoAnswer) {
     EXPECT_EQ(send(context, nullptr, 100), 0);
     EXPECT_EQ(send(context, packet.data(), 0), 0);
     EXPECT_EQ(send(context, packet.data(), -5), 0);
+    // A request packed with more list elements than the service echoes.
+    Materialdaten packed;
+    packed.cutPositions.resize(900);
+    for (velmar_cutpos& p : packed.cutPositions) p.opening1.zusatz.resize(25);
+    packed.write();
+    const std::vector<std::uint8_t> large = packed.toBytes();
+    EXPECT_EQ(send(context, large.data(), static_cast<int32_t>(large.size())), 0);
     // Only live sessions are answered.
     int notASession = 0;
     EXPECT_EQ(send(&notASession, packet.data(), static_cast<int32_t>(packet.size())), 0);

@@ -66,7 +66,7 @@ std::set<std::string> Texts(const dxf::Document& doc, const std::string& layer) 
 }
 
 bool IsConstruction(const std::string& layer) {
-    for (const char* name : kConstructionLayers)
+    for (const char* name : ks_layer::construction)
         if (layer == name) return true;
     return false;
 }
@@ -90,7 +90,7 @@ TEST(SectionDrawing, FrameReadsBackWithItsDimensionsChambersAndSteel) {
 
     std::set<std::string> layers;
     for (const dxf::Layer& l : doc.layers) layers.insert(l.name);
-    for (const char* name : kConstructionLayers) EXPECT_TRUE(layers.count(name)) << name;
+    for (const char* name : ks_layer::construction) EXPECT_TRUE(layers.count(name)) << name;
 
     // The two main dimensions carry the input values; the detail ones the
     // glazing rebate.

@@ -48,7 +48,8 @@ protected:
 };
 
 TEST_F(Lifecycle, AServiceWithoutAStartEntryPointIsLoadedButNeverUsed) {
-    if (missing == "_KS_deInit") GTEST_SKIP() << "this service starts";
+    if (missing == "_KS_deInit" || missing == "_KS_getGlasdickeReal")
+        GTEST_SKIP() << "this service starts";
     ServiceClient client;
     client.ensureLoaded();
     EXPECT_EQ(recorder.messages(), Messages{functionNotFound});
@@ -93,6 +94,17 @@ TEST_F(Lifecycle, AServiceWithoutDeInitIsReportedAndFreedAnyway) {
     // Destruction reports the same.
     EXPECT_EQ(recorder.messages(), Messages(2, functionNotFound));
     EXPECT_FALSE(fakeIsLoaded());
+}
+
+TEST_F(Lifecycle, AServiceWithoutTheGlassThicknessQueryIsReportedAndWritesNothing) {
+    if (missing != "_KS_getGlasdickeReal") GTEST_SKIP() << "this service answers it";
+    ServiceClient client;
+    client.ensureLoaded();
+    ASSERT_TRUE(client.isInitialised());
+    double thickness = -3.0;
+    client.getGlasdickeReal(6001, &thickness);
+    EXPECT_EQ(recorder.messages(), Messages{functionNotFound});
+    EXPECT_EQ(thickness, -3.0);
 }
 
 } // namespace

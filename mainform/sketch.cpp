@@ -1,4 +1,4 @@
-#include "ui/sketch.h"
+#include "mainform/sketch.h"
 
 #include "model/materialdaten.h"
 #include "platform/drawing/adinit.h"
