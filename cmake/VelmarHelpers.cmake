@@ -15,13 +15,21 @@ if(VELMAR_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# Add a GoogleTest executable run by ctest. Qt tests run headless.
-#   velmar_add_test(NAME name SOURCES ... LIBS ... [WORKING_DIRECTORY dir])
+# Add a GoogleTest executable run by ctest. Qt tests run headless; QT gives
+# the test the shared main that makes the QApplication first.
+#   velmar_add_test(NAME name SOURCES ... LIBS ... [QT] [WORKING_DIRECTORY dir])
 function(velmar_add_test)
-  cmake_parse_arguments(T "" "NAME;WORKING_DIRECTORY" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT" "NAME;WORKING_DIRECTORY" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
+  if(T_QT)
+    set(test_main ${PROJECT_SOURCE_DIR}/tests/support/qt_main.cpp)
+    target_sources(${T_NAME} PRIVATE ${test_main})
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Widgets)
+  else()
+    set(test_main GTest::gtest_main)
+  endif()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
-                                          GTest::gtest_main)
+                                          $<$<NOT:$<BOOL:${T_QT}>>:GTest::gtest_main>)
   velmar_warnings(${T_NAME})
   if(NOT T_WORKING_DIRECTORY)
     set(T_WORKING_DIRECTORY ${VELMAR_OUT})

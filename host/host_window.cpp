@@ -1,5 +1,7 @@
 #include "host/host_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -8,15 +10,19 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +31,48 @@ constexpr int kHostKey1 = 1;
 constexpr int kHostKey2 = 1;
 constexpr int kElementCode = 1;
 constexpr int kElementSubcode = 0;
+
+// A number field that takes a decimal comma as well as a point: "2150,5" is
+// 2150.5 mm, not 21505. Shown with a point and without group separators.
+class DecimalField : public QDoubleSpinBox {
+public:
+    explicit DecimalField(QWidget* parent) : QDoubleSpinBox(parent) {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+        setLocale(c);
+    }
+    QValidator::State validate(QString& text, int& pos) const override {
+        QString point = WithPoint(text);
+        return QDoubleSpinBox::validate(point, pos);
+    }
+    double valueFromText(const QString& text) const override {
+        return QDoubleSpinBox::valueFromText(WithPoint(text));
+    }
+    void fixup(QString& text) const override {
+        text = WithPoint(text);
+        QDoubleSpinBox::fixup(text);
+    }
+
+private:
+    static QString WithPoint(QString text) {
+        return text.replace(QLatin1Char(','), QLatin1Char('.'));
+    }
+};
+
+// An integer field of the side panel, found by its object name.
+QSpinBox* IntegerField(QWidget* parent, const QString& name, int value) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(-1000000, 1000000);
+    box->setValue(value);
+    return box;
+}
+
+QPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
 
 } // namespace
 
@@ -57,26 +105,55 @@ QString ChangeCodeName(int code) {
     }
 }
 
-HostWindow::HostWindow(const velmar_data& initial) : record_(initial) {
+HostWindow::HostWindow(const velmar_data& initial, int instances)
+    : instances_(static_cast<std::size_t>(std::max(instances, 1))), record_(initial) {
     setWindowTitle(QStringLiteral("velmar demo host"));
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
 
-    // The control the configurator is embedded in.
-    container_ = new QWidget(splitter);
-    container_->setObjectName(QStringLiteral("configuratorContainer"));
-    container_->setMinimumSize(769, 565);
-    splitter->addWidget(container_);
+    // The controls the configurators are embedded in, side by side.
+    auto* configurators = new QWidget(splitter);
+    auto* row = new QHBoxLayout(configurators);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t i = 0; i < instances_.size(); ++i) {
+        Instance& instance = instances_[i];
+        instance.window = this;
+        instance.number = static_cast<int>(i) + 1;
+        instance.container = new QWidget(configurators);
+        instance.container->setObjectName(
+            i == 0 ? QStringLiteral("configuratorContainer")
+                   : QStringLiteral("configuratorContainer%1").arg(instance.number));
+        instance.container->setMinimumSize(769, 565);
+        row->addWidget(instance.container);
+    }
+    splitter->addWidget(configurators);
 
-    auto* side = new QWidget(splitter);
+    // The side panel scrolls, so every control stays reachable however small
+    // the window is.
+    auto* scroll = new QScrollArea(splitter);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(300);
+    auto* side = new QWidget(scroll);
+    scroll->setWidget(side);
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(6, 6, 6, 6);
 
+    instanceChoice_ = new QComboBox(side);
+    instanceChoice_->setObjectName(QStringLiteral("instance"));
+    for (const Instance& instance : instances_)
+        instanceChoice_->addItem(QStringLiteral("Instance %1").arg(instance.number));
+    instanceChoice_->setEnabled(instances_.size() > 1);
+    sideLayout->addWidget(instanceChoice_);
+
+    // vm_setBreiteHoeheElement and vm_setNewData.
     auto* element = new QGroupBox(QStringLiteral("Element"), side);
     auto* form = new QFormLayout(element);
-    width_ = new QDoubleSpinBox(element);
-    height_ = new QDoubleSpinBox(element);
+    width_ = new DecimalField(element);
+    height_ = new DecimalField(element);
+    width_->setObjectName(QStringLiteral("width"));
+    height_->setObjectName(QStringLiteral("height"));
     for (QDoubleSpinBox* box : {width_, height_}) {
         box->setRange(0.0, 100000.0);
         box->setDecimals(1);
@@ -84,28 +161,58 @@ HostWindow::HostWindow(const velmar_data& initial) : record_(initial) {
     }
     width_->setValue(1230.0);
     height_->setValue(1480.0);
-    auto* applySize = new QPushButton(QStringLiteral("Set size"), element);
-    applySize->setObjectName(QStringLiteral("setSize"));
+    auto* applySize = Button(element, QStringLiteral("Set size"), QStringLiteral("setSize"));
     form->addRow(QStringLiteral("Width"), width_);
     form->addRow(QStringLiteral("Height"), height_);
     form->addRow(QString(), applySize);
-    elementCode_ = new QSpinBox(element);
-    elementSubcode_ = new QSpinBox(element);
-    for (QSpinBox* box : {elementCode_, elementSubcode_}) box->setRange(-1000000, 1000000);
-    elementCode_->setValue(kElementCode);
-    elementSubcode_->setValue(kElementSubcode);
-    auto* applyCodes = new QPushButton(QStringLiteral("New element data"), element);
-    applyCodes->setObjectName(QStringLiteral("setNewData"));
+    elementCode_ = IntegerField(element, QStringLiteral("elementCode"), kElementCode);
+    elementSubcode_ = IntegerField(element, QStringLiteral("elementSubcode"), kElementSubcode);
+    compForm_ = IntegerField(element, QStringLiteral("compForm"), cfDefault);
+    referenceValue_ = new DecimalField(element);
+    referenceValue_->setObjectName(QStringLiteral("referenceValue"));
+    referenceValue_->setRange(-1.0e9, 1.0e9);
+    referenceValue_->setDecimals(3);
+    rollerShutterAllowed_ = new QCheckBox(QStringLiteral("Roller shutter allowed"), element);
+    rollerShutterAllowed_->setObjectName(QStringLiteral("rollerShutterAllowed"));
+    rollerShutterAllowed_->setChecked(true);
+    serviceFlag_ = new QCheckBox(QStringLiteral("Service flag"), element);
+    serviceFlag_->setObjectName(QStringLiteral("serviceFlag"));
+    auto* applyCodes =
+        Button(element, QStringLiteral("New element data"), QStringLiteral("setNewData"));
     form->addRow(QStringLiteral("Element code"), elementCode_);
     form->addRow(QStringLiteral("Subcode"), elementSubcode_);
+    form->addRow(QStringLiteral("Element form"), compForm_);
+    form->addRow(QStringLiteral("Reference value"), referenceValue_);
+    form->addRow(QString(), rollerShutterAllowed_);
+    form->addRow(QString(), serviceFlag_);
     form->addRow(QString(), applyCodes);
     sideLayout->addWidget(element);
 
+    // What only vm_create takes, the third option flag and the mode.
+    auto* host = new QGroupBox(QStringLiteral("Host"), side);
+    auto* hostForm = new QFormLayout(host);
+    hostKey1_ = IntegerField(host, QStringLiteral("hostKey1"), kHostKey1);
+    hostKey2_ = IntegerField(host, QStringLiteral("hostKey2"), kHostKey2);
+    auto* recreate = Button(host, QStringLiteral("Create again"), QStringLiteral("recreate"));
+    hostForm->addRow(QStringLiteral("Host key 1"), hostKey1_);
+    hostForm->addRow(QStringLiteral("Host key 2"), hostKey2_);
+    hostForm->addRow(QString(), recreate);
+    rc2_ = new QCheckBox(QStringLiteral("Option 3 (vm_setNewRC2)"), host);
+    rc2_->setObjectName(QStringLiteral("rc2"));
+    hostForm->addRow(QString(), rc2_);
+    mode_ = IntegerField(host, QStringLiteral("mode"), emDefault);
+    auto* applyMode = Button(host, QStringLiteral("Set mode"), QStringLiteral("setMode"));
+    hostForm->addRow(QStringLiteral("Mode"), mode_);
+    hostForm->addRow(QString(), applyMode);
+    sideLayout->addWidget(host);
+
     auto* files = new QHBoxLayout;
-    auto* open = new QPushButton(QStringLiteral("Open..."), side);
-    auto* save = new QPushButton(QStringLiteral("Save..."), side);
+    auto* open = Button(side, QStringLiteral("Open..."), QStringLiteral("open"));
+    auto* save = Button(side, QStringLiteral("Save..."), QStringLiteral("save"));
+    auto* readBack = Button(side, QStringLiteral("Read back now"), QStringLiteral("readBack"));
     files->addWidget(open);
     files->addWidget(save);
+    files->addWidget(readBack);
     sideLayout->addLayout(files);
 
     sideLayout->addWidget(new QLabel(QStringLiteral("Configuration (vm_getdata)"), side));
@@ -114,56 +221,110 @@ HostWindow::HostWindow(const velmar_data& initial) : record_(initial) {
     tree_->setColumnCount(2);
     tree_->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree_->setMinimumHeight(160);
     sideLayout->addWidget(tree_, 3);
 
     sideLayout->addWidget(new QLabel(QStringLiteral("Change notifications"), side));
     log_ = new QPlainTextEdit(side);
     log_->setObjectName(QStringLiteral("log"));
     log_->setReadOnly(true);
+    log_->setMinimumHeight(80);
     sideLayout->addWidget(log_, 1);
-    splitter->addWidget(side);
+    splitter->addWidget(scroll);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu->addAction(QStringLiteral("&Open configuration..."), this, &HostWindow::openClicked);
     fileMenu->addAction(QStringLiteral("&Save configuration..."), this, &HostWindow::saveClicked);
+    fileMenu->addAction(QStringLiteral("&Read back now"), this, &HostWindow::readBack);
     fileMenu->addSeparator();
     fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
 
+    connect(instanceChoice_, &QComboBox::currentIndexChanged, this, &HostWindow::select);
     connect(applySize, &QPushButton::clicked, this, &HostWindow::applySize);
     connect(applyCodes, &QPushButton::clicked, this, &HostWindow::applyElementCodes);
+    connect(recreate, &QPushButton::clicked, this, &HostWindow::recreate);
+    connect(rc2_, &QCheckBox::toggled, this, &HostWindow::applyRC2);
+    connect(applyMode, &QPushButton::clicked, this, &HostWindow::applyMode);
     connect(open, &QPushButton::clicked, this, &HostWindow::openClicked);
     connect(save, &QPushButton::clicked, this, &HostWindow::saveClicked);
+    connect(readBack, &QPushButton::clicked, this, &HostWindow::readBack);
 
-    instance_ =
-        vm_create(this, container_, kHostKey1, kHostKey2, kElementCode, kElementSubcode, emDefault,
-                  true, false, 0.0, cfDefault, false, record_, &HostWindow::onChange, this);
-    if (instance_ == nullptr) log(QStringLiteral("vm_create gave no instance"));
-    vm_setBreiteHoeheElement(instance_, width_->value(), height_->value());
-    vm_show(instance_);
+    for (Instance& instance : instances_) create(instance);
     resize(1280, 720);
     refreshRecord();
 }
 
 HostWindow::~HostWindow() {
-    vm_delete(instance_);
+    for (Instance& instance : instances_) vm_delete(instance.handle);
+}
+
+void HostWindow::create(Instance& instance) {
+    instance.handle = vm_create(
+        this, instance.container, hostKey1_->value(), hostKey2_->value(), elementCode_->value(),
+        elementSubcode_->value(), eEmMode(mode_->value()), rollerShutterAllowed_->isChecked(),
+        false, referenceValue_->value(), eCompForm(compForm_->value()), serviceFlag_->isChecked(),
+        record_, &HostWindow::onChange, &instance);
+    if (instance.handle == nullptr) {
+        log(QStringLiteral("vm_create gave no instance"));
+        return;
+    }
+    vm_setBreiteHoeheElement(instance.handle, width_->value(), height_->value());
+    if (rc2_->isChecked()) vm_setNewRC2(instance.handle, true);
+    vm_show(instance.handle);
+}
+
+void HostWindow::recreate() {
+    Instance& instance = instances_[static_cast<std::size_t>(current_)];
+    record_ = currentRecord();
+    vm_delete(instance.handle);
+    create(instance);
+    log(QStringLiteral("vm_create again, host keys %1 / %2")
+            .arg(hostKey1_->value())
+            .arg(hostKey2_->value()));
+    refreshRecord();
+}
+
+void HostWindow::select(int index) {
+    if (index < 0 || index >= static_cast<int>(instances_.size())) return;
+    current_ = index;
+    refreshRecord();
+}
+
+void HostWindow::applyRC2(bool value) {
+    vm_setNewRC2(instance(), value);
+    log(QStringLiteral("vm_setNewRC2 %1 (in the record from the next vm_getdata)")
+            .arg(value ? QStringLiteral("true") : QStringLiteral("false")));
+}
+
+void HostWindow::applyMode() {
+    vm_setMode(instance(), eEmMode(mode_->value()));
+    log(QStringLiteral("vm_setMode %1").arg(mode_->value()));
+}
+
+void HostWindow::readBack() {
+    refreshRecord();
+    log(QStringLiteral("vm_getdata: Uf %1").arg(record_.ufValue, 0, 'f', 2));
 }
 
 velmar_data HostWindow::currentRecord() const {
     velmar_data data = record_;
-    vm_getdata(instance_, data);
+    vm_getdata(instance(), data);
     return data;
 }
 
 void HostWindow::onChange(const int code, void* user) {
-    static_cast<HostWindow*>(user)->changed(code);
+    const auto* instance = static_cast<const Instance*>(user);
+    instance->window->changed(*instance, code);
 }
 
-void HostWindow::changed(int code) {
-    log(QStringLiteral("%1  %2").arg(code, 2).arg(ChangeCodeName(code)));
+void HostWindow::changed(const Instance& instance, int code) {
+    const QString line = QStringLiteral("%1  %2").arg(code, 2).arg(ChangeCodeName(code));
+    log(instances_.size() > 1 ? QStringLiteral("#%1 ").arg(instance.number) + line : line);
     // The summary comes last: the configuration is complete now.
-    if (code == ccSummary || code == ccSystemChanged) refreshRecord();
+    if (instance.handle == this->instance() && (code == ccSummary || code == ccSystemChanged))
+        refreshRecord();
 }
 
 void HostWindow::log(const QString& line) {
@@ -181,7 +342,10 @@ void HostWindow::refreshRecord() {
         for (auto it = record.begin(); it != record.end(); ++it)
             addJson(tree_->invisibleRootItem(), QString::fromStdString(it.key()), it.value());
     }
-    statusBar()->showMessage(QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2));
+    // A negative Uf is the service's "no value".
+    statusBar()->showMessage(record_.ufValue < 0.0
+                                 ? QStringLiteral("Uf unknown")
+                                 : QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2));
 }
 
 void HostWindow::addJson(QTreeWidgetItem* parent, const QString& key, const Json& value) {
@@ -209,18 +373,28 @@ void HostWindow::addJson(QTreeWidgetItem* parent, const QString& key, const Json
 }
 
 void HostWindow::applySize() {
-    vm_setBreiteHoeheElement(instance_, width_->value(), height_->value());
+    vm_setBreiteHoeheElement(instance(), width_->value(), height_->value());
     log(QStringLiteral("vm_setBreiteHoeheElement %1 x %2 mm")
             .arg(width_->value())
             .arg(height_->value()));
 }
 
+void HostWindow::setNewData(const velmar_data* data) {
+    vm_setNewData(instance(), elementCode_->value(), elementSubcode_->value(),
+                  rollerShutterAllowed_->isChecked(), false, referenceValue_->value(),
+                  eCompForm(compForm_->value()), serviceFlag_->isChecked(), data);
+}
+
 void HostWindow::applyElementCodes() {
-    vm_setNewData(instance_, elementCode_->value(), elementSubcode_->value(), true, false, 0.0,
-                  cfDefault, false, nullptr);
-    log(QStringLiteral("vm_setNewData element %1 / %2")
+    setNewData(nullptr);
+    log(QStringLiteral("vm_setNewData element %1 / %2, form %3, reference %4%5%6")
             .arg(elementCode_->value())
-            .arg(elementSubcode_->value()));
+            .arg(elementSubcode_->value())
+            .arg(compForm_->value())
+            .arg(referenceValue_->value())
+            .arg(rollerShutterAllowed_->isChecked() ? QStringLiteral(", roller shutter")
+                                                    : QString())
+            .arg(serviceFlag_->isChecked() ? QStringLiteral(", service flag") : QString()));
     refreshRecord();
 }
 
@@ -232,8 +406,7 @@ bool HostWindow::openConfiguration(const QString& path) {
         return false;
     }
     record_ = data;
-    vm_setNewData(instance_, elementCode_->value(), elementSubcode_->value(), true, false, 0.0,
-                  cfDefault, false, &record_);
+    setNewData(&record_);
     log(QStringLiteral("opened %1").arg(path));
     refreshRecord();
     return true;

@@ -1,7 +1,9 @@
-// The demo host: loads the catalogue, embeds one configurator instance in its
-// window and shows what the instance reports and hands back.
+// The demo host: loads the catalogue, embeds one configurator instance (or
+// several side by side) in its window and shows what the instance reports and
+// hands back.
 //
-//   velmar-host [--database FILE] [--open FILE.vmd] [--screenshot FILE.png] [--dump]
+//   velmar-host [--database FILE] [--open FILE.vmd] [--instances N]
+//               [--screenshot FILE.png] [--dump] [--gallery DIR]
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/gallery.h"
 #include "host/host_window.h"
 #include "interface/velmar.h"
 #include "tools/cli/command_line.h"
@@ -30,13 +33,26 @@ int main(int argc, char** argv) {
     const QCommandLineOption dump(
         QStringLiteral("dump"),
         QStringLiteral("Print the configuration the instance hands back as JSON and exit."));
-    parser.addOptions({database, open, screenshot, dump});
+    const QCommandLineOption instances(
+        QStringLiteral("instances"),
+        QStringLiteral("Number of configurator instances side by side, 1 to 4 (default 1)."),
+        QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption gallery(
+        QStringLiteral("gallery"),
+        QStringLiteral("Open every dialog from the instance's rows, write DIR/<dialog>.png of "
+                       "each, cancel it and exit."),
+        QStringLiteral("DIR"));
+    parser.addOptions({database, open, instances, screenshot, dump, gallery});
     // Parsed before the application exists: --help needs no display.
     cli::Parse(parser, cli::Arguments(argc, argv), QStringLiteral("velmar-host"),
                QStringLiteral("Demo host of the velmar configurator."));
-    // Nobody looks at a dump or a screenshot while it is made: messages go
-    // to stderr, and without a display nothing needs one.
-    const bool batch = parser.isSet(dump) || parser.isSet(screenshot);
+    bool number = false;
+    const int instanceCount = parser.value(instances).toInt(&number);
+    if (!number || instanceCount < 1 || instanceCount > 4)
+        return cli::UsageError(QStringLiteral("--instances takes 1 to 4"));
+    // Nobody looks at a dump, a screenshot or the gallery while it is made:
+    // messages go to stderr, and without a display nothing needs one.
+    const bool batch = parser.isSet(dump) || parser.isSet(screenshot) || parser.isSet(gallery);
     if (batch) {
         vm_setHeadless(true);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -56,7 +72,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    HostWindow window(initial);
+    HostWindow window(initial, instanceCount);
     if (window.instance() == nullptr) {
         std::fprintf(stderr, "velmar-host: the configurator could not be created\n");
         return 1;
@@ -68,6 +84,8 @@ int main(int argc, char** argv) {
         if (json.empty() || json.back() != '\n') std::fputc('\n', stdout);
         return 0;
     }
+
+    if (parser.isSet(gallery)) return RunGallery(window, parser.value(gallery)) > 0 ? 0 : 1;
 
     window.show();
     if (parser.isSet(screenshot)) {

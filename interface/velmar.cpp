@@ -10,6 +10,7 @@
 #include <exception>
 #include <set>
 
+#include "interface/guard.h"
 #include "mainform/application_window.h"
 #include "mainform/vm_mainform.h"
 #include "model/json_codec.h"
@@ -24,25 +25,16 @@ std::set<TForm1*>& Instances() {
     return instances;
 }
 
-TForm1* FormOf(void* handle) {
+} // namespace
+
+TForm1* vm::FormOf(void* handle) {
     if (handle == nullptr) return nullptr;
     auto* form = static_cast<TForm1*>(handle);
     return Instances().count(form) != 0 ? form : nullptr;
 }
 
-// Runs `body`; an exception ends the call quietly instead of unwinding into
-// the host.
-template <class Body> void Guarded(const char* function, Body body) noexcept {
-    try {
-        body();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "velmar: %s: %s\n", function, error.what());
-    } catch (...) {
-        std::fprintf(stderr, "velmar: %s: unexpected error\n", function);
-    }
-}
-
-} // namespace
+using vm::FormOf;
+using vm::Guarded;
 
 extern "C" {
 
@@ -60,9 +52,9 @@ VELMAR_EXPORT void* vm_create(QWidget* hostWindow, QWidget* parent, const int ho
         }
         vm::SetApplicationWindow(hostWindow);
         serviceClient.ensureLoaded();
-        auto* form = new TForm1(hostWindow, hostKey1, hostKey2, elementCode, elementSubcode,
-                                rollerShutterAllowed, referenceValue, compForm, serviceFlag, data,
-                                changeCallback, callbackUser);
+        auto* form = new TForm1(serviceClient, hostWindow, hostKey1, hostKey2, elementCode,
+                                elementSubcode, rollerShutterAllowed, referenceValue, compForm,
+                                serviceFlag, data, changeCallback, callbackUser);
         // Embedded, but shown only by vm_show.
         if (parent != nullptr) form->setParent(parent, Qt::Widget);
         form->hide();

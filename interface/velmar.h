@@ -36,6 +36,7 @@
 // streams of "model/tstream.h" are exported by the library as well.
 
 #include <string>
+#include <vector>
 
 #include "interface/velmar_types.h"
 #include "interface/velmar_version.h"
@@ -43,6 +44,11 @@
 #include "model/tstream.h"
 
 class QWidget;
+class QV_C_DataBase; // "platform/drawing/qv_database.h"
+
+// A glass as the host hands glass lists to the service (vm_setGlaeser): a
+// glass article.
+class velmar_glas : public velmar_artikel {};
 
 #ifndef VELMAR_EXPORT
 #if defined(_WIN32)
@@ -127,6 +133,152 @@ VELMAR_EXPORT void vm_deleteData(char* buffer);
 // wherever a user can see them (see above). May be called at any time, also
 // before a QApplication exists.
 VELMAR_EXPORT void vm_setHeadless(bool headless);
+
+// ---- queries on an instance ------------------------------------------------
+// Each works on the configuration of the instance behind `handle`, with a
+// request of the instance's own (its keys, series, numbers and element
+// codes); a null or unknown handle does nothing and returns 0 or false. The
+// instance's rows, numbers and lists stay as they are, and the host is not
+// notified, unless said otherwise.
+
+// The section of `cut` (its configuration, positions, element code in
+// intValue, flag and second number): the drawing is read into `database`
+// (left empty when the service has none; the construction layers stay
+// visible), `info` receives the cut's materials followed by the glass's and
+// the wall connections (flag1: a drawing was read; flag2: the glass has a
+// material), `text` the cut's text (UTF-8). 1 when a drawing was read.
+VELMAR_EXPORT int vm_getCut(void* handle, const velmar_cut& cut, QV_C_DataBase& database,
+                            velmar_CutInfo& info, std::string& text);
+
+// Lets the service check the accessory list `positions` for the instance's
+// element and replaces it with the checked list.
+VELMAR_EXPORT void vm_checkAccessoryForCut(void* handle, std::vector<velmar_cutpos>& positions);
+
+// Adds the additional profile `article` to the openings of `position` that
+// `side` selects (151, 152, 153: one opening; 0: all three), with its data
+// from the catalogue. 1 when the service answered with the position.
+VELMAR_EXPORT int vm_addProfileToAccessoryForCut(void* handle, velmar_cutpos& position,
+                                                 const int article, const int side);
+
+// Puts the profiles of wall connection `wallConnection` of `series` into the
+// openings (`side` as above) of the accessory list `positions`, for the frame
+// `frame`; the list becomes the service's. Always true for a live instance.
+VELMAR_EXPORT bool vm_addWallProfileToAccessoryForCut(void* handle,
+                                                      std::vector<velmar_cutpos>& positions,
+                                                      const int wallConnection, const int series,
+                                                      const int side, const int frame);
+
+// Removes every additional article of construction type `konstType` from the
+// openings of `positions`; nothing else changes and the service is not asked.
+VELMAR_EXPORT void vm_removeProfileTypeFromAccessories(void* handle,
+                                                       std::vector<velmar_cutpos>& positions,
+                                                       const int konstType);
+
+// Fills in the construction type of every article of `positions` from the
+// catalogue; `positions` becomes the service's list.
+VELMAR_EXPORT void vm_getProfileTypesForCut(void* handle, std::vector<velmar_cutpos>& positions,
+                                            const int elementCode);
+
+// Lets the user choose another article of the construction type of `article`
+// (11 frame, 23 sash, 24 mullion, 25 astragal, 18 coupling with bit 0x20
+// vertical or 0x40 horizontal in its flags) in the article or coupling
+// dialog; on OK `article` becomes the chosen candidate with its
+// reinforcements, and 1 is returned. 0 for other types or Cancel.
+VELMAR_EXPORT int vm_changeArtikel(void* handle, velmar_artikel& article);
+
+// The same with the construction type given (`konstType`; 0 takes the
+// article's own) and the reinforcement lists shown only when
+// `withReinforcement` is set. (C has no overloads: this is the second form.)
+VELMAR_EXPORT int vm_changeArtikelOfType(void* handle, velmar_artikel& article, const int konstType,
+                                         const bool withReinforcement);
+
+// Lets the user choose another glass for `profile` (and, with
+// `showGlazingBeads`, its glazing bead on the profile's side: frame side for
+// construction type 11) in the glass dialog, from the glass list of `series`
+// for element `elementCode` (0: the instance's). On OK `glass` (and
+// `glazingBead`) become the choice and 1 is returned.
+VELMAR_EXPORT int vm_changeGlas(void* handle, velmar_artikel& glass, velmar_artikel& glazingBead,
+                                const velmar_artikel& profile, const int series,
+                                const int elementCode, const bool showGlazingBeads);
+
+// Hands the host's glass list to the service, then reloads the instance's
+// glass, astragal, coupling and bead rows without notifying.
+VELMAR_EXPORT void vm_setGlaeser(void* handle, const velmar_vector<velmar_glas>& glasses);
+
+// Brings `glass` up to the catalogue (its data; the preselected glass when
+// the catalogue no longer has it, keeping the ornament) and, with
+// `withGlazingBead`, `glazingBead` to a bead the catalogue offers for it on
+// profile `profile` (frame side for `profileKonstType` 11). 1 when the
+// catalogue still has the glass.
+VELMAR_EXPORT int vm_correctGlas(void* handle, velmar_artikel& glass, velmar_artikel& glazingBead,
+                                 const int profile, const int profileKonstType,
+                                 const bool withGlazingBead);
+
+// vm_correctGlas for every glass (construction type 43) of `positions`, with
+// the profile and bead of its position (beads only when `withGlazingBeads`
+// is not 0). Returns how many glasses the catalogue still has.
+VELMAR_EXPORT int vm_correctGlasses(void* handle, std::vector<velmar_cutpos>& positions,
+                                    const int withGlazingBeads);
+
+// The add-on profile above (`top`) or below the frame of sash `sash` in
+// `series` (below: for `position`); 1 and `profile` filled when the catalogue
+// offers exactly one.
+VELMAR_EXPORT int vm_getAufbauprofil(void* handle, const velmar_cutpos& position, const int sash,
+                                     const int series, const bool top, velmar_artikel& profile);
+
+// Adds the series' base profile to the first opening of every position of
+// the accessory list `positions`.
+VELMAR_EXPORT void vm_addDefaultBasisProfile(void* handle, std::vector<velmar_cutpos>& positions);
+
+// ---- queries without an instance -------------------------------------------
+// Each builds one request from its arguments, loads the calculation service,
+// makes one call and unloads the service again (an open instance reloads it
+// with its next request). Narrow texts are UTF-8. When the service is missing
+// or fails, its message is shown and the result is the "nothing" value named.
+
+// Checks a sash size. `argument` goes to the service as the check's kind,
+// `colour` as colour, `series`, `elementCode` and `key` (the request's
+// second key); `dimension`, `thermal` and `length` are the sizes the check
+// compares. Returns the service's answer (an article number), 0 for none.
+VELMAR_EXPORT int vm_checkFluegelgroessen(const velmar_cutpos& position, const bool flag,
+                                          const double dimension, const int argument,
+                                          const int colour, const int series, const int elementCode,
+                                          const int key, const double thermal, const double length);
+
+// Whether series `series` may be built as a fire-protection element; false
+// when the service cannot answer.
+VELMAR_EXPORT bool vm_checkBrand(const int key, const int series);
+
+// The catalogue drawing (DXF) of `article` of `series`: a block of `length`
+// bytes that the host owns and frees with vm_deleteData; null and length 0
+// when there is none.
+VELMAR_EXPORT char* vm_getArtikelDwg(int& length, const int key, const int article,
+                                     const int series);
+
+// The smallest and largest roller-shutter size for the first box (construction
+// type 170) among the first openings of `positions`; 0 and 0 when unknown.
+VELMAR_EXPORT void vm_getMinMaxSizeForRollerShutter(const int key,
+                                                    const std::vector<velmar_cutpos>& positions,
+                                                    int& minimum, int& maximum);
+
+// The articles of one cut position as texts: one short text (article number
+// and name) per article appended to `shortTexts`, the tender text lines to
+// `tenderTexts`. Nothing is appended when the service cannot answer.
+VELMAR_EXPORT void vm_getArtikelTextForCut(const velmar_cutpos& position, const int key,
+                                           const int key1, std::vector<std::string>& shortTexts,
+                                           std::vector<std::string>& tenderTexts);
+
+// The equipment of an element of `series`: `equipment` becomes the service's
+// list (unchanged when the service cannot answer).
+VELMAR_EXPORT void vm_getAusstattung(const int elementCode, const int key, const int series,
+                                     const int key1, std::vector<velmar_zusatzartikel>& equipment);
+
+// The Uf value of one cut position; -1.0 when the service cannot answer.
+VELMAR_EXPORT double vm_getUfForCut(const velmar_cutpos& position, const int key, const int series,
+                                    const int elementCode);
+
+// The real thickness of glass `glass` in millimetres; 0.0 when unknown.
+VELMAR_EXPORT double vm_getGlasdickeReal(const int glass);
 
 } // extern "C"
 

@@ -11,10 +11,11 @@
 
 #include <algorithm>
 
-#include "mainform/list_helpers.h"
 #include "platform/os/locals.h"
 #include "platform/os/message.h"
 #include "service/service_client.h"
+#include "ui/list_helpers.h"
+#include "ui/request_lists.h"
 
 int TForm1::maxRowTextWidth = 450;
 
@@ -34,10 +35,8 @@ constexpr double kSystemRequestValue2 = 20.0;
 
 const QString kNoEntry = QStringLiteral("-");
 
-template <class Entry> const Entry* EntryAt(const std::vector<Entry>& list, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
-    return &list[static_cast<std::size_t>(index)];
-}
+using vm::EntryAt;
+using vm::FindEntryIndex;
 
 // Number of the candidate a name label shows; `held` when its index lies
 // outside the list.
@@ -45,24 +44,6 @@ template <class Entry>
 int ShownNumber(const vm::ClickLabel* label, const std::vector<Entry>& list, int held) {
     const Entry* entry = EntryAt(list, label->Tag);
     return entry != nullptr ? entry->getId() : held;
-}
-
-// The entry for `number`, else the list's default, else its first entry.
-template <class Entry> int FindEntryIndex(const std::vector<Entry>& list, int number) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i].getId() == number) return static_cast<int>(i);
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i].isDefault()) return static_cast<int>(i);
-    return list.empty() ? -1 : 0;
-}
-
-// The glass article as the row describes it: its name and, when one is
-// chosen, its ornament or function glass.
-QString GlassDescription(const velmar_artikel& glass) {
-    QString text = vm::ToQString(glass.nameId.name);
-    if (glass.steel1.nameId.id > 0 && !glass.steel1.nameId.name.empty())
-        text += QStringLiteral(", ") + vm::ToQString(glass.steel1.nameId.name);
-    return text;
 }
 
 void AutoSizeLabel(QLabel* label) {
@@ -117,13 +98,254 @@ QToolButton* MakeButton(QWidget* parent, const QString& objectName) {
 
 } // namespace
 
+// ---- rows ----------------------------------------------------------------------
+
+const std::array<TForm1::RowDef, 12>& TForm1::RowDefs() {
+    using I = vm::RowIcon;
+    using M = Materialdaten;
+    using D = velmar_data;
+    using F = TForm1;
+    // In the order of the layout; the change report goes frame to box, then
+    // colour.
+    static const std::array<RowDef, 12> defs = {{
+        {"System",
+         "Profilserie:",
+         I::System,
+         2,
+         &F::LSystem,
+         &F::LSystemName,
+         &F::ImageSystem,
+         &F::LineSystem,
+         &F::BtnSystem,
+         false,
+         ks_list::systems,
+         &M::systemId,
+         &D::system,
+         nullptr,
+         ccSystemChanged,
+         -1,
+         -1,
+         true,
+         &F::BtnSystemClick,
+         &F::BtnSystemClick},
+        {"Farbe",      "Farben:",      I::Farbe,          18,
+         &F::LFarbe,   &F::LFarbeName, &F::ImageFarbe,    &F::LineFarbe,
+         &F::BtnFarbe, false,          ks_list::colours,  &M::colourId,
+         &D::farbe,    nullptr,        ccFarbe,           ucFarbe,
+         10,           false,          &F::BtnFarbeClick, &F::BtnFarbeClick},
+        {"Rahmen",
+         "Rahmen:",
+         I::Rahmen,
+         35,
+         &F::LRahmen,
+         &F::LRahmenName,
+         &F::ImageRahmen,
+         &F::LineRahmen,
+         &F::BtnRahmen,
+         false,
+         ks_list::frames,
+         &M::frameId,
+         nullptr,
+         &D::rahmen,
+         ccRahmen,
+         ucRahmen,
+         0,
+         true,
+         &F::BtnRahmenClick,
+         &F::BtnRahmenClick},
+        {"Fluegel",
+         "Flügel:",
+         I::Fluegel,
+         52,
+         &F::LFluegel,
+         &F::LFluegelName,
+         &F::ImageFluegel,
+         &F::LineFluegel,
+         &F::BtnFluegel,
+         false,
+         ks_list::sashes,
+         &M::sashId,
+         nullptr,
+         &D::fluegel,
+         ccFluegel,
+         ucFluegel,
+         1,
+         true,
+         &F::BtnFluegelClick,
+         &F::BtnFluegelClick},
+        {"Pfosten",
+         "Pfosten:",
+         I::Pfosten,
+         69,
+         &F::LPfosten,
+         &F::LPfostenName,
+         &F::ImagePfosten,
+         &F::LinePfosten,
+         &F::BtnPfosten,
+         false,
+         ks_list::mullions,
+         &M::mullionId,
+         nullptr,
+         &D::pfosten,
+         ccPfosten,
+         ucPfosten,
+         2,
+         true,
+         &F::BtnPfostenClick,
+         &F::BtnPfostenClick},
+        {"Stulp",
+         "Stulpprofile:",
+         I::Stulp,
+         86,
+         &F::LStulp,
+         &F::LStulpName,
+         &F::ImageStulp,
+         &F::LineStulp,
+         &F::BtnStulp,
+         false,
+         ks_list::astragals,
+         &M::astragalId,
+         nullptr,
+         &D::stulp,
+         ccStulp,
+         ucStulp,
+         3,
+         true,
+         &F::BtnStulpClick,
+         &F::BtnStulpClick},
+        {"Glas",
+         "Verglasung + Randverbund:",
+         I::Glas,
+         103,
+         &F::LGlas,
+         &F::LGlasName,
+         &F::ImageGlas,
+         &F::LineGlas,
+         &F::BtnGlas,
+         false,
+         ks_list::glasses,
+         &M::glassId,
+         nullptr,
+         &D::glas,
+         ccGlas,
+         ucGlas,
+         4,
+         true,
+         &F::BtnGlasClick,
+         &F::BtnGlasClick},
+        {"GlasleisteR",
+         "Glasleiste Rahmen/Pfosten:",
+         I::GlasleisteR,
+         286,
+         &F::LGlasleisteR,
+         &F::LGlasleisteRName,
+         &F::ImageGlasleisteR,
+         &F::LineGlasleisteR,
+         &F::BtnGlasleisteR,
+         true,
+         ks_list::beadsFrameSide,
+         &M::beadFrameSideId,
+         nullptr,
+         &D::glasleisteR,
+         ccGlas,
+         ucGlasleisteR,
+         5,
+         true,
+         &F::BtnGlasleisteRClick,
+         &F::BtnGlasleisteRClick},
+        {"GlasleisteF",
+         "Glasleiste Flügel/Sprossen:",
+         I::GlasleisteF,
+         303,
+         &F::LGlasleisteF,
+         &F::LGlasleisteFName,
+         &F::ImageGlasleisteF,
+         &F::LineGlasleisteF,
+         &F::BtnGlasleisteF,
+         true,
+         ks_list::beadsSashSide,
+         &M::beadSashSideId,
+         nullptr,
+         &D::glasleisteF,
+         ccGlas,
+         ucGlasleisteF,
+         6,
+         true,
+         &F::BtnGlasleisteFClick,
+         &F::BtnGlasleisteFClick},
+        {"KopplungSenk",
+         "Kopplungsprofil senkrecht:",
+         I::KopplungSenk,
+         120,
+         &F::LKopplungSenk,
+         &F::LKopplungSenkName,
+         &F::ImageKopplungSenk,
+         &F::LineKopplungSenk,
+         &F::BtnKopplungSenk,
+         false,
+         ks_list::couplingsVertical,
+         &M::couplingVerticalId,
+         nullptr,
+         &D::kopplungSenk,
+         ccKopplungSenk,
+         ucKopplungSenk,
+         7,
+         true,
+         &F::BtnKopplungSenkClick,
+         &F::BtnKopplungSenkClick},
+        // The horizontal row's button and the box row's button open the
+        // vertical coupling's choice.
+        {"KopplungWaag",
+         "Kopplungsprofil waagerecht:",
+         I::KopplungWaag,
+         137,
+         &F::LKopplungWaag,
+         &F::LKopplungWaagName,
+         &F::ImageKopplungWaag,
+         &F::LineKopplungWaag,
+         &F::BtnKopplungWaag,
+         false,
+         ks_list::couplingsHorizontal,
+         &M::couplingHorizontalId,
+         nullptr,
+         &D::kopplungWaag,
+         ccKopplungWaag,
+         ucKopplungWaag,
+         8,
+         true,
+         &F::LKopplungWaagNameClick,
+         &F::BtnKopplungSenkClick},
+        {"Roll",
+         "Rollladenkasten:",
+         I::Roll,
+         154,
+         &F::LRoll,
+         &F::LRollName,
+         &F::ImageRoll,
+         &F::LineRoll,
+         &F::BtnRoll,
+         false,
+         -1,
+         nullptr,
+         nullptr,
+         nullptr,
+         ccRollkasten,
+         -1,
+         9,
+         false,
+         &F::LRollClick,
+         &F::BtnKopplungSenkClick},
+    }};
+    return defs;
+}
+
 // ---- construction ----------------------------------------------------------------
 
-TForm1::TForm1(QWidget* hostWindow_, int hostKey1_, int hostKey2_, int elementCode_,
-               int elementSubcode_, bool rollerShutterAllowed_, double referenceValue_,
-               eCompForm compForm_, bool serviceFlag_, const velmar_data& data,
-               vm_changeCallback changeCallback_, void* callbackUser_)
-    : QWidget(nullptr, Qt::FramelessWindowHint), record(data) {
+TForm1::TForm1(ServiceClient& service_, QWidget* hostWindow_, int hostKey1_, int hostKey2_,
+               int elementCode_, int elementSubcode_, bool rollerShutterAllowed_,
+               double referenceValue_, eCompForm compForm_, bool serviceFlag_,
+               const velmar_data& data, vm_changeCallback changeCallback_, void* callbackUser_)
+    : QWidget(nullptr, Qt::FramelessWindowHint), service(service_), record(data) {
     BuildLayout();
 
     changeCallback = changeCallback_;
@@ -161,7 +383,7 @@ TForm1::~TForm1() {
     FormDestroy();
     // Again, for a form destroyed without its destroy event; no effect when
     // the service is already unloaded.
-    serviceClient.unload();
+    service.unload();
 }
 
 void TForm1::BuildLayout() {
@@ -175,62 +397,29 @@ void TForm1::BuildLayout() {
     font.setPixelSize(11);
     setFont(font);
 
-    struct RowDef {
-        vm::ClickLabel** caption;
-        vm::ClickLabel** name;
-        vm::ClickLabel** image;
-        QFrame** line;
-        QToolButton** button;
-        const char* key;
-        const char* text;
-        vm::RowIcon icon;
-        int top;
-    };
-    const RowDef rows[] = {
-        {&LSystem, &LSystemName, &ImageSystem, &LineSystem, &BtnSystem, "System",
-         "Profilserie:", vm::RowIcon::System, 2},
-        {&LFarbe, &LFarbeName, &ImageFarbe, &LineFarbe, &BtnFarbe, "Farbe",
-         "Farben:", vm::RowIcon::Farbe, 18},
-        {&LRahmen, &LRahmenName, &ImageRahmen, &LineRahmen, &BtnRahmen, "Rahmen",
-         "Rahmen:", vm::RowIcon::Rahmen, 35},
-        {&LFluegel, &LFluegelName, &ImageFluegel, &LineFluegel, &BtnFluegel, "Fluegel",
-         "Flügel:", vm::RowIcon::Fluegel, 52},
-        {&LPfosten, &LPfostenName, &ImagePfosten, &LinePfosten, &BtnPfosten, "Pfosten",
-         "Pfosten:", vm::RowIcon::Pfosten, 69},
-        {&LStulp, &LStulpName, &ImageStulp, &LineStulp, &BtnStulp, "Stulp",
-         "Stulpprofile:", vm::RowIcon::Stulp, 86},
-        {&LGlas, &LGlasName, &ImageGlas, &LineGlas, &BtnGlas, "Glas",
-         "Verglasung + Randverbund:", vm::RowIcon::Glas, 103},
-        {&LGlasleisteR, &LGlasleisteRName, &ImageGlasleisteR, &LineGlasleisteR, &BtnGlasleisteR,
-         "GlasleisteR", "Glasleiste Rahmen/Pfosten:", vm::RowIcon::GlasleisteR, 286},
-        {&LGlasleisteF, &LGlasleisteFName, &ImageGlasleisteF, &LineGlasleisteF, &BtnGlasleisteF,
-         "GlasleisteF", "Glasleiste Flügel/Sprossen:", vm::RowIcon::GlasleisteF, 303},
-        {&LKopplungSenk, &LKopplungSenkName, &ImageKopplungSenk, &LineKopplungSenk,
-         &BtnKopplungSenk, "KopplungSenk", "Kopplungsprofil senkrecht:", vm::RowIcon::KopplungSenk,
-         120},
-        {&LKopplungWaag, &LKopplungWaagName, &ImageKopplungWaag, &LineKopplungWaag,
-         &BtnKopplungWaag, "KopplungWaag", "Kopplungsprofil waagerecht:", vm::RowIcon::KopplungWaag,
-         137},
-        {&LRoll, &LRollName, &ImageRoll, &LineRoll, &BtnRoll, "Roll",
-         "Rollladenkasten:", vm::RowIcon::Roll, 154},
-    };
-    for (const RowDef& row : rows) {
-        const QString key = QString::fromLatin1(row.key);
-        *row.image = MakeImage(this, QStringLiteral("Image") + key, row.icon);
-        *row.line = MakeLine(this, QStringLiteral("Line") + key);
-        *row.button = MakeButton(this, QStringLiteral("Btn") + key);
-        *row.caption = MakeLabel(this, QStringLiteral("L") + key, QString::fromUtf8(row.text));
-        *row.name = MakeLabel(this, QStringLiteral("L") + key + QStringLiteral("Name"), kNoEntry);
-        (*row.caption)->move(kCaptionLeft, row.top);
-        (*row.name)->move(kCaptionLeft, row.top);
-        (*row.image)->move(0, row.top - 2);
-        (*row.line)->setGeometry(kCaptionLeft, row.top + 15, kFormWidth - 2 * kCaptionLeft, 1);
-        (*row.button)->move(kFormWidth - 24, row.top - 4);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const RowDef& def = RowDefs()[i];
+        const QString key = QString::fromLatin1(def.key);
+        Row& row = rows_[i];
+        row.def = &def;
+        row.image = this->*def.image = MakeImage(this, QStringLiteral("Image") + key, def.icon);
+        row.line = this->*def.line = MakeLine(this, QStringLiteral("Line") + key);
+        row.button = this->*def.button = MakeButton(this, QStringLiteral("Btn") + key);
+        row.caption = this->*def.caption =
+                          MakeLabel(this, QStringLiteral("L") + key, QString::fromUtf8(def.text));
+        row.name =
+            this->*def.name =
+                MakeLabel(this, QStringLiteral("L") + key + QStringLiteral("Name"), kNoEntry);
+        row.caption->move(kCaptionLeft, def.top);
+        row.name->move(kCaptionLeft, def.top);
+        row.image->move(0, def.top - 2);
+        row.line->setGeometry(kCaptionLeft, def.top + 15, kFormWidth - 2 * kCaptionLeft, 1);
+        row.button->move(kFormWidth - 24, def.top - 4);
+        if (def.labelsHidden) {
+            row.caption->hide();
+            row.name->hide();
+        }
     }
-    // The glazing-bead rows exist but show only their icons.
-    for (QLabel* label : {LGlasleisteR, LGlasleisteRName, LGlasleisteF, LGlasleisteFName})
-        label->hide();
-
     Line1 = MakeLine(this, QStringLiteral("Line1"));
     Line2 = MakeLine(this, QStringLiteral("Line2"));
     Line3 = MakeLine(this, QStringLiteral("Line3"));
@@ -254,7 +443,7 @@ void TForm1::BuildLayout() {
     LAusStulp = makeAus("LAusStulp", 86);
     LAusKopplung = makeAus("LAusKopplung", 120);
 
-    for (const Row& row : Rows()) {
+    for (const Row& row : rows_) {
         connect(row.caption, &vm::ClickLabel::mouseMoved, this,
                 [this, label = row.caption] { OnNameIdMouseMove(label); });
         connect(row.name, &vm::ClickLabel::mouseMoved, this,
@@ -263,52 +452,21 @@ void TForm1::BuildLayout() {
     BindCommands();
 }
 
-std::array<TForm1::Row, 12> TForm1::Rows() const {
-    return {{
-        {LSystem, LSystemName, ImageSystem, LineSystem, BtnSystem, 2},
-        {LFarbe, LFarbeName, ImageFarbe, LineFarbe, BtnFarbe, 18},
-        {LRahmen, LRahmenName, ImageRahmen, LineRahmen, BtnRahmen, 35},
-        {LFluegel, LFluegelName, ImageFluegel, LineFluegel, BtnFluegel, 52},
-        {LPfosten, LPfostenName, ImagePfosten, LinePfosten, BtnPfosten, 69},
-        {LStulp, LStulpName, ImageStulp, LineStulp, BtnStulp, 86},
-        {LGlas, LGlasName, ImageGlas, LineGlas, BtnGlas, 103},
-        {LGlasleisteR, LGlasleisteRName, ImageGlasleisteR, LineGlasleisteR, BtnGlasleisteR, 286},
-        {LGlasleisteF, LGlasleisteFName, ImageGlasleisteF, LineGlasleisteF, BtnGlasleisteF, 303},
-        {LKopplungSenk, LKopplungSenkName, ImageKopplungSenk, LineKopplungSenk, BtnKopplungSenk,
-         120},
-        {LKopplungWaag, LKopplungWaagName, ImageKopplungWaag, LineKopplungWaag, BtnKopplungWaag,
-         137},
-        {LRoll, LRollName, ImageRoll, LineRoll, BtnRoll, 154},
-    }};
-}
-
 void TForm1::BindCommands() {
-    using Handler = void (TForm1::*)(QObject*);
-    auto bind = [this](Handler handler, std::initializer_list<QObject*> controls) {
-        for (QObject* control : controls) {
-            if (auto* label = qobject_cast<vm::ClickLabel*>(control))
-                connect(label, &vm::ClickLabel::clicked, this,
-                        [this, handler, control] { (this->*handler)(control); });
-            else if (auto* button = qobject_cast<QToolButton*>(control))
-                connect(button, &QToolButton::clicked, this,
-                        [this, handler, control] { (this->*handler)(control); });
-        }
+    auto bind = [this](Handler handler, QObject* control) {
+        if (auto* label = qobject_cast<vm::ClickLabel*>(control))
+            connect(label, &vm::ClickLabel::clicked, this,
+                    [this, handler, control] { (this->*handler)(control); });
+        else if (auto* button = qobject_cast<QToolButton*>(control))
+            connect(button, &QToolButton::clicked, this,
+                    [this, handler, control] { (this->*handler)(control); });
     };
-    bind(&TForm1::BtnSystemClick, {LSystem, LSystemName, BtnSystem, ImageSystem});
-    bind(&TForm1::BtnFarbeClick, {LFarbe, LFarbeName, BtnFarbe, ImageFarbe});
-    bind(&TForm1::BtnRahmenClick, {LRahmen, LRahmenName, BtnRahmen, ImageRahmen});
-    bind(&TForm1::BtnFluegelClick, {LFluegel, LFluegelName, BtnFluegel, ImageFluegel});
-    bind(&TForm1::BtnPfostenClick, {LPfosten, LPfostenName, BtnPfosten, ImagePfosten});
-    bind(&TForm1::BtnStulpClick, {LStulp, LStulpName, BtnStulp, ImageStulp});
-    bind(&TForm1::BtnGlasClick, {LGlas, LGlasName, BtnGlas, ImageGlas});
-    bind(&TForm1::BtnGlasleisteRClick,
-         {LGlasleisteR, LGlasleisteRName, BtnGlasleisteR, ImageGlasleisteR});
-    bind(&TForm1::BtnGlasleisteFClick,
-         {LGlasleisteF, LGlasleisteFName, BtnGlasleisteF, ImageGlasleisteF});
-    bind(&TForm1::BtnKopplungSenkClick, {LKopplungSenk, LKopplungSenkName, BtnKopplungSenk,
-                                         ImageKopplungSenk, BtnKopplungWaag, BtnRoll});
-    bind(&TForm1::LKopplungWaagNameClick, {LKopplungWaag, LKopplungWaagName, ImageKopplungWaag});
-    bind(&TForm1::LRollClick, {LRoll, LRollName, ImageRoll});
+    for (const Row& row : rows_) {
+        for (QObject* control : {static_cast<QObject*>(row.caption),
+                                 static_cast<QObject*>(row.name), static_cast<QObject*>(row.image)})
+            bind(row.def->command, control);
+        bind(row.def->buttonCommand, row.button);
+    }
 }
 
 // Every control gets Arial with no style; the rows keep their grey.
@@ -333,7 +491,7 @@ void TForm1::TakeRecordOver(const velmar_data& data) {
 
     // The record's numbers stand until the rows show candidates again.
     request.fillFrom(data);
-    for (const Row& row : Rows()) row.name->Tag = -1;
+    for (const Row& row : rows_) row.name->Tag = -1;
     rollkasten = data.rollkasten;
 
     psiG = std::abs(data.glas.nameId.value2) < 1e-6 ? 0.041 : data.glas.nameId.value2;
@@ -353,19 +511,17 @@ void TForm1::GetData(velmar_data& data) {
         const auto* entry = EntryAt(list, label->Tag);
         return entry != nullptr ? *entry : held;
     };
-    data.system = pick(request.systems, LSystemName, record.system);
+    for (const Row& row : rows_) {
+        const RowDef& def = *row.def;
+        if (def.nameIdField != nullptr)
+            data.*def.nameIdField =
+                pick(*request.nameidList(def.listBase), row.name, record.*def.nameIdField);
+        if (def.artikelField != nullptr)
+            data.*def.artikelField =
+                pick(*request.artikelList(def.listBase), row.name, record.*def.artikelField);
+    }
     if (const velmar_nameid* system = EntryAt(request.systems, LSystemName->Tag))
         data.systemValue = system->value1;
-    data.farbe = pick(request.colours, LFarbeName, record.farbe);
-    data.rahmen = pick(request.frames, LRahmenName, record.rahmen);
-    data.fluegel = pick(request.sashes, LFluegelName, record.fluegel);
-    data.pfosten = pick(request.mullions, LPfostenName, record.pfosten);
-    data.stulp = pick(request.astragals, LStulpName, record.stulp);
-    data.glasleisteR = pick(request.beadsFrameSide, LGlasleisteRName, record.glasleisteR);
-    data.glasleisteF = pick(request.beadsSashSide, LGlasleisteFName, record.glasleisteF);
-    data.kopplungSenk = pick(request.couplingsVertical, LKopplungSenkName, record.kopplungSenk);
-    data.kopplungWaag = pick(request.couplingsHorizontal, LKopplungWaagName, record.kopplungWaag);
-    data.glas = pick(request.glasses, LGlasName, record.glas);
     data.glas.nameId.value1 = ugValue;
     data.glas.nameId.value2 = psiG;
     data.glas.intValue = spacerCode;
@@ -377,10 +533,13 @@ void TForm1::GetData(velmar_data& data) {
     data.option3 = option3;
     data.rollkasten = rollkasten;
 
-    // A copy, so that the answer cannot touch the lists the rows show.
+    // A copy, so that the answer cannot touch the lists the rows show. What
+    // the answer holds is handed on as it is: a failed call leaves the
+    // request's own "no value" (-1), which a host must tell from a real 0.
     Materialdaten ufRequest = request;
+    ufRequest.thermalValue = Materialdaten().thermalValue;
     data.ufValue =
-        serviceClient.getUfValue(ufRequest) ? std::max(0.0, ufRequest.thermalValue) : 0.0;
+        service.getUfValue(ufRequest) ? ufRequest.thermalValue : Materialdaten().thermalValue;
 }
 
 void TForm1::SetNewData(int newElementCode, int newElementSubcode, bool newRollerShutterAllowed,
@@ -422,22 +581,19 @@ void TForm1::SetBreiteHoeheElement(double width, double height) {
 
 // ---- reloads ------------------------------------------------------------------------
 
+int TForm1::ShownRowNumber(const Row& row) {
+    const RowDef& def = *row.def;
+    if (def.number == nullptr) return rollkasten.box.id;
+    if (const auto* list = request.nameidList(def.listBase))
+        return ShownNumber(row.name, *list, request.*def.number);
+    if (const auto* list = request.artikelList(def.listBase))
+        return ShownNumber(row.name, *list, request.*def.number);
+    return request.*def.number;
+}
+
 void TForm1::ReadNumbersBack() {
-    request.systemId = ShownNumber(LSystemName, request.systems, request.systemId);
-    request.colourId = ShownNumber(LFarbeName, request.colours, request.colourId);
-    request.frameId = ShownNumber(LRahmenName, request.frames, request.frameId);
-    request.sashId = ShownNumber(LFluegelName, request.sashes, request.sashId);
-    request.mullionId = ShownNumber(LPfostenName, request.mullions, request.mullionId);
-    request.astragalId = ShownNumber(LStulpName, request.astragals, request.astragalId);
-    request.glassId = ShownNumber(LGlasName, request.glasses, request.glassId);
-    request.beadFrameSideId =
-        ShownNumber(LGlasleisteRName, request.beadsFrameSide, request.beadFrameSideId);
-    request.beadSashSideId =
-        ShownNumber(LGlasleisteFName, request.beadsSashSide, request.beadSashSideId);
-    request.couplingVerticalId =
-        ShownNumber(LKopplungSenkName, request.couplingsVertical, request.couplingVerticalId);
-    request.couplingHorizontalId =
-        ShownNumber(LKopplungWaagName, request.couplingsHorizontal, request.couplingHorizontalId);
+    for (const Row& row : rows_)
+        if (row.def->number != nullptr) request.*row.def->number = ShownRowNumber(row);
 }
 
 // Common to every reload: the header, the element, the host flags and the
@@ -453,37 +609,6 @@ void TForm1::PrepareRequest() {
     request.option2 = option2;
     request.option3 = option3;
     ReadNumbersBack();
-}
-
-template <class Call>
-bool TForm1::CallKeepingLists(Call call, std::initializer_list<int> reloaded) {
-    // The lists the rows index into. An answer carries every list of the
-    // request back, but one that leaves a list out must not pull the shown
-    // candidates from under the rows.
-    static constexpr int kRowLists[] = {ks_list::systems,
-                                        ks_list::colours,
-                                        ks_list::frames,
-                                        ks_list::sashes,
-                                        ks_list::mullions,
-                                        ks_list::astragals,
-                                        ks_list::glasses,
-                                        ks_list::beadsFrameSide,
-                                        ks_list::beadsSashSide,
-                                        ks_list::couplingsVertical,
-                                        ks_list::couplingsHorizontal};
-    std::vector<std::pair<int, std::vector<velmar_nameid>>> keptNameIds;
-    std::vector<std::pair<int, std::vector<velmar_artikel>>> keptArticles;
-    for (int base : kRowLists) {
-        if (std::find(reloaded.begin(), reloaded.end(), base) != reloaded.end()) continue;
-        if (const auto* list = request.nameidList(base)) keptNameIds.emplace_back(base, *list);
-        if (const auto* list = request.artikelList(base)) keptArticles.emplace_back(base, *list);
-    }
-    const bool ok = call(request);
-    if (ok) {
-        for (auto& [base, list] : keptNameIds) *request.nameidList(base) = std::move(list);
-        for (auto& [base, list] : keptArticles) *request.artikelList(base) = std::move(list);
-    }
-    return ok;
 }
 
 void TForm1::UpdateData(int level, bool notify, int previousElementCode) {
@@ -522,8 +647,8 @@ void TForm1::LoadSystems() {
     request.dimension12 = kSystemRequestValue1;
     request.dimension13 = kSystemRequestValue2;
     request.double2 = psiG;
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getSystems(r); },
-                     {ks_list::systems});
+    vm::CallKeepingLists(request, {ks_list::systems},
+                         [this](Materialdaten& r) { return service.getSystems(r); });
     // The extra data belongs to this request alone; later requests of the
     // form (and the cut query) must not carry it.
     request.int7 = 0;
@@ -532,29 +657,36 @@ void TForm1::LoadSystems() {
     request.double2 = -1.0;
     SetNameIdLabel(LSystemName, request.systems, number);
 
-    // Aluminium cladding only where the shown system offers it.
-    const velmar_nameid* shown = EntryAt(request.systems, LSystemName->Tag);
-    if (shown == nullptr || (shown->intValue & 1) == 0) option1 = false;
-    request.option1 = option1;
+    ApplyFirstFlagRule();
 
     if (LSystemName->text() != textBefore && textBefore != kNoEntry)
         os::messageBox(localText("IDS_SYSTEM_CHANGED"), localText("IDS_WARNING"), MessageOwner());
+}
+
+void TForm1::ApplyFirstFlagRule() {
+    const velmar_nameid* shown = EntryAt(request.systems, LSystemName->Tag);
+    if (shown == nullptr || (shown->intValue & 1) == 0) option1 = false;
+    request.option1 = option1;
 }
 
 void TForm1::LoadColors() {
     PrepareRequest();
     const int number = request.colourId;
     request.colours.clear();
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getColors(r); },
-                     {ks_list::colours});
+    vm::CallKeepingLists(request, {ks_list::colours},
+                         [this](Materialdaten& r) { return service.getColors(r); });
     SetNameIdLabel(LFarbeName, request.colours, number);
     if (colourCode.empty()) colourCode = u"0@0";
 }
 
 void TForm1::ApplyStoredReinforcements(std::vector<velmar_artikel>& list, int number,
                                        const velmar_artikel& stored) {
-    // The stored reinforcements belong to the record's own article only.
-    if (stored.nameId.id != number) return;
+    // The stored reinforcements follow the current number, not the stored
+    // article: a record whose article the service no longer offers (or that
+    // a door element replaces) keeps the reinforcements the user chose for
+    // the candidate that takes its place. A record without an article stored
+    // none, and the service's defaults stand.
+    if (stored.nameId.id <= 0) return;
     for (velmar_artikel& candidate : list) {
         if (candidate.nameId.id != number) continue;
         candidate.steel1 = stored.steel1;
@@ -571,8 +703,8 @@ void TForm1::LoadArtikel() {
     request.frames.clear();
     request.sashes.clear();
     request.mullions.clear();
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getArtikel(r); },
-                     {ks_list::frames, ks_list::sashes, ks_list::mullions});
+    vm::CallKeepingLists(request, {ks_list::frames, ks_list::sashes, ks_list::mullions},
+                         [this](Materialdaten& r) { return service.getArtikel(r); });
     // A door element that was another element before starts with the
     // service's frame.
     if ((elementCode == 337 || elementCode == 338) && previousElementCode_ != 0 &&
@@ -591,8 +723,8 @@ void TForm1::LoadArtikel() {
 void TForm1::LoadRollkaesten() {
     PrepareRequest();
     request.rollerShutterBoxes.clear();
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getRollkaesten(r); },
-                     {ks_list::rollerShutterBoxes});
+    vm::CallKeepingLists(request, {ks_list::rollerShutterBoxes},
+                         [this](Materialdaten& r) { return service.getRollkaesten(r); });
     ShowRollkasten();
 }
 
@@ -614,8 +746,8 @@ void TForm1::LoadGlas() {
     sent.steel1.nameId.id = ornamentId;
     sent.steel1.nameId.name = ornamentName;
     request.glasses.push_back(sent);
-    const bool ok = CallKeepingLists([](Materialdaten& r) { return serviceClient.getGlas(r); },
-                                     {ks_list::glasses});
+    const bool ok = vm::CallKeepingLists(request, {ks_list::glasses},
+                                         [this](Materialdaten& r) { return service.getGlas(r); });
     if (!ok) request.glasses.clear();
     SetArtikelLabel(LGlasName, request.glasses, number);
     ShowGlasRow();
@@ -627,7 +759,8 @@ void TForm1::ShowGlasRow() {
     ugValue = glass->nameId.value1;
     // A glass without edge seal is named as such, in full.
     if ((glass->nameId.intValue & 2) != 0) {
-        LGlasName->setText(localText("IDS_GLAS") + QLatin1Char(' ') + GlassDescription(*glass));
+        LGlasName->setText(localText("IDS_GLAS") + QLatin1Char(' ') +
+                           vm::ToQString(glass->getName()));
         AutoSizeLabel(LGlasName);
     }
 }
@@ -636,8 +769,8 @@ void TForm1::LoadStulp() {
     PrepareRequest();
     const int number = request.astragalId;
     request.astragals.clear();
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getStulp(r); },
-                     {ks_list::astragals});
+    vm::CallKeepingLists(request, {ks_list::astragals},
+                         [this](Materialdaten& r) { return service.getStulp(r); });
     if (initialLoad) ApplyStoredReinforcements(request.astragals, number, secondRecord.stulp);
     SetArtikelLabel(LStulpName, request.astragals, number);
 }
@@ -652,8 +785,8 @@ void TForm1::LoadKopplungen() {
     const int horizontal = request.couplingHorizontalId;
     request.couplingsVertical.clear();
     request.couplingsHorizontal.clear();
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getKopplungen(r); },
-                     {ks_list::couplingsVertical, ks_list::couplingsHorizontal});
+    vm::CallKeepingLists(request, {ks_list::couplingsVertical, ks_list::couplingsHorizontal},
+                         [this](Materialdaten& r) { return service.getKopplungen(r); });
     SetArtikelLabel(LKopplungSenkName, request.couplingsVertical, vertical);
     SetArtikelLabel(LKopplungWaagName, request.couplingsHorizontal, horizontal);
 }
@@ -673,8 +806,8 @@ void TForm1::LoadGlasleisten() {
     request.flag120 = sash != nullptr && (sash->nameId.intValue & 4) != 0;
     request.beadsFrameSide.clear();
     request.beadsSashSide.clear();
-    CallKeepingLists([](Materialdaten& r) { return serviceClient.getGlasleisten(r); },
-                     {ks_list::beadsFrameSide, ks_list::beadsSashSide});
+    vm::CallKeepingLists(request, {ks_list::beadsFrameSide, ks_list::beadsSashSide},
+                         [this](Materialdaten& r) { return service.getGlasleisten(r); });
     request.flag84 = false;
     request.flag120 = false;
     SetArtikelLabel(LGlasleisteRName, request.beadsFrameSide, frameSide);
@@ -729,29 +862,16 @@ QString TForm1::FitCaption(const QString& text, const QLabel* label, int maxWidt
 
 // ---- change report ---------------------------------------------------------------------
 
-std::array<TForm1::ReportRow, 11> TForm1::TakeSnapshot() const {
-    return {{
-        {ccRahmen, ShownNumber(LRahmenName, request.frames, request.frameId), ucRahmen},
-        {ccFluegel, ShownNumber(LFluegelName, request.sashes, request.sashId), ucFluegel},
-        {ccPfosten, ShownNumber(LPfostenName, request.mullions, request.mullionId), ucPfosten},
-        {ccStulp, ShownNumber(LStulpName, request.astragals, request.astragalId), ucStulp},
-        {ccGlas, ShownNumber(LGlasName, request.glasses, request.glassId), ucGlas},
-        {ccGlas, ShownNumber(LGlasleisteRName, request.beadsFrameSide, request.beadFrameSideId),
-         ucGlasleisteR},
-        {ccGlas, ShownNumber(LGlasleisteFName, request.beadsSashSide, request.beadSashSideId),
-         ucGlasleisteF},
-        {ccKopplungSenk,
-         ShownNumber(LKopplungSenkName, request.couplingsVertical, request.couplingVerticalId),
-         ucKopplungSenk},
-        {ccKopplungWaag,
-         ShownNumber(LKopplungWaagName, request.couplingsHorizontal, request.couplingHorizontalId),
-         ucKopplungWaag},
-        {ccRollkasten, rollkasten.box.id, -1},
-        {ccFarbe, ShownNumber(LFarbeName, request.colours, request.colourId), ucFarbe},
-    }};
+std::array<TForm1::ReportRow, TForm1::kReportRows> TForm1::TakeSnapshot() {
+    std::array<ReportRow, kReportRows> snapshot{};
+    for (const Row& row : rows_)
+        if (row.def->reportPosition >= 0)
+            snapshot[static_cast<std::size_t>(row.def->reportPosition)] = {
+                row.def->changeCode, ShownRowNumber(row), row.def->choice};
+    return snapshot;
 }
 
-void TForm1::ReportChanges(const std::array<ReportRow, 11>& before, int level) {
+void TForm1::ReportChanges(const std::array<ReportRow, kReportRows>& before, int level) {
     if (userChoice[ucSystemChanged]) {
         userChoice[ucSystemChanged] = false;
         Notify(ccSystemChanged);
@@ -799,14 +919,14 @@ void TForm1::FormShow() {
 
 void TForm1::FormResize() {
     int widest = 0;
-    for (const Row& row : Rows()) {
+    for (const Row& row : rows_) {
         AutoSizeLabel(row.caption);
         widest = std::max(widest, row.caption->width());
     }
-    for (const Row& row : Rows()) {
-        row.caption->move(kCaptionLeft, row.top);
-        row.name->move(widest + kNameGap, row.top);
-        row.image->move(0, row.top - 2);
+    for (const Row& row : rows_) {
+        row.caption->move(kCaptionLeft, row.def->top);
+        row.name->move(widest + kNameGap, row.def->top);
+        row.image->move(0, row.def->top - 2);
         row.image->show();
         row.line->hide();
     }
@@ -814,37 +934,22 @@ void TForm1::FormResize() {
 }
 
 void TForm1::FormDestroy() {
-    serviceClient.unload();
+    service.unload();
 }
 
 void TForm1::OnNameIdMouseMove(QObject* sender) {
     auto* label = qobject_cast<vm::ClickLabel*>(sender);
     if (label == nullptr) return;
     QString hint;
-    auto entryName = [&](const auto& list) {
-        if (const auto* entry = EntryAt(list, label->Tag)) hint = vm::ToQString(entry->getName());
-    };
-    if (label == LSystemName)
-        entryName(request.systems);
-    else if (label == LRahmenName)
-        entryName(request.frames);
-    else if (label == LFluegelName)
-        entryName(request.sashes);
-    else if (label == LPfostenName)
-        entryName(request.mullions);
-    else if (label == LStulpName)
-        entryName(request.astragals);
-    else if (label == LGlasName)
-        entryName(request.glasses);
-    else if (label == LGlasleisteRName)
-        entryName(request.beadsFrameSide);
-    else if (label == LGlasleisteFName)
-        entryName(request.beadsSashSide);
-    else if (label == LKopplungSenkName)
-        entryName(request.couplingsVertical);
-    else if (label == LKopplungWaagName)
-        entryName(request.couplingsHorizontal);
-
+    for (const Row& row : rows_) {
+        if (row.name != label || !row.def->hint) continue;
+        if (const auto* list = request.nameidList(row.def->listBase))
+            if (const auto* entry = EntryAt(*list, label->Tag))
+                hint = vm::ToQString(entry->getName());
+        if (const auto* list = request.artikelList(row.def->listBase))
+            if (const auto* entry = EntryAt(*list, label->Tag))
+                hint = vm::ToQString(entry->getName());
+    }
     if (hint == lastHint) {
         label->setToolTipDuration(-1);
         return;
@@ -877,20 +982,3 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         setGeometry(parentWidget()->rect());
     return QWidget::eventFilter(watched, event);
 }
-
-// ---- row commands --------------------------------------------------------------------
-// The choices behind the rows open their dialogs; until then a click does
-// nothing.
-
-void TForm1::BtnSystemClick(QObject*) {}
-void TForm1::BtnFarbeClick(QObject*) {}
-void TForm1::BtnRahmenClick(QObject*) {}
-void TForm1::BtnFluegelClick(QObject*) {}
-void TForm1::BtnPfostenClick(QObject*) {}
-void TForm1::BtnStulpClick(QObject*) {}
-void TForm1::BtnGlasClick(QObject*) {}
-void TForm1::BtnGlasleisteRClick(QObject*) {}
-void TForm1::BtnGlasleisteFClick(QObject*) {}
-void TForm1::BtnKopplungSenkClick(QObject*) {}
-void TForm1::LKopplungWaagNameClick(QObject*) {}
-void TForm1::LRollClick(QObject*) {}

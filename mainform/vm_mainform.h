@@ -22,6 +22,7 @@
 class QFrame;
 class QLabel;
 class QToolButton;
+class ServiceClient;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -31,11 +32,12 @@ public:
     static int maxRowTextWidth;
 
     // Builds the form over a copy of `data`, applies the record to the rows
-    // and loads every candidate list without notifying. `hostWindow` is the
-    // host's top-level window (may be null).
-    TForm1(QWidget* hostWindow, int hostKey1, int hostKey2, int elementCode, int elementSubcode,
-           bool rollerShutterAllowed, double referenceValue, eCompForm compForm, bool serviceFlag,
-           const velmar_data& data, vm_changeCallback changeCallback, void* callbackUser);
+    // and loads every candidate list without notifying. Every request goes to
+    // `service`. `hostWindow` is the host's top-level window (may be null).
+    TForm1(ServiceClient& service, QWidget* hostWindow, int hostKey1, int hostKey2, int elementCode,
+           int elementSubcode, bool rollerShutterAllowed, double referenceValue, eCompForm compForm,
+           bool serviceFlag, const velmar_data& data, vm_changeCallback changeCallback,
+           void* callbackUser);
     ~TForm1() override;
 
     TForm1(const TForm1&) = delete;
@@ -91,7 +93,7 @@ public:
     void OnNameIdMouseMove(QObject* sender);
     void FormMouseDown();
 
-    // Row commands: the choice for each row. They open nothing yet.
+    // Row commands: the choice for each row, each opening its dialog.
     void BtnSystemClick(QObject* sender);
     void BtnFarbeClick(QObject* sender);
     void BtnRahmenClick(QObject* sender);
@@ -104,6 +106,25 @@ public:
     void BtnKopplungSenkClick(QObject* sender);
     void LKopplungWaagNameClick(QObject* sender);
     void LRollClick(QObject* sender);
+
+    // The shared article choice: opens the article dialog for `list` with
+    // article type `typeCode`; on OK stores the choice in `number`, applies the
+    // chosen reinforcements and, with `showResult`, shows it and reloads.
+    // True when OK was chosen.
+    bool SelectArtikel(std::vector<velmar_artikel>& list, int typeCode, int& number,
+                       vm::ClickLabel* nameLabel, QLabel* secondLabel, bool withReinforcement,
+                       bool showResult);
+    // The shared coupling choice (`horizontal` selects the row shown).
+    bool SelectKopplung(std::vector<velmar_artikel>& list, int& number, bool showResult,
+                        bool horizontal);
+    // True when a roller-shutter box sits on a 100 mm frame that the
+    // element's cut positions do not allow.
+    bool CheckRollkastenRahmen();
+    // Tells the user and removes the box when the combination is not allowed.
+    void RemoveRollkastenIfInvalid();
+    // Aluminium cladding stays chosen only where the shown profile series
+    // offers it (bit 1 of its flags).
+    void ApplyFirstFlagRule();
 
     // ---- controls ----------------------------------------------------------------
     vm::ClickLabel *LSystem, *LSystemName, *ImageSystem;
@@ -143,6 +164,7 @@ public:
         ucCount
     };
 
+    ServiceClient& service;     // the calculation service every request goes to
     Materialdaten request;      // exchange record: current numbers and candidate lists
     NRT_DATA certificationData; // constructed empty
     velmar_data record;         // the configuration the form edits
@@ -187,13 +209,39 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using Handler = void (TForm1::*)(QObject* sender);
+    // Everything the form knows of one row, in one place.
+    struct RowDef {
+        const char* key;  // names the controls: L<key>, L<key>Name, Image<key>, ...
+        const char* text; // the caption
+        vm::RowIcon icon;
+        int top;
+        vm::ClickLabel* TForm1::*caption;
+        vm::ClickLabel* TForm1::*name;
+        vm::ClickLabel* TForm1::*image;
+        QFrame* TForm1::*line;
+        QToolButton* TForm1::*button;
+        bool labelsHidden;                       // the glazing-bead rows show only their icons
+        int listBase;                            // candidate list in the request; -1 for the box
+        int Materialdaten::*number;              // current number; null for the box
+        velmar_nameid velmar_data::*nameIdField; // what GetData fills (or null)
+        velmar_artikel velmar_data::*artikelField;
+        int changeCode;
+        int choice;            // UserChoice, or -1 (never forced)
+        int reportPosition;    // place in the change report; -1 not reported
+        bool hint;             // the name label shows its entry as hint
+        Handler command;       // caption, name label and icon
+        Handler buttonCommand; // the row's speed button
+    };
+    static const std::array<RowDef, 12>& RowDefs();
+    // One row's controls and its definition.
     struct Row {
         vm::ClickLabel* caption;
         vm::ClickLabel* name;
         vm::ClickLabel* image;
         QFrame* line;
         QToolButton* button;
-        int top;
+        const RowDef* def;
     };
     // One row's values in the change report.
     struct ReportRow {
@@ -201,25 +249,26 @@ private:
         int number;
         int choice; // UserChoice, or -1 for the box
     };
+    static constexpr std::size_t kReportRows = 11;
 
     void BuildLayout();
     void ApplyArialFont();
     void BindCommands();
     void TakeRecordOver(const velmar_data& data);
     void PrepareRequest();
-    // Calls the service with the request; lists other than `reloaded` keep
-    // the candidates the rows index, whatever the answer carries.
-    template <class Call> bool CallKeepingLists(Call call, std::initializer_list<int> reloaded);
-    std::array<ReportRow, 11> TakeSnapshot() const;
-    void ReportChanges(const std::array<ReportRow, 11>& before, int level);
+    // Number of the candidate the row shows; the number held when its index
+    // lies outside its list (and the box's number for the box row).
+    int ShownRowNumber(const Row& row);
+    std::array<ReportRow, kReportRows> TakeSnapshot();
+    void ReportChanges(const std::array<ReportRow, kReportRows>& before, int level);
     void Notify(int code);
     void ShowRollkasten();
     void ShowGlasRow();
     void ApplyStoredReinforcements(std::vector<velmar_artikel>& list, int number,
                                    const velmar_artikel& stored);
     QWidget* MessageOwner();
-    std::array<Row, 12> Rows() const;
 
+    std::array<Row, 12> rows_{};
     int previousElementCode_ = 0;
     int notifying_ = 0;
 

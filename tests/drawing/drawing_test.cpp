@@ -1,9 +1,9 @@
 // The drawing database: reading blocks, layers, the init file and rendering.
-#include "mainform/sketch.h"
 #include "platform/drawing/adinit.h"
 #include "platform/drawing/qv_database.h"
 #include "platform/drawing/qv_picture.h"
 #include "tests/dxf/sample_section.h"
+#include "ui/sketch.h"
 
 #include <gtest/gtest.h>
 

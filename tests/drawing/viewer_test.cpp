@@ -1,8 +1,8 @@
 // The viewer in a dialog's panel, and the procedure that shows a drawing.
-#include "mainform/sketch.h"
 #include "model/materialdaten.h"
 #include "platform/drawing/planview.h"
 #include "tests/dxf/sample_section.h"
+#include "ui/sketch.h"
 
 #include <gtest/gtest.h>
 

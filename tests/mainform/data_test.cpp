@@ -159,6 +159,17 @@ TEST_F(DataTest, StoredReinforcementsApplyOnlyToTheFirstLoad) {
     form->UpdateData(50, false, 0);
     form->GetData(out);
     EXPECT_EQ(out.rahmen.steel1, serviceSteel);
+
+    // Taking the configuration over again re-applies the stored
+    // reinforcements to whichever frame is current, also one whose number is
+    // not the stored article's.
+    ASSERT_GE(form->request.frames.size(), 2u);
+    const int other = form->LRahmenName->Tag == 0 ? 1 : 0;
+    form->LRahmenName->Tag = other;
+    form->SetNewData(1, 0, true, 0.0, cfDefault, false, nullptr);
+    form->GetData(out);
+    EXPECT_EQ(out.rahmen.nameId.id, form->request.frames[other].nameId.id);
+    EXPECT_EQ(out.rahmen.steel1.nameId.id, 4242);
 }
 
 TEST_F(DataTest, CladdingFlagStaysOnlyWithASeriesThatOffersIt) {

@@ -149,13 +149,13 @@ TEST_F(FaultTest, RequestsCarryTheFormsNumbersAndExtraData) {
     EXPECT_EQ(LastRequest(*state, "_KS_getGlas").glassId, 0);
 }
 
-TEST_F(FaultTest, UfFailureGivesZero) {
+TEST_F(FaultTest, UfFailureGivesNoValue) {
     Fail("_KS_getUfValue");
     auto form = MakeForm();
     velmar_data out;
     out.ufValue = 3.0;
     form->GetData(out);
-    EXPECT_DOUBLE_EQ(out.ufValue, 0.0);
+    EXPECT_DOUBLE_EQ(out.ufValue, -1.0);
     EXPECT_EQ(out.rahmen.nameId.id, 11);
 }
 
@@ -170,7 +170,7 @@ TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
     velmar_data out;
     form->GetData(out);
     EXPECT_EQ(out.rahmen.nameId.id, 11);
-    EXPECT_DOUBLE_EQ(out.ufValue, 0.0);
+    EXPECT_DOUBLE_EQ(out.ufValue, -1.0);
     form->UpdateData(40, true, 0);
     EXPECT_TRUE(recorder.codes.empty());
 }

@@ -17,8 +17,8 @@ std::unique_ptr<TForm1> MakeForm(const velmar_data& data, ChangeRecorder* record
     EnsureApplication();
     serviceClient.ensureLoaded();
     return std::make_unique<TForm1>(
-        nullptr, 7, 8, elementCode, 0, rollerShutterAllowed, 0.0, cfDefault, false, data,
-        recorder != nullptr ? &ChangeRecorder::Callback : nullptr, recorder);
+        serviceClient, nullptr, 7, 8, elementCode, 0, rollerShutterAllowed, 0.0, cfDefault, false,
+        data, recorder != nullptr ? &ChangeRecorder::Callback : nullptr, recorder);
 }
 
 void UseServiceIn(const std::string& directory) {

@@ -5,7 +5,7 @@
 // drawing from the calculation service would be, and shows it in the viewer
 // or renders it to a PNG or SVG file.
 
-#include "mainform/sketch.h"
+#include "ui/sketch.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,8 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "mainform/list_helpers.h"
-#include "tests/mainform/form_fixture.h"
+#include "ui/list_helpers.h"
 
 namespace {
 
@@ -21,7 +20,6 @@ velmar_nameid Entry(int id, const char16_t* name, bool isDefault = false) {
 }
 
 TEST(ListHelpers, ItemsMapToTheirEntriesByIndexNotByPosition) {
-    EnsureApplication();
     QListWidget box;
     const std::vector<velmar_nameid> list = {Entry(5, u"fünf"), Entry(6, u"sechs", true),
                                              Entry(7, u"sieben")};
@@ -54,7 +52,6 @@ TEST(ListHelpers, ItemsMapToTheirEntriesByIndexNotByPosition) {
 }
 
 TEST(ListHelpers, ReinforcementListsLineUpAtATabStop) {
-    EnsureApplication();
     QListWidget box;
     velmar_stahl steel;
     steel.nameId = Entry(31001, u"Stahl U 30\tST 30.201");

@@ -1,4 +1,4 @@
-#include "mainform/sketch.h"
+#include "ui/sketch.h"
 
 #include "model/materialdaten.h"
 #include "platform/drawing/adinit.h"

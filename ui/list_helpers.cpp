@@ -1,4 +1,4 @@
-#include "mainform/list_helpers.h"
+#include "ui/list_helpers.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -15,6 +15,12 @@ int EntryIndexOf(const QListWidgetItem* item) {
     bool ok = false;
     const int index = item->data(EntryIndexRole).toInt(&ok);
     return ok ? index : -1;
+}
+
+int SelectedEntryIndex(const QListWidget* listBox) {
+    if (listBox == nullptr) return -1;
+    const auto selected = listBox->selectedItems();
+    return selected.isEmpty() ? -1 : EntryIndexOf(selected.front());
 }
 
 namespace {

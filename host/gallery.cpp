@@ -1,0 +1,87 @@
+#include "host/gallery.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "host/host_window.h"
+
+namespace {
+
+// One way to a dialog: a click on a control of the instance, or a call.
+struct Opener {
+    const char* what;           // for the log
+    const char* control;        // object name of the control clicked, or null
+    std::function<void()> call; // when there is no control
+};
+
+void Click(QWidget* widget) {
+    const QPointF at = QRectF(widget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
+int RunGallery(HostWindow& window, const QString& directory) {
+    QDir().mkpath(directory);
+    window.show();
+    QApplication::processEvents();
+
+    const std::vector<Opener> openers = {
+        {"profile series", "LSystemName", {}},
+        {"colour", "LFarbeName", {}},
+        {"frame", "LRahmenName", {}},
+        {"glass", "LGlasName", {}},
+        {"vertical coupling", "LKopplungSenkName", {}},
+        {"roller-shutter box", "LRollName", {}},
+    };
+
+    int written = 0;
+    for (const Opener& opener : openers) {
+        QString name;
+        // Waits for the dialog the opener shows, pictures it and cancels it.
+        auto* timer = new QTimer;
+        QElapsedTimer clock;
+        clock.start();
+        QObject::connect(timer, &QTimer::timeout, [&, timer] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr && clock.elapsed() < 3000) return;
+            timer->stop();
+            if (dialog == nullptr) return;
+            QApplication::processEvents();
+            name = dialog->objectName();
+            const QString file = QDir(directory).filePath(name + QStringLiteral(".png"));
+            if (dialog->grab().save(file, "PNG")) {
+                ++written;
+                std::fprintf(stdout, "%s: %s\n", opener.what, qPrintable(file));
+            } else {
+                std::fprintf(stderr, "velmar-host: could not write %s\n", qPrintable(file));
+            }
+            dialog->reject();
+        });
+        timer->start(20);
+        if (opener.control != nullptr) {
+            if (QWidget* control = window.findChild<QWidget*>(QString::fromLatin1(opener.control)))
+                Click(control);
+        } else if (opener.call) {
+            opener.call();
+        }
+        // A row that opens nothing: wait out the timer without a user.
+        while (timer->isActive()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+        delete timer;
+        if (name.isEmpty()) std::fprintf(stderr, "%s: no dialog opened\n", opener.what);
+    }
+    return written;
+}

@@ -1,0 +1,268 @@
+#include "mainform/form_queries.h"
+
+#include <algorithm>
+
+#include "dialogs/Glasdlg.h"
+#include "mainform/vm_mainform.h"
+#include "model/json_codec.h"
+#include "model/ks_lists.h"
+#include "platform/drawing/qv_database.h"
+#include "service/service_client.h"
+#include "ui/list_helpers.h"
+#include "ui/sketch.h"
+
+namespace vm {
+
+namespace {
+
+// A fresh request with the form's header: its keys and request kind 2.
+Materialdaten FormRequest(const TForm1& form) {
+    Materialdaten request;
+    request.hostKey1 = form.hostKey1;
+    request.hostKey2 = form.hostKey2;
+    request.requestKind = 2;
+    return request;
+}
+
+// A copy of the form's own request with its current numbers, so that
+// answers cannot touch the lists the rows show.
+Materialdaten CopyOfFormRequest(TForm1& form) {
+    form.ReadNumbersBack();
+    return form.request;
+}
+
+// The glass of a configuration and its glazing beads are the articles of
+// these construction types in a cut position's openings.
+template <class Visit> void ForEachArticle(velmar_cutpos& position, Visit visit) {
+    for (velmar_oeffnung_artikel* opening :
+         {&position.opening1, &position.opening2, &position.opening3})
+        for (velmar_artikel& article : opening->artikel.items) visit(article);
+}
+
+} // namespace
+
+int GetCut(TForm1& form, const velmar_cut& cut, QV_C_DataBase& database, velmar_CutInfo& info,
+           std::string& text) {
+    Materialdaten request;
+    request.fillFrom(cut.data);
+    request.requestKind = 2;
+    request.hostKey1 = form.hostKey1;
+    request.hostKey2 = form.hostKey2;
+    request.elementCode = cut.intValue;
+    request.flag120 = cut.flag;
+    request.int122 = cut.intValue2;
+    request.dimension12 = 1.1;
+    request.dimension13 = 1.7;
+    request.option1 = form.option1;
+    request.option2 = form.option2;
+    request.option3 = form.option3;
+    request.serviceFlag = form.serviceFlag;
+    request.cutPositions = cut.positions;
+    Materialdaten glass = request;
+    if (!form.service.getCut(request)) return 0;
+    const bool drawn = LoadHostSketch(database, request.drawing);
+    info.materials = request.materials;
+    info.wallConnections = request.wallConnections;
+    info.flag1 = drawn;
+    // The glass's own material follows the cut's parts.
+    info.flag2 = form.service.getGlasMaterial(glass) && !glass.materials.empty();
+    info.materials.insert(info.materials.end(), glass.materials.begin(), glass.materials.end());
+    text = vmjson::utf8FromWide(request.text116);
+    return drawn ? 1 : 0;
+}
+
+void CheckAccessoryForCut(TForm1& form, std::vector<velmar_cutpos>& positions) {
+    Materialdaten request = CopyOfFormRequest(form);
+    request.elementCode = form.elementCode;
+    request.elementSubcode = form.elementSubcode;
+    request.articleId = 0;
+    request.accessoryPositions = positions;
+    if (form.service.getArtikelZusatz(request)) positions = request.accessoryPositions;
+}
+
+int AddProfileToAccessoryForCut(TForm1& form, velmar_cutpos& position, int article, int side) {
+    Materialdaten request = CopyOfFormRequest(form);
+    request.articleId = article;
+    request.int110 = side;
+    request.cutPositions = {position};
+    if (!form.service.getZusatzProfilInfo(request) || request.cutPositions.empty()) return 0;
+    position = request.cutPositions.front();
+    return 1;
+}
+
+bool AddWallProfileToAccessoryForCut(TForm1& form, std::vector<velmar_cutpos>& positions,
+                                     int wallConnection, int series, int side, int frame) {
+    Materialdaten request = FormRequest(form);
+    request.articleId = wallConnection;
+    request.systemId = series;
+    request.elementCode = side;
+    request.frameId = frame;
+    request.elementSubcode = form.elementSubcode;
+    request.accessoryPositions = positions;
+    if (form.service.addWallProfileToAccessoryForCut(request))
+        positions = request.accessoryPositions;
+    return true;
+}
+
+void RemoveProfileTypeFromAccessories(std::vector<velmar_cutpos>& positions, int konstType) {
+    for (velmar_cutpos& position : positions)
+        for (velmar_oeffnung_artikel* opening :
+             {&position.opening1, &position.opening2, &position.opening3})
+            std::erase_if(opening->zusatz, [konstType](const velmar_zusatzartikel& entry) {
+                return entry.artikel.konstType == konstType;
+            });
+}
+
+void GetProfileTypesForCut(TForm1& form, std::vector<velmar_cutpos>& positions, int elementCode) {
+    Materialdaten request = FormRequest(form);
+    request.systemId = form.request.systemId;
+    request.elementCode = elementCode;
+    request.elementSubcode = form.elementSubcode;
+    request.cutPositions = positions;
+    if (form.service.getProfileTypesForCut(request)) positions = request.cutPositions;
+}
+
+int ChangeArtikel(TForm1& form, velmar_artikel& article, int konstType, bool withReinforcement) {
+    std::vector<velmar_artikel>* list = nullptr;
+    bool coupling = false;
+    switch (konstType) {
+    case ks_konst::frame:
+        list = &form.request.frames;
+        break;
+    case ks_konst::sash:
+        list = &form.request.sashes;
+        break;
+    case ks_konst::mullion:
+        list = &form.request.mullions;
+        break;
+    case ks_konst::astragal:
+        list = &form.request.astragals;
+        break;
+    case ks_konst::coupling:
+        coupling = true;
+        if (article.nameId.intValue & ks_coupling::horizontal)
+            list = &form.request.couplingsHorizontal;
+        if (article.nameId.intValue & ks_coupling::vertical) list = &form.request.couplingsVertical;
+        break;
+    default:
+        break;
+    }
+    if (list == nullptr) return 0;
+    int number = article.nameId.id;
+    const bool chosen = coupling ? form.SelectKopplung(*list, number, false, false)
+                                 : form.SelectArtikel(*list, konstType, number, nullptr, nullptr,
+                                                      withReinforcement, false);
+    if (!chosen) return 0;
+    const auto it = std::find_if(list->begin(), list->end(), [number](const velmar_artikel& a) {
+        return a.nameId.id == number;
+    });
+    if (it != list->end()) article = *it;
+    return 1;
+}
+
+int ChangeGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead,
+               const velmar_artikel& profile, int series, int elementCode, bool showGlazingBeads) {
+    Materialdaten request = CopyOfFormRequest(form);
+    if (series > 0) request.systemId = series;
+    if (elementCode > 0) request.elementCode = elementCode;
+    request.glassId = glass.nameId.id;
+    request.glasses = {glass};
+    if (!form.service.getGlas(request)) return 0;
+    std::vector<velmar_artikel> glasses = std::move(request.glasses);
+    TGlasForm dialog(form.service, glass.intValue, glazingBead.nameId.id, profile.konstType,
+                     profile.nameId.id, showGlazingBeads, glass.nameId.value2, glass.nameId.value1,
+                     glass.nameId.id, glasses, request, &form);
+    dialog.exec();
+    if (!dialog.accepted) return 0;
+    glass = dialog.resultGlass;
+    if (showGlazingBeads && dialog.resultGlazingBead.nameId.id > 0)
+        glazingBead = dialog.resultGlazingBead;
+    return 1;
+}
+
+void SetGlaeser(TForm1& form, const velmar_vector<velmar_glas>& glasses) {
+    Materialdaten request = CopyOfFormRequest(form);
+    request.glasses.assign(glasses.items.begin(), glasses.items.end());
+    form.service.setGlas(request);
+    form.UpdateData(60, false, 0);
+}
+
+int CorrectGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead, int profile,
+                int profileKonstType, bool withGlazingBead) {
+    Materialdaten request = CopyOfFormRequest(form);
+    request.glassId = glass.nameId.id;
+    request.glasses = {glass};
+    if (!form.service.getGlas(request)) return 0;
+    // The catalogue's glass of that number, else its preselection.
+    const velmar_artikel* found =
+        EntryAt(request.glasses, FindEntryIndex(request.glasses, glass.nameId.id));
+    if (found == nullptr) return 0;
+    const bool same = found->nameId.id == glass.nameId.id;
+    velmar_artikel corrected = *found;
+    corrected.steel1 = glass.steel1; // the ornament stays the host's choice
+    glass = corrected;
+    if (!withGlazingBead) return same ? 1 : 0;
+
+    const bool frameSide = profileKonstType == ks_konst::frame;
+    request.glassId = glass.nameId.id;
+    (frameSide ? request.frameId : request.sashId) = profile;
+    (frameSide ? request.beadFrameSideId : request.beadSashSideId) = glazingBead.nameId.id;
+    if (!form.service.getGlasleisten(request)) return same ? 1 : 0;
+    const auto& beads = frameSide ? request.beadsFrameSide : request.beadsSashSide;
+    if (const velmar_artikel* bead = EntryAt(beads, FindEntryIndex(beads, glazingBead.nameId.id)))
+        glazingBead = *bead;
+    return same ? 1 : 0;
+}
+
+int CorrectGlasses(TForm1& form, std::vector<velmar_cutpos>& positions, int withGlazingBeads) {
+    int corrected = 0;
+    for (velmar_cutpos& position : positions) {
+        // The profile that holds the glass, and its bead, in the same position.
+        velmar_artikel* profile = nullptr;
+        velmar_artikel* bead = nullptr;
+        std::vector<velmar_artikel*> glasses;
+        ForEachArticle(position, [&](velmar_artikel& article) {
+            if (article.konstType == ks_konst::glass)
+                glasses.push_back(&article);
+            else if (article.konstType == ks_konst::glazingBead)
+                bead = &article;
+            else if (profile == nullptr && article.konstType >= ks_konst::frame &&
+                     article.konstType <= ks_konst::astragal)
+                profile = &article;
+        });
+        velmar_artikel noBead;
+        for (velmar_artikel* glass : glasses)
+            corrected += CorrectGlas(form, *glass, bead != nullptr ? *bead : noBead,
+                                     profile != nullptr ? profile->nameId.id : 0,
+                                     profile != nullptr ? profile->konstType : 0,
+                                     withGlazingBeads != 0 && bead != nullptr);
+    }
+    return corrected;
+}
+
+int GetAufbauprofil(TForm1& form, const velmar_cutpos& position, int sash, int series, bool top,
+                    velmar_artikel& profile) {
+    Materialdaten request = FormRequest(form);
+    request.sashId = sash;
+    request.systemId = series;
+    bool ok = false;
+    if (top) {
+        ok = form.service.getAufbauprofilOben(request);
+    } else {
+        request.cutPositions = {position};
+        ok = form.service.getAufbauprofilUnten(request);
+    }
+    const auto& offered = request.articleTexts1; // the build-on profiles
+    if (!ok || offered.size() != 1) return 0;
+    profile = offered.front();
+    return 1;
+}
+
+void AddDefaultBasisProfile(TForm1& form, std::vector<velmar_cutpos>& positions) {
+    Materialdaten request = CopyOfFormRequest(form);
+    request.accessoryPositions = positions;
+    form.service.addDefaultBasisProfile(request);
+    positions = request.accessoryPositions;
+}
+
+} // namespace vm

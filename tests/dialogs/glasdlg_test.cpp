@@ -1,0 +1,154 @@
+// The glass dialog on the sample catalogue's glass list, as a user drives it.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include <algorithm>
+#include <cmath>
+
+#include "dialogs/Glasdlg.h"
+#include "platform/drawing/planview.h"
+#include "service/service_client.h"
+#include "tests/mainform/form_fixture.h"
+#include "tests/support/ui_driver.h"
+#include "ui/list_helpers.h"
+
+namespace {
+
+using namespace ui_driver;
+
+class GlasDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseServiceIn("");
+        form = MakeForm();
+        ASSERT_GE(form->request.glasses.size(), 3u);
+    }
+    // The first glass for which `pred` holds.
+    template <class Pred> int GlassWhere(Pred pred) {
+        const auto& list = form->request.glasses;
+        const auto it = std::find_if(list.begin(), list.end(), pred);
+        EXPECT_NE(it, list.end()) << "the sample catalogue lacks such a glass";
+        return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+    }
+    std::unique_ptr<TGlasForm> Open(int glass, bool beads, double psiG, int konstType = 23) {
+        auto& r = form->request;
+        const int profile = konstType == 11 ? r.frameId : r.sashId;
+        return std::make_unique<TGlasForm>(
+            serviceClient, 11, 0, konstType, profile, beads, psiG, 0.0,
+            r.glasses[static_cast<std::size_t>(glass)].nameId.id, r.glasses, r);
+    }
+    std::unique_ptr<TForm1> form;
+};
+
+QString Text(QDialog* dialog, const char* label) {
+    return Find<QLabel>(dialog, label)->text();
+}
+
+TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
+    const int g = GlassWhere([](const velmar_artikel& a) {
+        return std::abs(a.nameId.value1 * 10 - std::round(a.nameId.value1 * 10)) > 1e-6 &&
+               (a.nameId.intValue & 2) == 0;
+    });
+    ASSERT_GE(g, 0);
+    const velmar_artikel before = form->request.glasses[static_cast<std::size_t>(g)];
+    auto dialog = Open(g, false, -1.0);
+    WhenModal([&](QDialog* d) {
+        EXPECT_FALSE(Find(d, "ListBox2")->isVisible());
+        EXPECT_EQ(d->height(), 410);
+        EXPECT_EQ(Text(d, "Ug"), vm::FormatFixed(before.nameId.value1, 1));
+        // The opener passed no PsiG: the glass's own shows.
+        EXPECT_EQ(Text(d, "PsiG"), vm::FormatFixed(before.nameId.value2, 3));
+        auto* ornaments = Find<QListWidget>(d, "LbOrnamente");
+        ASSERT_GE(ornaments->count(), 2);
+        ClickRow(ornaments, 1);
+        ClickByName(d, "Panel_2");
+    });
+    dialog->exec();
+    ASSERT_TRUE(dialog->accepted);
+    const velmar_artikel& after = form->request.glasses[static_cast<std::size_t>(g)];
+    EXPECT_DOUBLE_EQ(dialog->ug, vm::ParseNumber(vm::FormatFixed(before.nameId.value1, 1)));
+    EXPECT_DOUBLE_EQ(after.nameId.value1, dialog->ug);
+    EXPECT_GT(after.steel1.nameId.id, 0);
+    EXPECT_FALSE(after.steel1.nameId.name.empty());
+    // The spacer kinds stay hidden: no kind was chosen.
+    EXPECT_EQ(after.intValue, 0);
+
+    // Again, with the ornament list's first entry ("none") and the opener's
+    // PsiG, which stands over the glass's own.
+    auto again = Open(g, false, 0.05);
+    WhenModal([&](QDialog* d) {
+        EXPECT_EQ(Text(d, "PsiG"), QStringLiteral("0.050"));
+        ClickRow(Find<QListWidget>(d, "LbOrnamente"), 0);
+        ClickByName(d, "Panel_2");
+    });
+    again->exec();
+    ASSERT_TRUE(again->accepted);
+    EXPECT_EQ(again->resultGlass.steel1.nameId.id, 0);
+    EXPECT_TRUE(again->resultGlass.steel1.nameId.name.empty());
+    EXPECT_DOUBLE_EQ(again->psiG, 0.05);
+}
+
+TEST_F(GlasDialogTest, PanelWithoutEdgeSealKeepsItsPsiAndSpacer) {
+    const int g = GlassWhere([](const velmar_artikel& a) { return (a.nameId.intValue & 2) != 0; });
+    ASSERT_GE(g, 0);
+    const velmar_artikel before = form->request.glasses[static_cast<std::size_t>(g)];
+    auto dialog = Open(g, false, -1.0);
+    WhenModal([&](QDialog* d) {
+        EXPECT_FALSE(Find(d, "PsiG")->isVisible());
+        EXPECT_FALSE(Find(d, "Label3")->isVisible());
+        ClickByName(d, "Panel_2");
+    });
+    dialog->exec();
+    ASSERT_TRUE(dialog->accepted);
+    EXPECT_EQ(dialog->resultGlass.intValue, before.intValue);
+    EXPECT_DOUBLE_EQ(dialog->resultGlass.nameId.value2, before.nameId.value2);
+}
+
+TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
+    auto& r = form->request;
+    r.beadsFrameSide.clear();
+    r.beadsSashSide.clear();
+    auto dialog = Open(0, true, -1.0, 11);
+    WhenModal([&](QDialog* d) {
+        auto* beads = Find<QListWidget>(d, "ListBox2");
+        EXPECT_TRUE(beads->isVisible());
+        ASSERT_GT(beads->count(), 0);
+        EXPECT_EQ(static_cast<std::size_t>(beads->count()), r.beadsFrameSide.size());
+        EXPECT_GT(r.beadFrameSideId, 0);
+        auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(viewer->HasPicture());
+        EXPECT_TRUE(r.drawing.empty()) << "the drawing block is released after use";
+        ClickRow(beads, beads->count() - 1);
+        // In the bead mode a double click on a glass only chooses it.
+        ClickRow(Find<QListWidget>(d, "ListBox1"), 1, true);
+        EXPECT_TRUE(d->isVisible());
+        ClickByName(d, "Panel_2");
+    });
+    dialog->exec();
+    ASSERT_TRUE(dialog->accepted);
+    EXPECT_EQ(dialog->resultGlass.nameId.id, r.glasses[1].nameId.id);
+    EXPECT_GT(dialog->resultGlazingBead.nameId.id, 0);
+}
+
+TEST_F(GlasDialogTest, NothingToChooseOrEscapeChangesNothing) {
+    const auto glasses = form->request.glasses;
+    auto dialog = Open(1, false, -1.0);
+    WhenModal([&](QDialog* d) {
+        ClickRow(Find<QListWidget>(d, "ListBox1"), 2);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    dialog->exec();
+    EXPECT_FALSE(dialog->accepted);
+    EXPECT_EQ(form->request.glasses, glasses);
+
+    std::vector<velmar_artikel> none;
+    TGlasForm empty(serviceClient, 11, 0, 23, 0, false, -1.0, 0.0, 0, none, form->request);
+    WhenModal([&](QDialog* d) { ClickByName(d, "Panel_2"); });
+    empty.exec();
+    EXPECT_FALSE(empty.accepted);
+}
+
+} // namespace

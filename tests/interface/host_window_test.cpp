@@ -1,0 +1,91 @@
+// The demo host as a host developer uses it: typing sizes, setting the third
+// option flag and reading the record back, two instances side by side, and
+// the window at its minimum size.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+
+#include "host/host_window.h"
+
+namespace {
+
+class HostWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "host_window_test";
+        static char* argv[] = {name, nullptr};
+        // Never destroyed: the component's own statics outlive the test.
+        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+        vm_loadDatabase("", "", "", "", 0);
+    }
+
+    template <class T> static T* Find(const HostWindow& window, const char* name) {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+};
+
+TEST_F(HostWindowTest, SizesTakeADecimalCommaOrPoint) {
+    HostWindow window{velmar_data()};
+    window.show();
+    auto* width = Find<QDoubleSpinBox>(window, "width");
+    for (const char* typed : {"2150,5", "2150.5"}) {
+        width->selectAll();
+        QTest::keyClicks(width, QString::fromLatin1(typed));
+        QTest::keyClick(width, Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(width->value(), 2150.5) << typed;
+    }
+}
+
+// Each instance keeps its own flags: option 3 set on the second one reaches
+// its record at the next read back, and the first one's stays unset.
+TEST_F(HostWindowTest, TwoInstancesSideBySideKeepTheirOwnRecords) {
+    HostWindow window(velmar_data(), 2);
+    window.show();
+    auto* choice = Find<QComboBox>(window, "instance");
+    ASSERT_EQ(choice->count(), 2);
+    void* first = window.instance();
+    choice->setCurrentIndex(1);
+    ASSERT_NE(window.instance(), first);
+    ASSERT_NE(window.instance(), nullptr);
+    Find<QCheckBox>(window, "rc2")->click();
+    QTest::mouseClick(Find<QPushButton>(window, "readBack"), Qt::LeftButton);
+    EXPECT_TRUE(window.currentRecord().option3);
+    EXPECT_TRUE(Find<QPlainTextEdit>(window, "log")->toPlainText().contains("vm_getdata: Uf"));
+    choice->setCurrentIndex(0);
+    EXPECT_FALSE(window.currentRecord().option3);
+    EXPECT_GT(window.currentRecord().system.id, 0);
+}
+
+// At its minimum size the window fits a 1280 x 720 screen and every control
+// of the side panel can still be scrolled to and used.
+TEST_F(HostWindowTest, UsableAtItsMinimumSize) {
+    HostWindow window{velmar_data()};
+    window.show();
+    const QSize minimum = window.minimumSizeHint();
+    EXPECT_LE(minimum.width(), 1280);
+    EXPECT_LE(minimum.height(), 720);
+    window.resize(minimum);
+    QApplication::processEvents();
+    auto* scroll = window.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    auto* create = Find<QPushButton>(window, "recreate");
+    scroll->ensureWidgetVisible(create);
+    QApplication::processEvents();
+    EXPECT_FALSE(create->visibleRegion().isEmpty());
+    QTest::mouseClick(create, Qt::LeftButton);
+    EXPECT_NE(window.instance(), nullptr);
+    EXPECT_TRUE(Find<QPlainTextEdit>(window, "log")->toPlainText().contains("vm_create again"));
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+// The query exports through the shared library, as a host calls them, on the
+// sample catalogue.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include "interface/velmar.h"
+#include "platform/drawing/qv_database.h"
+
+namespace {
+
+class QueriesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "interface_test";
+        static char* argv[] = {name, nullptr};
+        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+    }
+    void SetUp() override {
+        form = vm_create(&window, nullptr, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault,
+                         false, data, nullptr, nullptr);
+        ASSERT_NE(form, nullptr);
+        vm_getdata(form, data);
+        ASSERT_GT(data.rahmen.nameId.id, 0);
+    }
+    void TearDown() override { vm_delete(form); }
+
+    // A cut position holding the configuration's frame.
+    velmar_cutpos FramePosition() const {
+        velmar_cutpos position;
+        velmar_artikel frame = data.rahmen;
+        frame.konstType = 11;
+        position.opening1.artikel.items.push_back(frame);
+        return position;
+    }
+
+    QWidget window;
+    velmar_data data;
+    void* form = nullptr;
+};
+
+TEST_F(QueriesTest, HandleLessQueriesLeaveTheFormWorking) {
+    int length = -1;
+    char* block = vm_getArtikelDwg(length, 1, data.rahmen.nameId.id, data.system.id);
+    ASSERT_NE(block, nullptr);
+    EXPECT_GT(length, 100);
+    EXPECT_NE(std::string(block, static_cast<std::size_t>(std::min(length, 200))).find("SECTION"),
+              std::string::npos);
+    vm_deleteData(block);
+    EXPECT_EQ(vm_getArtikelDwg(length, 1, 987654321, data.system.id), nullptr);
+    EXPECT_EQ(length, 0);
+
+    EXPECT_GT(vm_getUfForCut(FramePosition(), 1, data.system.id, 1), 0.0);
+    EXPECT_GT(vm_getGlasdickeReal(data.glas.nameId.id), 0.0);
+    std::vector<std::string> shortTexts, tenderTexts;
+    vm_getArtikelTextForCut(FramePosition(), 1, 1, shortTexts, tenderTexts);
+    EXPECT_FALSE(shortTexts.empty());
+
+    // The service was unloaded; the form loads it again for its next request.
+    velmar_data again;
+    vm_getdata(form, again);
+    EXPECT_EQ(again.rahmen.nameId.id, data.rahmen.nameId.id);
+    EXPECT_GT(again.ufValue, 0.0);
+}
+
+TEST_F(QueriesTest, CutDrawsIntoTheHostsDatabase) {
+    velmar_cut cut;
+    cut.data = data;
+    cut.positions = {FramePosition()};
+    QV_C_DataBase database(nullptr, nullptr);
+    velmar_CutInfo info;
+    std::string text;
+    EXPECT_EQ(vm_getCut(form, cut, database, info, text), 1);
+    EXPECT_TRUE(info.flag1);
+    EXPECT_FALSE(database.IsEmpty());
+    EXPECT_FALSE(info.materials.empty());
+}
+
+TEST_F(QueriesTest, NullHandleDoesNothing) {
+    velmar_cut cut;
+    QV_C_DataBase database(nullptr, nullptr);
+    velmar_CutInfo info;
+    std::string text;
+    velmar_artikel article = data.rahmen;
+    velmar_artikel bead;
+    std::vector<velmar_cutpos> positions = {FramePosition()};
+    const auto before = positions;
+    EXPECT_EQ(vm_getCut(nullptr, cut, database, info, text), 0);
+    EXPECT_EQ(vm_changeArtikel(nullptr, article), 0);
+    EXPECT_EQ(vm_changeGlas(nullptr, article, bead, article, 0, 0, true), 0);
+    EXPECT_EQ(vm_correctGlasses(nullptr, positions, 1), 0);
+    EXPECT_FALSE(vm_addWallProfileToAccessoryForCut(nullptr, positions, 1, 2, 3, 4));
+    vm_removeProfileTypeFromAccessories(nullptr, positions, 11);
+    vm_getProfileTypesForCut(nullptr, positions, 1);
+    EXPECT_EQ(positions, before);
+    EXPECT_EQ(article, data.rahmen);
+}
+
+TEST_F(QueriesTest, RemovingAProfileTypeTouchesOnlyThoseAdditionalArticles) {
+    velmar_cutpos position = FramePosition();
+    for (int type : {30, 31, 30}) {
+        velmar_zusatzartikel entry;
+        entry.artikel.konstType = type;
+        entry.artikel.nameId.id = type * 10;
+        position.opening2.zusatz.push_back(entry);
+    }
+    std::vector<velmar_cutpos> positions = {position};
+    vm_removeProfileTypeFromAccessories(form, positions, 99);
+    EXPECT_EQ(positions.front(), position);
+    vm_removeProfileTypeFromAccessories(form, positions, 30);
+    ASSERT_EQ(positions.front().opening2.zusatz.size(), 1u);
+    EXPECT_EQ(positions.front().opening2.zusatz.front().artikel.konstType, 31);
+    EXPECT_EQ(positions.front().opening1, position.opening1);
+}
+
+TEST_F(QueriesTest, CorrectedGlassComesFromTheCatalogue) {
+    velmar_artikel glass = data.glas;
+    glass.nameId.name = u"veraltet";
+    velmar_artikel bead = data.glasleisteF;
+    EXPECT_EQ(vm_correctGlas(form, glass, bead, data.fluegel.nameId.id, 23, true), 1);
+    EXPECT_EQ(glass.nameId.id, data.glas.nameId.id);
+    EXPECT_NE(glass.nameId.name, u"veraltet");
+    EXPECT_GT(bead.nameId.id, 0);
+}
+
+} // namespace

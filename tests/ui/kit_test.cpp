@@ -1,0 +1,100 @@
+// The numeric key filter and the dialog base, typed into and clicked as a
+// user does.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/key_filter.h"
+#include "ui/selection_dialog.h"
+
+namespace {
+
+TEST(NumericKeyFilter, KeepsOnlyANumberWithOnePoint) {
+    QLineEdit edit;
+    vm::InstallNumericKeyFilter(&edit);
+    QTest::keyClicks(&edit, QStringLiteral("12a,5.7x-"));
+    EXPECT_EQ(edit.text(), QStringLiteral("12.57"));
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClicks(&edit, QStringLiteral("9"));
+    EXPECT_EQ(edit.text(), QStringLiteral("912.5"));
+    edit.clear();
+    QTest::keyClicks(&edit, QStringLiteral(",,3"));
+    EXPECT_EQ(edit.text(), QStringLiteral(".3"));
+}
+
+// A dialog with one list and OK/Abbrechen; OK stores the chosen row.
+class Probe : public vm::SelectionDialog {
+public:
+    Probe()
+        : SelectionDialog(nullptr, QStringLiteral("ProbeForm"), QStringLiteral("Probe"), 300, 200) {
+        list = AddListBox("ListBox1", 8, 8, 200, 100);
+        list->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        Panel_2->move(130, 170);
+        Panel_1->move(215, 170);
+        AnchorBottom(Panel_2, true);
+        AnchorBottom(Panel_1, true);
+    }
+    int chosen = -1;
+
+protected:
+    void Panel_2Click() override {
+        chosen = list->currentRow();
+        SelectionDialog::Panel_2Click();
+    }
+
+public:
+    QListWidget* list;
+};
+
+// Runs the dialog modally while `drive` acts on it.
+template <class Drive> int RunModal(Probe& dialog, Drive drive) {
+    QTimer::singleShot(0, &dialog, [&] { drive(); });
+    QTimer::singleShot(5000, &dialog, [&] { dialog.reject(); }); // never hang
+    return dialog.exec();
+}
+
+TEST(SelectionDialog, OkStoresCancelAndEscapeDoNotReturnDoesNothing) {
+    {
+        Probe dialog;
+        RunModal(dialog, [&] {
+            QTest::mouseClick(dialog.list->viewport(), Qt::LeftButton, {},
+                              dialog.list->visualItemRect(dialog.list->item(1)).center());
+            QTest::keyClick(dialog.list, Qt::Key_Return); // no default button
+            EXPECT_TRUE(dialog.isVisible());
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Panel_2")),
+                              Qt::LeftButton);
+        });
+        EXPECT_TRUE(dialog.accepted);
+        EXPECT_EQ(dialog.chosen, 1);
+    }
+    {
+        Probe dialog;
+        RunModal(dialog, [&] { QTest::keyClick(dialog.list, Qt::Key_Escape); });
+        EXPECT_FALSE(dialog.accepted);
+        EXPECT_EQ(dialog.chosen, -1);
+    }
+    {
+        Probe dialog;
+        RunModal(dialog, [&] {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Panel_1")),
+                              Qt::LeftButton);
+        });
+        EXPECT_FALSE(dialog.accepted);
+    }
+}
+
+TEST(SelectionDialog, ButtonsKeepTheirDistanceFromTheBottomRightCorner) {
+    Probe dialog;
+    dialog.show();
+    dialog.resize(400, 260);
+    const auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("Panel_2"));
+    EXPECT_EQ(ok->pos(), QPoint(230, 230));
+    EXPECT_EQ(dialog.findChild<QWidget*>(QStringLiteral("ClientPanel"))->size(), QSize(400, 260));
+}
+
+} // namespace
