@@ -25,13 +25,7 @@ struct Recorder {
 
 class InterfaceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "interface_test";
-        static char* argv[] = {name, nullptr};
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-        vm_loadDatabase("", "", "", "", 0);
-    }
+    static void SetUpTestSuite() { vm_loadDatabase("", "", "", "", 0); }
 
     void* Create(velmar_data& data, QWidget* parent = nullptr) {
         return vm_create(&window, parent, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault, false,

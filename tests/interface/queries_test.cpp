@@ -13,12 +13,6 @@ namespace {
 
 class QueriesTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "interface_test";
-        static char* argv[] = {name, nullptr};
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-    }
     void SetUp() override {
         form = vm_create(&window, nullptr, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault,
                          false, data, nullptr, nullptr);

@@ -1,15 +1,13 @@
 #pragma once
-// Shared set-up of the main-form tests: the application object, the service
-// the form talks to, and a recorder of the host notifications.
+// Shared set-up of the main-form tests: the service the form talks to and a
+// recorder of the host notifications. The application object comes from the
+// widget tests' shared main.
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "mainform/vm_mainform.h"
-
-// The QApplication every widget test needs; created once.
-void EnsureApplication();
 
 // The host's side of the change callback.
 struct ChangeRecorder {
