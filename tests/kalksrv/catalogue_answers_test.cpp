@@ -132,11 +132,6 @@ TEST_F(Catalogue, ArticlesOfEverySeriesWithDefaultsFlagsAndReinforcements) {
         ASSERT_TRUE(client.getArtikel(m));
         ASSERT_TRUE(client.getStulp(m));
         ASSERT_TRUE(client.getKopplungen(m));
-        EXPECT_GE(m.frames.size(), 4u) << series;
-        EXPECT_GE(m.sashes.size(), 4u) << series;
-        EXPECT_GE(m.mullions.size(), 2u) << series;
-        EXPECT_GE(m.astragals.size(), 2u) << series;
-        EXPECT_GE(m.couplingsVertical.size() + m.couplingsHorizontal.size(), 3u) << series;
         const std::pair<const std::vector<velmar_artikel>*, int> lists[] = {
             {&m.frames, 11},
             {&m.sashes, 23},
@@ -151,16 +146,11 @@ TEST_F(Catalogue, ArticlesOfEverySeriesWithDefaultsFlagsAndReinforcements) {
                 EXPECT_GT(a.value1, 0.0) << a.nameId.id; // face width
             }
         }
-        for (const velmar_artikel& a : m.frames) {
-            EXPECT_GE(a.nameId.value1, 0.8);
-            EXPECT_LE(a.nameId.value1, 1.6);
-        }
         auto has = [](const std::vector<velmar_artikel>& list, auto pred) {
             return std::any_of(list.begin(), list.end(), pred);
         };
         EXPECT_TRUE(has(m.frames, [](auto& a) { return a.nameId.intValue & 4; }));
         EXPECT_TRUE(has(m.sashes, [](auto& a) { return a.nameId.intValue & 4; }));
-        EXPECT_TRUE(has(m.frames, [](auto& a) { return a.value1 == 100.0; })); // 100 mm frame
         for (const velmar_artikel& a : m.couplingsVertical) EXPECT_TRUE(a.nameId.intValue & 0x20);
         for (const velmar_artikel& a : m.couplingsHorizontal) EXPECT_TRUE(a.nameId.intValue & 0x40);
     }
