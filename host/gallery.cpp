@@ -1,5 +1,6 @@
 #include "host/gallery.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -32,6 +33,11 @@ void Click(QWidget* widget) {
     QApplication::sendEvent(widget, &release);
 }
 
+// A menu command of the host window.
+void Trigger(HostWindow& window, const char* action) {
+    if (auto* found = window.findChild<QAction*>(QString::fromLatin1(action))) found->trigger();
+}
+
 } // namespace
 
 int RunGallery(HostWindow& window, const QString& directory) {
@@ -46,6 +52,8 @@ int RunGallery(HostWindow& window, const QString& directory) {
         {"glass", "LGlasName", {}},
         {"vertical coupling", "LKopplungSenkName", {}},
         {"roller-shutter box", "LRollName", {}},
+        {"accessories of the frame", nullptr, [&window] { Trigger(window, "queryAccessories"); }},
+        {"glazing bar", nullptr, [&window] { Trigger(window, "queryGlazingBar"); }},
     };
 
     int written = 0;

@@ -24,6 +24,8 @@
 
 #include <algorithm>
 
+#include "host/queries.h"
+
 namespace {
 
 // Element codes the demo starts with: a one-sash window.
@@ -240,6 +242,7 @@ HostWindow::HostWindow(const velmar_data& initial, int instances)
     fileMenu->addAction(QStringLiteral("&Read back now"), this, &HostWindow::readBack);
     fileMenu->addSeparator();
     fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    AddQueriesMenu(*this);
 
     connect(instanceChoice_, &QComboBox::currentIndexChanged, this, &HostWindow::select);
     connect(applySize, &QPushButton::clicked, this, &HostWindow::applySize);
@@ -325,6 +328,10 @@ void HostWindow::changed(const Instance& instance, int code) {
     // The summary comes last: the configuration is complete now.
     if (instance.handle == this->instance() && (code == ccSummary || code == ccSystemChanged))
         refreshRecord();
+}
+
+int HostWindow::elementCode() const {
+    return elementCode_->value();
 }
 
 void HostWindow::log(const QString& line) {

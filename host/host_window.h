@@ -41,6 +41,8 @@ public:
     bool openConfiguration(const QString& path);
     bool saveConfiguration(const QString& path);
     void log(const QString& line);
+    // The element code in the host's field.
+    int elementCode() const;
     void refreshRecord();
 
 private:

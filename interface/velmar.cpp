@@ -125,6 +125,31 @@ VELMAR_EXPORT void vm_setHeadless(bool headless) {
     os::setMessageOutput(headless ? os::MessageOutput::Stderr : os::MessageOutput::Automatic);
 }
 
+VELMAR_EXPORT int vm_getAccessoryForCut(void* handle, const int articleId, const int elementCode,
+                                        const VM_CUT_LAGE side,
+                                        std::vector<velmar_cutpos>& positions,
+                                        unsigned int& chosen) {
+    int result = 0;
+    Guarded("vm_getAccessoryForCut", [&] {
+        if (TForm1* form = FormOf(handle))
+            result = form->GetAccessoryForCut(articleId, elementCode, side, positions, chosen);
+    });
+    return result;
+}
+
+VELMAR_EXPORT int vm_getSprosse(void* handle, const velmar_artikel& bar, const int glassId,
+                                VM_KONST_TYPE& kind, velmar_artikel& result) {
+    int chosen = 0;
+    Guarded("vm_getSprosse", [&] {
+        TForm1* form = FormOf(handle);
+        if (form == nullptr) return;
+        int konstType = kind;
+        chosen = form->GetSprosse(bar, glassId, konstType, result);
+        if (chosen != 0) kind = static_cast<VM_KONST_TYPE>(konstType);
+    });
+    return chosen;
+}
+
 } // extern "C"
 
 VELMAR_EXPORT std::string velmar_dataToJson(const velmar_data& data) {

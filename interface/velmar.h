@@ -280,6 +280,33 @@ VELMAR_EXPORT double vm_getUfForCut(const velmar_cutpos& position, const int key
 // The real thickness of glass `glass` in millimetres; 0.0 when unknown.
 VELMAR_EXPORT double vm_getGlasdickeReal(const int glass);
 
+// ---- queries of an instance that let the user choose -------------------------
+// Each shows a modal dialog over the instance's configuration and returns 1
+// when the user confirmed it with OK; the out-parameters are written only
+// then. Cancel, Escape and a null handle return 0 and change nothing.
+
+// The accessories and additional profiles of one cut: the calculation
+// service offers those of the profile `articleId` (for the element code
+// `elementCode` of the cut), and the user ticks them in a tree, with a steel
+// reinforcement per chamber. `positions` are the cut positions with the
+// accessories chosen so far in the `zusatz` lists of their openings; `side`
+// limits the choice to one opening of each position (clAll: all three). On
+// OK `positions` holds the positions with the ticked accessories and
+// `chosen` how many accessories were ticked.
+VELMAR_EXPORT int vm_getAccessoryForCut(void* handle, const int articleId, const int elementCode,
+                                        const VM_CUT_LAGE side,
+                                        std::vector<velmar_cutpos>& positions,
+                                        unsigned int& chosen);
+
+// A glazing bar for the glass `glassId`: the user picks the kind and a bar
+// of that kind, and for a glass-dividing bar its reinforcement. `bar` is the
+// current bar (its id and the id of its steel1 are preselected), `kind` the
+// kind shown first. On OK `kind` is the kind chosen and, when a bar was
+// chosen, `result` that bar; a glass-dividing bar carries the chosen
+// reinforcement in steel1.
+VELMAR_EXPORT int vm_getSprosse(void* handle, const velmar_artikel& bar, const int glassId,
+                                VM_KONST_TYPE& kind, velmar_artikel& result);
+
 } // extern "C"
 
 // The record as JSON text (indented, UTF-8): what "vmpacket json --as

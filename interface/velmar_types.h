@@ -32,3 +32,20 @@ enum eChangeCode : int {
 // Called on the host's user-interface thread, inside the form's event
 // handling; `user` is the callbackUser given to vm_create.
 using vm_changeCallback = void (*)(const int code, void* user);
+
+// The side of a cut whose openings an accessory query works on: one of the
+// three openings of each cut position, or all three.
+enum VM_CUT_LAGE : int {
+    clAll = 0,
+    clOpening1 = 151,
+    clOpening2 = 152,
+    clOpening3 = 153,
+};
+
+// Kinds of glazing bar.
+enum VM_KONST_TYPE : int {
+    ktSprosseGlasteilend = 1295, // glass-dividing
+    ktSprosseKlebe = 1296,       // adhesive, on the glass faces
+    ktSprosseInnen = 1297,       // internal, in the cavity
+    ktSprosseWiener = 8377,      // Viennese: adhesive with a spacer between the panes
+};

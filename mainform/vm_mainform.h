@@ -55,6 +55,21 @@ public:
     void SetNewRC2(bool value);
     void SetBreiteHoeheElement(double width, double height);
 
+    // ---- host queries with a dialog (one file per kind: queries_*.cpp) ----------
+    // The accessories of one cut: asks the service what it offers for the
+    // profile `articleId` (element code `elementCodeOfCut`) beside the
+    // accessories chosen in `positions` and lets the user tick them for the
+    // openings of `cutSide` (151, 152, 153 one opening, 0 all three). On OK
+    // `positions` becomes the choice, `chosen` the number of accessories
+    // ticked, and the result is 1; else nothing changes and the result is 0.
+    int GetAccessoryForCut(int articleId, int elementCodeOfCut, int cutSide,
+                           std::vector<velmar_cutpos>& positions, unsigned int& chosen);
+    // A glazing bar for the glass `glassId`, starting from `bar` of kind
+    // `konstType`. On OK `konstType` becomes the kind chosen and, when a bar
+    // was chosen, `result` that bar (a glass-dividing bar with the
+    // reinforcement chosen for it); the result is 1. Else 0.
+    int GetSprosse(const velmar_artikel& bar, int glassId, int& konstType, velmar_artikel& result);
+
     // ---- reloads -------------------------------------------------------------
     // Reloads the candidate lists from `level` on (40 everything, 45 colours
     // and below, 50 articles and below, 60 glass, astragal, couplings and

@@ -1,0 +1,118 @@
+// The glazing-bar dialog on the sample catalogue's bars of a PVC series, as a
+// user drives it.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QRadioButton>
+
+#include "dialogs/Sprossendlg.h"
+#include "platform/drawing/planview.h"
+#include "service/service_client.h"
+#include "tests/mainform/form_fixture.h"
+#include "tests/support/ui_driver.h"
+
+namespace {
+
+using namespace ui_driver;
+
+constexpr int kSeries = 8830;
+// Bars of the series and their reinforcements: 26001 offers 31007 (its
+// default) and 31014, 26002 offers 31014 (its default) and 31001.
+constexpr int kBar1 = 26001;
+constexpr int kBar2 = 26002;
+
+class SprossenDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseServiceIn("");
+        velmar_data data;
+        data.system.id = kSeries;
+        form = MakeForm(data);
+        ASSERT_TRUE(serviceClient.getSprossen(form->request));
+        ASSERT_GE(form->request.barsGlassDividing.size(), 2u);
+        ASSERT_FALSE(form->request.barsViennese.empty());
+    }
+    QString BarName(int id) const {
+        for (const velmar_artikel& bar : form->request.barsGlassDividing)
+            if (bar.nameId.id == id) return vm::ToQString(bar.nameId.name);
+        ADD_FAILURE() << "no bar " << id;
+        return {};
+    }
+    static int Selected(const std::vector<velmar_stahl>& list, QDialog* d) {
+        const velmar_stahl* steel = vm::SelectedEntry(Find<QListWidget>(d, "ListBox2"), list);
+        return steel != nullptr ? steel->nameId.id : -1;
+    }
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
+    auto& r = form->request;
+    TSprossenForm dialog(serviceClient, r, 8377, 0, 0);
+    WhenModal([&](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Sprosse wählen"));
+        EXPECT_TRUE(Find<QRadioButton>(d, "WienerRB")->isChecked());
+        auto* bars = Find<QListWidget>(d, "ListBox1");
+        EXPECT_FALSE(Find(d, "ListBox2")->isVisible());
+        EXPECT_FALSE(Find(d, "Label2")->isVisible());
+        EXPECT_EQ(bars->height(), Find(d, "Panel2")->height());
+        EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsViennese.size());
+
+        ClickByName(d, "KlebeRB");
+        EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsAdhesive.size());
+        ClickByName(d, "GlasRB");
+        EXPECT_TRUE(Find(d, "ListBox2")->isVisible());
+        EXPECT_EQ(bars->height(), 281);
+        EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsGlassDividing.size());
+        EXPECT_GT(Find<QListWidget>(d, "ListBox2")->count(), 0);
+        auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(viewer->HasPicture());
+
+        ClickByName(d, "InnenRB");
+        ClickItem(bars, bars->item(bars->count() - 1)->text());
+        ClickByName(d, "Panel_2");
+    });
+    dialog.exec();
+    ASSERT_TRUE(dialog.accepted);
+    EXPECT_EQ(dialog.konstType, 1297);
+    EXPECT_EQ(dialog.chosenIndex, static_cast<int>(r.barsInternal.size()) - 1);
+    EXPECT_EQ(dialog.reinforcementId, 0) << "other kinds hand back the reinforcement passed in";
+}
+
+TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
+    auto& r = form->request;
+    // A kind outside the four shows the glass-dividing bars.
+    TSprossenForm dialog(serviceClient, r, 4711, kBar2, 31001);
+    WhenModal([&](QDialog* d) {
+        EXPECT_TRUE(Find<QRadioButton>(d, "GlasRB")->isChecked());
+        EXPECT_EQ(Selected(r.reinforcements, d), 31001);
+        auto* bars = Find<QListWidget>(d, "ListBox1");
+        ClickItem(bars, BarName(kBar1));
+        EXPECT_EQ(Selected(r.reinforcements, d), 31007);
+        ClickItem(bars, BarName(kBar2));
+        EXPECT_EQ(Selected(r.reinforcements, d), 31014) << "the default, not the id passed in";
+        ClickItem(Find<QListWidget>(d, "ListBox2"),
+                  Find<QListWidget>(d, "ListBox2")->item(1)->text());
+        ClickItem(bars, BarName(kBar2), true); // a double click is OK
+    });
+    dialog.exec();
+    ASSERT_TRUE(dialog.accepted);
+    EXPECT_EQ(dialog.konstType, 1295);
+    const velmar_artikel* bar = vm::EntryAt(r.barsGlassDividing, dialog.chosenIndex);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->nameId.id, kBar2);
+    EXPECT_EQ(dialog.reinforcementId, 31014) << "the double click reloads the reinforcements";
+    EXPECT_FALSE(dialog.reinforcementName.empty());
+
+    TSprossenForm cancelled(serviceClient, r, 1296, 0, 5);
+    WhenModal([](QDialog* d) {
+        ClickByName(d, "GlasRB");
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    cancelled.exec();
+    EXPECT_FALSE(cancelled.accepted);
+    EXPECT_EQ(cancelled.chosenIndex, -1);
+}
+
+} // namespace

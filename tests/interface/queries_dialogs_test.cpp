@@ -1,0 +1,119 @@
+// The queries that let the user choose in a dialog, as a host calls them
+// through "interface/velmar.h" and libvelmar.so, on the sample catalogue.
+
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include "interface/velmar.h"
+#include "tests/support/ui_driver.h"
+
+namespace {
+
+using namespace ui_driver;
+
+constexpr int kSeries = 8830;
+constexpr int kStaticExtension = 27004;
+
+class QueryDialogsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { vm_loadDatabase("", "", "", "", 0); }
+    void SetUp() override {
+        velmar_data data;
+        data.system.id = kSeries;
+        form = vm_create(&window, nullptr, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault,
+                         false, data, nullptr, nullptr);
+        ASSERT_NE(form, nullptr);
+        vm_getdata(form, before);
+    }
+    void TearDown() override {
+        // The queries leave the instance's configuration as it was.
+        velmar_data after;
+        vm_getdata(form, after);
+        EXPECT_EQ(after, before);
+        vm_delete(form);
+    }
+    QWidget window;
+    void* form = nullptr;
+    velmar_data before;
+};
+
+TEST_F(QueryDialogsTest, NullHandleGivesZero) {
+    std::vector<velmar_cutpos> positions(2);
+    unsigned int chosen = 5;
+    EXPECT_EQ(vm_getAccessoryForCut(nullptr, 1, 1, clAll, positions, chosen), 0);
+    EXPECT_EQ(positions.size(), 2u);
+    EXPECT_EQ(chosen, 5u);
+    velmar_artikel bar, result;
+    result.nameId.id = 9;
+    VM_KONST_TYPE kind = ktSprosseKlebe;
+    EXPECT_EQ(vm_getSprosse(nullptr, bar, 1, kind, result), 0);
+    EXPECT_EQ(kind, ktSprosseKlebe);
+    EXPECT_EQ(result.nameId.id, 9);
+}
+
+TEST_F(QueryDialogsTest, AccessoriesComeBackOnOkOnly) {
+    // The host's choice so far: the static extension in the second opening.
+    std::vector<velmar_cutpos> positions(1);
+    velmar_zusatzartikel extension;
+    extension.artikel.nameId.id = kStaticExtension;
+    extension.intValue1 = 11;
+    positions[0].opening2.zusatz = {extension};
+    const auto given = positions;
+    unsigned int chosen = 99;
+
+    WhenModal([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    EXPECT_EQ(
+        vm_getAccessoryForCut(form, before.rahmen.nameId.id, 1, clOpening2, positions, chosen), 0);
+    EXPECT_EQ(positions, given);
+    EXPECT_EQ(chosen, 99u);
+
+    WhenModal([](QDialog* d) {
+        EXPECT_EQ(d->objectName(), QStringLiteral("ZusatzForm"));
+        EXPECT_GT(Find<QTreeWidget>(d, "TreeView1")->topLevelItemCount(), 0);
+        ClickByName(d, "Panel_2");
+    });
+    EXPECT_EQ(
+        vm_getAccessoryForCut(form, before.rahmen.nameId.id, 1, clOpening2, positions, chosen), 1);
+    EXPECT_EQ(chosen, 1u);
+    ASSERT_EQ(positions.size(), 1u);
+    EXPECT_TRUE(positions[0].opening1.zusatz.empty());
+    EXPECT_TRUE(positions[0].opening3.zusatz.empty());
+    ASSERT_EQ(positions[0].opening2.zusatz.size(), 1u);
+    // The service completed the entry with the catalogue's data.
+    EXPECT_EQ(positions[0].opening2.zusatz[0].getName(), u"Verbreiterung 50 mm, statisch");
+}
+
+TEST_F(QueryDialogsTest, GlazingBarComesBackOnOkOnly) {
+    velmar_artikel bar, result;
+    result.nameId.id = 9;
+    VM_KONST_TYPE kind = ktSprosseWiener;
+
+    WhenModal([](QDialog* d) {
+        EXPECT_TRUE(Find<QRadioButton>(d, "WienerRB")->isChecked());
+        ClickByName(d, "GlasRB");
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(vm_getSprosse(form, bar, before.glas.nameId.id, kind, result), 0);
+    EXPECT_EQ(kind, ktSprosseWiener);
+    EXPECT_EQ(result.nameId.id, 9);
+
+    QString chosen;
+    WhenModal([&](QDialog* d) {
+        ClickByName(d, "GlasRB");
+        auto* bars = Find<QListWidget>(d, "ListBox1");
+        ASSERT_GE(bars->count(), 2);
+        chosen = bars->item(1)->text();
+        ClickRow(bars, 1);
+        ClickByName(d, "Panel_2");
+    });
+    EXPECT_EQ(vm_getSprosse(form, bar, before.glas.nameId.id, kind, result), 1);
+    EXPECT_EQ(kind, ktSprosseGlasteilend);
+    EXPECT_EQ(QString::fromStdU16String(result.nameId.name), chosen);
+    EXPECT_EQ(result.konstType, 1295);
+    EXPECT_GT(result.steel1.nameId.id, 0) << "with the reinforcement offered for it";
+}
+
+} // namespace
