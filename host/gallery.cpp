@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <cstdio>
 #include <functional>
@@ -21,6 +23,8 @@ struct Opener {
     const char* what;           // for the log
     const char* control;        // object name of the control clicked, or null
     std::function<void()> call; // when there is no control
+    // What a user does in the dialog before it is pictured, if anything.
+    std::function<void(QDialog*)> prepare = {};
 };
 
 void Click(QWidget* widget) {
@@ -38,6 +42,19 @@ void Trigger(HostWindow& window, const char* action) {
     if (auto* found = window.findChild<QAction*>(QString::fromLatin1(action))) found->trigger();
 }
 
+// The accessory tree opened, with the first accessory and its section in
+// hand.
+void ShowFirstAccessory(QDialog* dialog) {
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    if (tree == nullptr) return;
+    tree->expandAll();
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it)
+        if ((*it)->data(0, Qt::CheckStateRole).isValid()) {
+            tree->setCurrentItem(*it);
+            return;
+        }
+}
+
 } // namespace
 
 int RunGallery(HostWindow& window, const QString& directory) {
@@ -52,7 +69,8 @@ int RunGallery(HostWindow& window, const QString& directory) {
         {"glass", "LGlasName", {}},
         {"vertical coupling", "LKopplungSenkName", {}},
         {"roller-shutter box", "LRollName", {}},
-        {"accessories of the frame", nullptr, [&window] { Trigger(window, "queryAccessories"); }},
+        {"accessories of the frame", nullptr, [&window] { Trigger(window, "queryAccessories"); },
+         ShowFirstAccessory},
         {"glazing bar", nullptr, [&window] { Trigger(window, "queryGlazingBar"); }},
     };
 
@@ -68,6 +86,7 @@ int RunGallery(HostWindow& window, const QString& directory) {
             if (dialog == nullptr && clock.elapsed() < 3000) return;
             timer->stop();
             if (dialog == nullptr) return;
+            if (opener.prepare) opener.prepare(dialog);
             QApplication::processEvents();
             name = dialog->objectName();
             const QString file = QDir(directory).filePath(name + QStringLiteral(".png"));

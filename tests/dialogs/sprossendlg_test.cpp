@@ -22,6 +22,8 @@ constexpr int kSeries = 8830;
 // default) and 31014, 26002 offers 31014 (its default) and 31001.
 constexpr int kBar1 = 26001;
 constexpr int kBar2 = 26002;
+// A 36 mm glass: both bars hold it, and bars of every kind fit it.
+constexpr int kGlass = 6006;
 
 class SprossenDialogTest : public ::testing::Test {
 protected:
@@ -30,6 +32,7 @@ protected:
         velmar_data data;
         data.system.id = kSeries;
         form = MakeForm(data);
+        form->request.glassId = kGlass;
         ASSERT_TRUE(serviceClient.getSprossen(form->request));
         ASSERT_GE(form->request.barsGlassDividing.size(), 2u);
         ASSERT_FALSE(form->request.barsViennese.empty());

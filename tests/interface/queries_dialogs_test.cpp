@@ -16,6 +16,7 @@ using namespace ui_driver;
 
 constexpr int kSeries = 8830;
 constexpr int kStaticExtension = 27004;
+constexpr int kGlass = 6006; // 36 mm: two glass-dividing bars of the series hold it
 
 class QueryDialogsTest : public ::testing::Test {
 protected:
@@ -96,7 +97,7 @@ TEST_F(QueryDialogsTest, GlazingBarComesBackOnOkOnly) {
         ClickByName(d, "GlasRB");
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    EXPECT_EQ(vm_getSprosse(form, bar, before.glas.nameId.id, kind, result), 0);
+    EXPECT_EQ(vm_getSprosse(form, bar, kGlass, kind, result), 0);
     EXPECT_EQ(kind, ktSprosseWiener);
     EXPECT_EQ(result.nameId.id, 9);
 
@@ -109,7 +110,7 @@ TEST_F(QueryDialogsTest, GlazingBarComesBackOnOkOnly) {
         ClickRow(bars, 1);
         ClickByName(d, "Panel_2");
     });
-    EXPECT_EQ(vm_getSprosse(form, bar, before.glas.nameId.id, kind, result), 1);
+    EXPECT_EQ(vm_getSprosse(form, bar, kGlass, kind, result), 1);
     EXPECT_EQ(kind, ktSprosseGlasteilend);
     EXPECT_EQ(QString::fromStdU16String(result.nameId.name), chosen);
     EXPECT_EQ(result.konstType, 1295);
