@@ -108,15 +108,6 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     EXPECT_EQ(bar->nameId.id, kBar2);
     EXPECT_EQ(dialog.reinforcementId, 31014) << "the double click reloads the reinforcements";
     EXPECT_FALSE(dialog.reinforcementName.empty());
-
-    TSprossenForm cancelled(serviceClient, r, 1296, 0, 5);
-    WhenModal([](QDialog* d) {
-        ClickByName(d, "GlasRB");
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    cancelled.exec();
-    EXPECT_FALSE(cancelled.accepted);
-    EXPECT_EQ(cancelled.chosenIndex, -1);
 }
 
 } // namespace
