@@ -53,8 +53,8 @@ velmar_data Record(int catalogue) {
 
 std::unique_ptr<TForm1> NewForm(const velmar_data& data) {
     serviceClient.ensureLoaded();
-    return std::make_unique<TForm1>(nullptr, 1, 1, 1, 0, true, 0.0, cfDefault, false, data, nullptr,
-                                    nullptr);
+    return std::make_unique<TForm1>(serviceClient, nullptr, 1, 1, 1, 0, true, 0.0, cfDefault, false,
+                                    data, nullptr, nullptr);
 }
 
 void BM_Create(benchmark::State& state) {
