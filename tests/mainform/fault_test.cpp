@@ -11,6 +11,7 @@
 #include "service/service_client.h"
 #include "tests/mainform/fault_service.h"
 #include "tests/mainform/form_fixture.h"
+#include "tests/support/ui_driver.h"
 
 namespace {
 
@@ -192,6 +193,35 @@ TEST_F(FaultTest, DestroyingTheFormReleasesTheService) {
     EXPECT_TRUE(serviceClient.isLoaded());
     form.reset();
     EXPECT_FALSE(serviceClient.isLoaded());
+}
+
+TEST_F(FaultTest, ArticleDialogOnAFailingServiceLeavesTheFormWorking) {
+    auto form = MakeForm(velmar_data(), &recorder);
+    // First answers that carry nothing but their own list (the reinforcement
+    // and section queries answer nothing useful), then no answers at all.
+    for (bool bare : {true, false}) {
+        state->bare = bare;
+        if (!bare) Fail("_KS_getArtikelInc"), Fail("_KS_getCut");
+        recorder.codes.clear();
+        const char* frame = bare ? "Rahmen 2" : "Rahmen 1";
+        ui_driver::WhenModal([&](QDialog* d) {
+            EXPECT_EQ(ui_driver::Find<QListWidget>(d, "ListBox2")->count(), 0);
+            ui_driver::ClickItem(ui_driver::Find<QListWidget>(d, "ListBox1"),
+                                 QString::fromLatin1(frame));
+            ui_driver::ClickByName(d, "Panel_2");
+        });
+        ui_driver::ClickByName(form.get(), "LRahmenName");
+        EXPECT_EQ(form->LRahmenName->text(), QString::fromLatin1(frame));
+        EXPECT_EQ(form->LSystemName->text(), QStringLiteral("Serie A"));
+        EXPECT_EQ(form->LFarbeName->text(), QStringLiteral("Weiss"));
+        ASSERT_FALSE(recorder.codes.empty());
+        EXPECT_EQ(recorder.codes.front(), 2);
+        EXPECT_EQ(recorder.codes.back(), 1);
+        velmar_data out;
+        form->GetData(out);
+        EXPECT_EQ(out.rahmen.getName(), std::u16string(frame, frame + 8));
+        EXPECT_EQ(out.rahmen.steel1, velmar_stahl()) << "no reinforcement was offered";
+    }
 }
 
 } // namespace

@@ -1,0 +1,166 @@
+#include "dialogs/Artikeldlg.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "service/service_client.h"
+#include "ui/list_helpers.h"
+#include "ui/preview.h"
+#include "ui/request_lists.h"
+
+namespace {
+
+constexpr int kFrame = 11;
+// Height of the chamber-1 list when it is the only one.
+constexpr int kSingleChamberHeight = 169;
+// After opening, a reloaded chamber list offers the catalogue's default.
+constexpr int kNoPreselection = 1;
+
+} // namespace
+
+TArtikelForm::TArtikelForm(ServiceClient& service, bool /*standardOnly*/, bool withReinforcement,
+                           int steel2Id, int steel1Id, int konstType, int articleId,
+                           const std::vector<velmar_artikel>& articles, Materialdaten& request,
+                           QWidget* parent)
+    : SelectionDialog(parent, QStringLiteral("ArtikelForm"), QStringLiteral("Profil wählen"), 857,
+                      587),
+      service_(service), request_(request), articles_(articles),
+      withReinforcement_(withReinforcement), steel1Id_(steel1Id), steel2Id_(steel2Id),
+      konstType_(konstType), articleId_(articleId) {
+    ListBox1 = AddListBox("ListBox1", 8, 8, 417, 353);
+    Label2 = AddLabel("Label2", QStringLiteral("Aussteifung"), 8, 369);
+    ListBox2 = AddListBox("ListBox2", 8, 384, 417, 73);
+    Label3 = AddLabel("Label3", QStringLiteral("Aussteifung Kammer 2"), 8, 465);
+    ListBox3 = AddListBox("ListBox3", 8, 480, 417, 73);
+    Panel2 = AddPanel("Panel2", 448, 8, 401, 542);
+    Label1 = AddLabel("Label1", QStringLiteral("Wählen Sie das gewünschte Profil"), 8, 561);
+    cbDefault = AddCheckBox("cbDefault", QStringLiteral("nur Standard-Systemartikel"), 224, 560);
+    cbDefault->setToolTip(QStringLiteral(
+        "Nur die Artikel des gewählten Profilsystems anzeigen; verwendbare Artikel anderer "
+        "Profilsysteme werden verborgen"));
+    cbDefault->setChecked(true);
+    cbDefault->hide();
+    Panel_2->setGeometry(686, 558, 75, 22);
+    Panel_1->setGeometry(774, 558, 75, 22);
+
+    // Only a reinforced frame has a second chamber to choose for.
+    if (konstType_ != kFrame || !withReinforcement_) {
+        Label3->hide();
+        ListBox3->hide();
+        ListBox2->resize(ListBox2->width(), kSingleChamberHeight);
+    }
+
+    preview_ = std::make_unique<vm::SectionPreview>(Panel2);
+
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+    connect(ListBox2, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
+    connect(ListBox3, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
+    connect(cbDefault, &QCheckBox::clicked, this, [this] { cbDefaultClick(); });
+}
+
+TArtikelForm::~TArtikelForm() = default;
+
+void TArtikelForm::showEvent(QShowEvent* event) {
+    SelectionDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TArtikelForm::FormShow() {
+    preview_->Activate();
+    if (!withReinforcement_) {
+        Label2->hide();
+        ListBox2->hide();
+        ListBox1->resize(ListBox1->width(), Panel2->height());
+    }
+    FillArticles(articleId_);
+    Panel_2->setEnabled(true);
+    ListBox1->setEnabled(true);
+    LoadReinforcements();
+    Draw();
+    opening_ = false;
+}
+
+void TArtikelForm::FillArticles(int articleId) {
+    const QSignalBlocker blocker(ListBox1);
+    vm::FillEntryList(ListBox1, articles_);
+    vm::SelectEntryById(ListBox1, articles_, articleId);
+}
+
+std::vector<velmar_stahl> TArtikelForm::QueryReinforcements(int articleId, int chamber) {
+    // The chamber travels where the form's requests carry the element
+    // subcode; both fields are the form's again after the call.
+    const int articleBefore = request_.articleId;
+    const int subcodeBefore = request_.elementSubcode;
+    request_.articleId = articleId;
+    request_.elementSubcode = chamber;
+    request_.reinforcements.clear();
+    vm::CallKeepingLists(request_, {},
+                         [this](Materialdaten& r) { return service_.getArtikelInc(r); });
+    std::vector<velmar_stahl> list = std::move(request_.reinforcements);
+    request_.reinforcements.clear();
+    request_.articleId = articleBefore;
+    request_.elementSubcode = subcodeBefore;
+    return list;
+}
+
+void TArtikelForm::LoadReinforcements() {
+    const velmar_artikel* article = vm::SelectedEntry(ListBox1, articles_);
+    const int articleId = article != nullptr ? article->nameId.id : -1;
+    steels1_ = QueryReinforcements(articleId, 1);
+    steels2_ = QueryReinforcements(articleId, 2);
+    const QSignalBlocker block2(ListBox2);
+    const QSignalBlocker block3(ListBox3);
+    vm::FillEntryList(ListBox2, steels1_);
+    vm::SelectEntryById(ListBox2, steels1_, opening_ ? steel1Id_ : kNoPreselection);
+    vm::FillEntryList(ListBox3, steels2_);
+    vm::SelectEntryById(ListBox3, steels2_, opening_ ? steel2Id_ : kNoPreselection);
+}
+
+void TArtikelForm::Draw() {
+    const velmar_artikel* article = vm::SelectedEntry(ListBox1, articles_);
+    if (article == nullptr) {
+        preview_->Clear();
+        return;
+    }
+    // The section shows the reinforcements as chosen in the lists.
+    velmar_artikel shown = *article;
+    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, steels1_)) shown.steel1 = *steel;
+    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox3, steels2_)) shown.steel2 = *steel;
+    preview_->ShowArticle(service_, request_, shown, konstType_);
+}
+
+void TArtikelForm::ListBox1Click() {
+    LoadReinforcements();
+    Draw();
+}
+
+void TArtikelForm::ListBox1DblClick() {
+    LoadReinforcements();
+    Panel_2Click();
+}
+
+void TArtikelForm::ListBox2Click() {
+    Draw();
+}
+
+void TArtikelForm::cbDefaultClick() {
+    const velmar_artikel* article = vm::SelectedEntry(ListBox1, articles_);
+    FillArticles(article != nullptr ? article->nameId.id : articleId_);
+    ListBox1Click();
+}
+
+void TArtikelForm::Panel_2Click() {
+    chosenIndex = vm::SelectedEntryIndex(ListBox1);
+    if (withReinforcement_) {
+        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, steels1_))
+            chosenSteel1 = *steel;
+        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox3, steels2_))
+            chosenSteel2 = *steel;
+    }
+    SelectionDialog::Panel_2Click();
+}

@@ -1,0 +1,81 @@
+#include "dialogs/Nameiddlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ui/list_helpers.h"
+
+namespace {
+
+// A series whose flags carry this bit takes aluminium cladding shells.
+constexpr int kCladdingOffered = 1;
+
+} // namespace
+
+TNameIdForm::TNameIdForm(bool optionVisible_, bool secondOption_, bool cladding_, int kind_,
+                         int entryId, const std::vector<velmar_nameid>& entries,
+                         const Materialdaten& request, const QString& caption,
+                         const QString& subtitle, QWidget* parent)
+    : SelectionDialog(parent, QStringLiteral("NameIdForm"), caption, 433, 463),
+      cladding(cladding_ && !CladdingLocked(request)), optionVisible(optionVisible_),
+      secondOption(secondOption_), kind(kind_), request_(request), entries_(entries),
+      caption_(caption), subtitle_(subtitle), entryId_(entryId) {
+    ListBox1 = AddListBox("ListBox1", 8, 8, 417, 409);
+    vm::SetTabStopDialogUnits(ListBox1, 100);
+    Alu = AddCheckBox("Alu", QStringLiteral("Aluvorsatzschalen verwenden"), 8, 422);
+    // The gasket kinds are not offered; nothing reads them.
+    RadioGroup1 = new QGroupBox(Client());
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(168, 360, 257, 64);
+    VerschweissRB = AddRadioButton(RadioGroup1, "VerschweissRB",
+                                   QStringLiteral("verschweißbare Dichtung"), 264 - 168, 376 - 360);
+    EinrollRB = AddRadioButton(RadioGroup1, "EinrollRB", QStringLiteral("einrollbare Dichtung"),
+                               264 - 168, 400 - 360);
+    RadioGroup1->hide();
+    Label1 = AddLabel("Label1", QStringLiteral("-----"), 8, 445);
+    Panel_2->setGeometry(262, 434, 75, 22);
+    Panel_1->setGeometry(350, 434, 75, 22);
+
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { Panel_2Click(); });
+}
+
+void TNameIdForm::showEvent(QShowEvent* event) {
+    SelectionDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TNameIdForm::FormShow() {
+    setWindowTitle(caption_);
+    Label1->setText(subtitle_);
+    Label1->adjustSize();
+    Alu->hide();
+    Alu->setEnabled(!CladdingLocked(request_));
+    Alu->setChecked(cladding);
+    {
+        const QSignalBlocker blocker(ListBox1);
+        vm::FillEntryList(ListBox1, entries_);
+        vm::SelectEntryById(ListBox1, entries_, entryId_);
+    }
+    ListBox1Click();
+}
+
+void TNameIdForm::ListBox1Click() {
+    Alu->setEnabled(false);
+    chosenIndex = vm::SelectedEntryIndex(ListBox1);
+    const velmar_nameid* entry = vm::EntryAt(entries_, chosenIndex);
+    if (entry != nullptr && (entry->intValue & kCladdingOffered) != 0 && !CladdingLocked(request_))
+        Alu->setEnabled(true);
+}
+
+void TNameIdForm::Panel_2Click() {
+    chosenIndex = vm::SelectedEntryIndex(ListBox1);
+    cladding = Alu->isChecked();
+    SelectionDialog::Panel_2Click();
+}
