@@ -21,56 +21,51 @@ constexpr int kElementNone = -2;
 // The kind of list the name dialog shows: profile series.
 constexpr int kSeriesKind = 6;
 
+// One article row's command: the row counts as the user's choice only when
+// the choice was made.
+bool ChooseRowArticle(TForm1& form, TForm1::UserChoice choice, std::vector<velmar_artikel>& list,
+                      int typeCode, int& number, vm::ClickLabel* nameLabel, QLabel* secondLabel,
+                      bool withReinforcement) {
+    form.ReadNumbersBack();
+    form.userChoice[choice] = true;
+    const bool chosen =
+        form.SelectArtikel(list, typeCode, number, nameLabel, secondLabel, withReinforcement, true);
+    if (!chosen) form.userChoice[choice] = false;
+    return chosen;
+}
+
 } // namespace
 
 void TForm1::BtnRahmenClick(QObject*) {
-    ReadNumbersBack();
-    userChoice[ucRahmen] = true;
-    if (!SelectArtikel(request.frames, ks_konst::frame, request.frameId, LRahmenName, LAusRahmen,
-                       true, true))
-        userChoice[ucRahmen] = false;
+    ChooseRowArticle(*this, ucRahmen, request.frames, ks_konst::frame, request.frameId, LRahmenName,
+                     LAusRahmen, true);
     // A new frame may not carry the box any more.
     if (rollkasten.box.id != 0) RemoveRollkastenIfInvalid();
 }
 
 void TForm1::BtnFluegelClick(QObject*) {
-    ReadNumbersBack();
-    userChoice[ucFluegel] = true;
-    if (!SelectArtikel(request.sashes, ks_konst::sash, request.sashId, LFluegelName, LAusFluegel,
-                       true, true))
-        userChoice[ucFluegel] = false;
+    ChooseRowArticle(*this, ucFluegel, request.sashes, ks_konst::sash, request.sashId, LFluegelName,
+                     LAusFluegel, true);
 }
 
 void TForm1::BtnPfostenClick(QObject*) {
-    ReadNumbersBack();
-    userChoice[ucPfosten] = true;
-    if (!SelectArtikel(request.mullions, ks_konst::mullion, request.mullionId, LPfostenName,
-                       LAusPfosten, true, true))
-        userChoice[ucPfosten] = false;
+    ChooseRowArticle(*this, ucPfosten, request.mullions, ks_konst::mullion, request.mullionId,
+                     LPfostenName, LAusPfosten, true);
 }
 
 void TForm1::BtnStulpClick(QObject*) {
-    ReadNumbersBack();
-    userChoice[ucStulp] = true;
-    if (!SelectArtikel(request.astragals, ks_konst::astragal, request.astragalId, LStulpName,
-                       LAusStulp, true, true))
-        userChoice[ucStulp] = false;
+    ChooseRowArticle(*this, ucStulp, request.astragals, ks_konst::astragal, request.astragalId,
+                     LStulpName, LAusStulp, true);
 }
 
 void TForm1::BtnGlasleisteRClick(QObject*) {
-    ReadNumbersBack();
-    userChoice[ucGlasleisteR] = true;
-    if (!SelectArtikel(request.beadsFrameSide, ks_konst::glazingBead, request.beadFrameSideId,
-                       LGlasleisteRName, nullptr, false, true))
-        userChoice[ucGlasleisteR] = false;
+    ChooseRowArticle(*this, ucGlasleisteR, request.beadsFrameSide, ks_konst::glazingBead,
+                     request.beadFrameSideId, LGlasleisteRName, nullptr, false);
 }
 
 void TForm1::BtnGlasleisteFClick(QObject*) {
-    ReadNumbersBack();
-    userChoice[ucGlasleisteF] = true;
-    if (!SelectArtikel(request.beadsSashSide, ks_konst::glazingBead, request.beadSashSideId,
-                       LGlasleisteFName, nullptr, false, true))
-        userChoice[ucGlasleisteF] = false;
+    ChooseRowArticle(*this, ucGlasleisteF, request.beadsSashSide, ks_konst::glazingBead,
+                     request.beadSashSideId, LGlasleisteFName, nullptr, false);
 }
 
 bool TForm1::SelectArtikel(std::vector<velmar_artikel>& list, int typeCode, int& number,
