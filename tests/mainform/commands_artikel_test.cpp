@@ -70,9 +70,12 @@ TEST_F(ArtikelCommandTest, FrameWithItsReinforcementsReportsTwoThenOne) {
     EXPECT_EQ(vm::ToQString(data.rahmen.steel1.getName()), steel1);
     EXPECT_EQ(vm::ToQString(data.rahmen.steel2.getName()), steel2);
 
-    // Escape from the icon's dialog changes nothing and reports nothing.
+    // Opened again, the dialog offers the row's reinforcements; Escape
+    // changes nothing and reports nothing.
     recorder.codes.clear();
-    WhenModal([](QDialog* d) {
+    WhenModal([&](QDialog* d) {
+        EXPECT_EQ(Find<QListWidget>(d, "ListBox2")->currentItem()->text(), steel1);
+        EXPECT_EQ(Find<QListWidget>(d, "ListBox3")->currentItem()->text(), steel2);
         ClickRow(Find<QListWidget>(d, "ListBox1"), 0);
         QTest::keyClick(d, Qt::Key_Escape);
     });
