@@ -1,0 +1,331 @@
+#include "dialogs/Colordlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <utility>
+
+#include "platform/os/locals.h"
+#include "service/service_client.h"
+#include "ui/list_helpers.h"
+#include "ui/request_lists.h"
+
+namespace {
+
+constexpr int kRalPriceClasses =
+    TColorDlg::RalStandard | TColorDlg::RalSonder | TColorDlg::RalPremium;
+constexpr int kRalNumbers = TColorDlg::RalAlu1 | TColorDlg::RalAlu2;
+
+// The group a colour belongs to is the first of its group bits in this order.
+constexpr int kGroupOrder[] = {
+    TColorDlg::Outside,    TColorDlg::Both,    TColorDlg::KoOutside,   TColorDlg::KoBoth,
+    TColorDlg::TxOutside,  TColorDlg::TxBoth,  TColorDlg::RalStandard, TColorDlg::RalSonder,
+    TColorDlg::RalPremium, TColorDlg::RalAlu1, TColorDlg::RalAlu2,     TColorDlg::VarneoOutside,
+    TColorDlg::VarneoBoth,
+};
+
+// Base-body and gasket colours; where a colour carries several bits of one
+// kind the last of these wins.
+struct ColourBit {
+    int bit;
+    const char* key;
+};
+constexpr ColourBit kBaseBody[] = {
+    {0x10, "IDS_WEISS"}, {0x20, "IDS_BRAUN"}, {0x40, "IDS_OCKER"}, {0x80000, "IDS_DUNKELGRAU"}};
+constexpr ColourBit kGasket[] = {{0x100, "IDS_WEISS"},
+                                 {0x200, "IDS_GRAU"},
+                                 {0x80, "IDS_SCHWARZ"},
+                                 {0x100000, "IDS_PAPYRUSWEISS"}};
+
+QString LastMatching(const ColourBit (&bits)[4], int flags) {
+    QString text;
+    for (const ColourBit& b : bits)
+        if ((flags & b.bit) != 0) text = localText(b.key);
+    return text;
+}
+
+template <class W> W* Placed(W* widget, const char* name, int left, int top) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->move(left, top);
+    widget->adjustSize();
+    return widget;
+}
+
+// A radio button of an auto-exclusive set refuses to be unchecked directly.
+void Uncheck(QRadioButton* radio) {
+    if (!radio->isChecked()) return;
+    radio->setAutoExclusive(false);
+    radio->setChecked(false);
+    radio->setAutoExclusive(true);
+}
+
+// Covers what lies beneath it, as the radios and the RAL box that are moved
+// onto other controls must.
+void Opaque(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
+                     Materialdaten& request, ServiceClient& service, const WideText& text,
+                     QWidget* parent)
+    : SelectionDialog(parent, QStringLiteral("ColorDlg"), QStringLiteral("Farbauswahl"), 498, 454),
+      colourText(text), colours_(colours), request_(request), service_(service),
+      currentId_(currentId) {
+    QWidget* client = Client();
+    gbDekor = new QGroupBox(QStringLiteral(" Dekore "), client);
+    gbDekor->setObjectName(QStringLiteral("gbDekor"));
+    gbDekor->setGeometry(14, 13, 247, 334);
+    RadioNone = AddRadioButton(gbDekor, "RadioNone", QStringLiteral("ohne Folierung"), 12, 25);
+    RadioOutside = AddRadioButton(gbDekor, "RadioOutside",
+                                  QStringLiteral("norel LUMERA, außen foliert"), 12, 51);
+    RadioBoth = AddRadioButton(gbDekor, "RadioBoth",
+                               QStringLiteral("norel LUMERA, beidseitig foliert"), 12, 77);
+    RadioKoOutside = AddRadioButton(gbDekor, "RadioKoOutside",
+                                    QStringLiteral("norel KOLORIN, außen foliert"), 12, 103);
+    RadioKoBoth = AddRadioButton(gbDekor, "RadioKoBoth",
+                                 QStringLiteral("norel KOLORIN, beidseitig foliert"), 12, 129);
+    RadioTxOutside = AddRadioButton(gbDekor, "RadioTxOutside",
+                                    QStringLiteral("norel TEXELA, außen foliert"), 14, 156);
+    RadioTxBoth = AddRadioButton(gbDekor, "RadioTxBoth",
+                                 QStringLiteral("norel TEXELA, beidseitig foliert"), 12, 182);
+    RadioVarneoOutside = AddRadioButton(gbDekor, "RadioVarneoOutside",
+                                        QStringLiteral("Dekor, außen foliert"), 110, 133);
+    RadioVarneoBoth = AddRadioButton(gbDekor, "RadioVarneoBoth",
+                                     QStringLiteral("Dekor, beidseitig foliert"), 110, 149);
+    RadioRalAlu1 = AddRadioButton(gbDekor, "RadioRalAlu1",
+                                  QStringLiteral("RAL 1-farbig, außen + innen:"), 11, 167);
+    edtRalai = new QLineEdit(gbDekor);
+    edtRalai->setObjectName(QStringLiteral("edtRalai"));
+    edtRalai->setGeometry(109, 180, 121, 21);
+    RadioRalAlu2 =
+        AddRadioButton(gbDekor, "RadioRalAlu2", QStringLiteral("RAL 2-farbig "), 11, 201);
+    lblRalaussen = Placed(new QLabel(QStringLiteral("außen:"), gbDekor), "lblRalaussen", 60, 221);
+    edtRalaussen = new QLineEdit(gbDekor);
+    edtRalaussen->setObjectName(QStringLiteral("edtRalaussen"));
+    edtRalaussen->setGeometry(109, 217, 121, 21);
+    lblRalinnen = Placed(new QLabel(QStringLiteral("innen:"), gbDekor), "lblRalinnen", 64, 251);
+    edtRalinnen = new QLineEdit(gbDekor);
+    edtRalinnen->setObjectName(QStringLiteral("edtRalinnen"));
+    edtRalinnen->setGeometry(109, 245, 121, 21);
+    Image1 = new QLabel(gbDekor);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(20, 234, 145, 92);
+    Image1->setScaledContents(true);
+    Image1->hide();
+
+    Panel2 = new QFrame(client);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setGeometry(13, 353, 248, 65);
+    lblGK = Placed(new QLabel(QStringLiteral("Grundkörper:"), Panel2), "lblGK", 10, 14);
+    GrundK = Placed(new QLabel(Panel2), "GrundK", 90, 14);
+    GrundK->resize(150, GrundK->height());
+    LabelDicht = Placed(new QLabel(QStringLiteral("Dichtung:"), Panel2), "LabelDicht", 10, 38);
+    Dichtung = Placed(new QLabel(Panel2), "Dichtung", 90, 38);
+    Dichtung->resize(150, Dichtung->height());
+
+    gbRAL = new QGroupBox(QStringLiteral("RAL"), client);
+    gbRAL->setObjectName(QStringLiteral("gbRAL"));
+    gbRAL->setGeometry(267, 13, 201, 218);
+    Label2 = Placed(new QLabel(QStringLiteral("innen GK"), gbRAL), "Label2", 12, 26);
+    rbweiss = AddRadioButton(gbRAL, "rbweiss", QStringLiteral("weiss"), 80, 24);
+    rbweiss->setChecked(true);
+    rbDekor = AddRadioButton(gbRAL, "rbDekor", QStringLiteral("Dekor"), 80, 46);
+    Label1 = Placed(new QLabel(QStringLiteral("außen VS"), gbRAL), "Label1", 12, 78);
+    cbVoranodisiert = new QCheckBox(QStringLiteral("voranodisiert"), gbRAL);
+    Placed(cbVoranodisiert, "cbVoranodisiert", 80, 76);
+    Panel3 = new QFrame(gbRAL);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setGeometry(8, 108, 185, 98);
+    RadioRalStandard =
+        AddRadioButton(Panel3, "RadioRalStandard", QStringLiteral("RAL-Standard"), 8, 8);
+    RadioRalStandard->setChecked(true);
+    RadioRalSonder = AddRadioButton(Panel3, "RadioRalSonder", QStringLiteral("RAL-Sonder"), 8, 36);
+    RadioRalPremium =
+        AddRadioButton(Panel3, "RadioRalPremium", QStringLiteral("RAL-Premium"), 8, 64);
+
+    LC = AddLabel("LC", QStringLiteral("LabelColor"), 267, 0);
+    ListBox1 = AddListBox("ListBox1", 267, 13, 225, 406);
+    Panel_2->setGeometry(327, 425, 75, 22);
+    Panel_1->setGeometry(415, 425, 75, 22);
+
+    groupRadios_ = {{RadioOutside, Outside},         {RadioBoth, Both},
+                    {RadioKoOutside, KoOutside},     {RadioKoBoth, KoBoth},
+                    {RadioTxOutside, TxOutside},     {RadioTxBoth, TxBoth},
+                    {RadioRalStandard, RalStandard}, {RadioRalSonder, RalSonder},
+                    {RadioRalPremium, RalPremium},   {RadioRalAlu1, RalAlu1},
+                    {RadioRalAlu2, RalAlu2},         {RadioVarneoOutside, VarneoOutside},
+                    {RadioVarneoBoth, VarneoBoth},   {RadioNone, None}};
+    for (const auto& [radio, group] : groupRadios_) {
+        if (group < RalStandard || group > RalPremium) radio->setVisible(Offered(group));
+        connect(radio, &QRadioButton::clicked, this, [this, r = radio] { RadioBtnClick(r); });
+    }
+    // The RAL price classes take the place of the foil groups; the decor
+    // radios take the places of the first product line's.
+    gbRAL->move(gbDekor->pos());
+    gbRAL->setVisible(Offered(kRalPriceClasses));
+    Opaque(gbRAL);
+    gbRAL->raise();
+    for (auto [decor, place] :
+         {std::pair{RadioVarneoOutside, RadioOutside}, std::pair{RadioVarneoBoth, RadioBoth}}) {
+        decor->move(place->pos());
+        Opaque(decor);
+        decor->raise();
+    }
+
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
+}
+
+TColorDlg::~TColorDlg() = default;
+
+void TColorDlg::showEvent(QShowEvent* event) {
+    SelectionDialog::showEvent(event);
+    if (shown_once_) return;
+    shown_once_ = true;
+    FormShow();
+}
+
+bool TColorDlg::Offered(int group) const {
+    for (const velmar_nameid& colour : colours_)
+        if ((colour.intValue & group) != 0) return true;
+    return false;
+}
+
+int TColorDlg::InitialGroup() const {
+    for (const velmar_nameid& colour : colours_) {
+        if (colour.id != currentId_) continue;
+        for (int group : kGroupOrder)
+            if ((colour.intValue & group) != 0) return group;
+        break;
+    }
+    return None;
+}
+
+int TColorDlg::ChosenGroup() const {
+    for (const auto& [radio, group] : groupRadios_)
+        if (radio->isChecked()) return group;
+    return None;
+}
+
+void TColorDlg::CheckGroupRadio(int group) {
+    // The two radio sets lie in different containers: neither unchecks the
+    // other by itself.
+    for (const auto& [radio, radioGroup] : groupRadios_) Uncheck(radio);
+    for (const auto& [radio, radioGroup] : groupRadios_)
+        if (radioGroup == group) radio->setChecked(true);
+}
+
+void TColorDlg::FillList(int group) {
+    shown_.clear();
+    for (const velmar_nameid& colour : colours_)
+        if ((colour.intValue & group) != 0) shown_.push_back(colour);
+    const QSignalBlocker blocker(ListBox1);
+    vm::FillEntryList(ListBox1, shown_);
+    vm::SelectEntryById(ListBox1, shown_, currentId_);
+}
+
+void TColorDlg::ShowRalNumberControls(bool visible) {
+    for (QWidget* w : {static_cast<QWidget*>(edtRalai), static_cast<QWidget*>(edtRalaussen),
+                       static_cast<QWidget*>(edtRalinnen), static_cast<QWidget*>(lblRalaussen),
+                       static_cast<QWidget*>(lblRalinnen)})
+        w->setVisible(visible);
+}
+
+void TColorDlg::FormShow() {
+    const int group = InitialGroup();
+    CheckGroupRadio(group);
+    for (const auto& [radio, radioGroup] : groupRadios_)
+        if (radioGroup == group) RadioBtnClick(radio);
+
+    const QStringList parts = vm::ToQString(colourText).split(QLatin1Char('@'));
+    if ((group & kRalPriceClasses) != 0) {
+        cbVoranodisiert->setChecked(parts.value(0) == QLatin1String("1"));
+        (parts.value(1) == QLatin1String("1") ? rbDekor : rbweiss)->setChecked(true);
+        LC->setText(vm::ToQString(colourText));
+        LC->adjustSize();
+        LC->show();
+    } else {
+        LC->hide();
+    }
+    ShowRalNumberControls((group & kRalNumbers) != 0);
+    if (group == RalAlu1) {
+        edtRalai->setText(parts.value(0));
+    } else if (group == RalAlu2 && parts.size() == 2) {
+        edtRalaussen->setText(parts[0]);
+        edtRalinnen->setText(parts[1]);
+    }
+}
+
+void TColorDlg::RadioBtnClick(QRadioButton* radio) {
+    int group = None;
+    for (const auto& [r, radioGroup] : groupRadios_)
+        if (r == radio) group = radioGroup;
+    const bool ralNumbers = (group & kRalNumbers) != 0;
+    ShowRalNumberControls(ralNumbers);
+    Image1->setVisible(!ralNumbers);
+    CheckGroupRadio(group);
+    FillList(ChosenGroup());
+    ListBox1Click();
+}
+
+void TColorDlg::ListBox1Click() {
+    ShowPicture();
+    ShowBaseBodyAndGasket();
+}
+
+void TColorDlg::ShowPicture() {
+    const velmar_nameid* colour = vm::SelectedEntry(ListBox1, shown_);
+    const int articleId = request_.articleId;
+    request_.articleId = colour != nullptr ? colour->id : -1;
+    QImage picture;
+    if (request_.articleId > 0) {
+        request_.drawing.clear();
+        vm::CallKeepingLists(request_, {},
+                             [this](Materialdaten& r) { return service_.getColorBlob(r); });
+        if (!request_.drawing.empty()) {
+            const QByteArray jpeg(reinterpret_cast<const char*>(request_.drawing.data()),
+                                  static_cast<qsizetype>(request_.drawing.size()));
+            std::vector<std::uint8_t>().swap(request_.drawing);
+            picture.loadFromData(jpeg, "JPEG");
+        }
+    }
+    request_.articleId = articleId;
+    if (!picture.isNull()) Image1->setPixmap(QPixmap::fromImage(picture));
+    // Where the RAL numbers are typed the picture would cover their fields.
+    Image1->setVisible(!picture.isNull() && (ChosenGroup() & kRalNumbers) == 0);
+}
+
+void TColorDlg::ShowBaseBodyAndGasket() {
+    GrundK->clear();
+    Dichtung->clear();
+    const velmar_nameid* colour = vm::SelectedEntry(ListBox1, shown_);
+    if (colour == nullptr) return;
+    GrundK->setText(LastMatching(kBaseBody, colour->intValue));
+    Dichtung->setText(LastMatching(kGasket, colour->intValue));
+}
+
+void TColorDlg::Panel_2Click() {
+    const velmar_nameid* colour = vm::SelectedEntry(ListBox1, shown_);
+    colourId = colour != nullptr ? colour->id : -1;
+    const int group = ChosenGroup();
+    QString text;
+    if ((group & kRalPriceClasses) != 0) {
+        text = QLatin1String(cbVoranodisiert->isChecked() ? "1" : "0") + QLatin1Char('@') +
+               QLatin1String(rbweiss->isChecked() ? "0" : "1");
+    } else if (group == RalAlu1) {
+        text = edtRalai->text().trimmed();
+    } else if (group == RalAlu2) {
+        text = edtRalaussen->text().trimmed() + QLatin1Char('@') + edtRalinnen->text().trimmed();
+    }
+    colourText = text.toStdU16String();
+    SelectionDialog::Panel_2Click();
+}
