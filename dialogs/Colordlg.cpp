@@ -124,7 +124,7 @@ TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
 
     Panel2 = new QFrame(client);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Panel2->setGeometry(13, 353, 248, 65);
     lblGK = Placed(new QLabel(QStringLiteral("Grundkörper:"), Panel2), "lblGK", 10, 14);
     GrundK = Placed(new QLabel(Panel2), "GrundK", 90, 14);

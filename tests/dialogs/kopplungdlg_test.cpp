@@ -12,6 +12,7 @@
 #include "service/service_client.h"
 #include "tests/mainform/form_fixture.h"
 #include "tests/support/ui_driver.h"
+#include "ui/list_helpers.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "model/ks_lists.h"
 #include "tests/mainform/form_fixture.h"
 #include "tests/support/ui_driver.h"
+#include "ui/list_helpers.h"
 
 namespace {
 
