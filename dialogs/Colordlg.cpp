@@ -58,6 +58,44 @@ template <class W> W* Placed(W* widget, const char* name, int left, int top) {
     return widget;
 }
 
+// The group radios in the order the chosen group is read from them; none
+// checked means the first group.
+struct GroupRadio {
+    QRadioButton* TColorDlg::*member;
+    const char* name;
+    const char* text;
+    int group;
+    bool priceClass; // in the RAL box, else among the foil groups
+    int left, top;
+};
+constexpr GroupRadio kGroupRadios[] = {
+    {&TColorDlg::RadioOutside, "RadioOutside", "norel LUMERA, außen foliert", TColorDlg::Outside,
+     false, 12, 51},
+    {&TColorDlg::RadioBoth, "RadioBoth", "norel LUMERA, beidseitig foliert", TColorDlg::Both, false,
+     12, 77},
+    {&TColorDlg::RadioKoOutside, "RadioKoOutside", "norel KOLORIN, außen foliert",
+     TColorDlg::KoOutside, false, 12, 103},
+    {&TColorDlg::RadioKoBoth, "RadioKoBoth", "norel KOLORIN, beidseitig foliert", TColorDlg::KoBoth,
+     false, 12, 129},
+    {&TColorDlg::RadioTxOutside, "RadioTxOutside", "norel TEXELA, außen foliert",
+     TColorDlg::TxOutside, false, 14, 156},
+    {&TColorDlg::RadioTxBoth, "RadioTxBoth", "norel TEXELA, beidseitig foliert", TColorDlg::TxBoth,
+     false, 12, 182},
+    {&TColorDlg::RadioRalStandard, "RadioRalStandard", "RAL-Standard", TColorDlg::RalStandard, true,
+     8, 8},
+    {&TColorDlg::RadioRalSonder, "RadioRalSonder", "RAL-Sonder", TColorDlg::RalSonder, true, 8, 36},
+    {&TColorDlg::RadioRalPremium, "RadioRalPremium", "RAL-Premium", TColorDlg::RalPremium, true, 8,
+     64},
+    {&TColorDlg::RadioRalAlu1, "RadioRalAlu1", "RAL 1-farbig, außen + innen:", TColorDlg::RalAlu1,
+     false, 11, 167},
+    {&TColorDlg::RadioRalAlu2, "RadioRalAlu2", "RAL 2-farbig ", TColorDlg::RalAlu2, false, 11, 201},
+    {&TColorDlg::RadioVarneoOutside, "RadioVarneoOutside", "Dekor, außen foliert",
+     TColorDlg::VarneoOutside, false, 110, 133},
+    {&TColorDlg::RadioVarneoBoth, "RadioVarneoBoth", "Dekor, beidseitig foliert",
+     TColorDlg::VarneoBoth, false, 110, 149},
+    {&TColorDlg::RadioNone, "RadioNone", "ohne Folierung", TColorDlg::None, false, 12, 25},
+};
+
 // A radio button of an auto-exclusive set refuses to be unchecked directly.
 void Uncheck(QRadioButton* radio) {
     if (!radio->isChecked()) return;
@@ -84,38 +122,17 @@ TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
     gbDekor = new QGroupBox(QStringLiteral(" Dekore "), client);
     gbDekor->setObjectName(QStringLiteral("gbDekor"));
     gbDekor->setGeometry(14, 13, 247, 334);
-    RadioNone = AddRadioButton(gbDekor, "RadioNone", QStringLiteral("ohne Folierung"), 12, 25);
-    RadioOutside = AddRadioButton(gbDekor, "RadioOutside",
-                                  QStringLiteral("norel LUMERA, außen foliert"), 12, 51);
-    RadioBoth = AddRadioButton(gbDekor, "RadioBoth",
-                               QStringLiteral("norel LUMERA, beidseitig foliert"), 12, 77);
-    RadioKoOutside = AddRadioButton(gbDekor, "RadioKoOutside",
-                                    QStringLiteral("norel KOLORIN, außen foliert"), 12, 103);
-    RadioKoBoth = AddRadioButton(gbDekor, "RadioKoBoth",
-                                 QStringLiteral("norel KOLORIN, beidseitig foliert"), 12, 129);
-    RadioTxOutside = AddRadioButton(gbDekor, "RadioTxOutside",
-                                    QStringLiteral("norel TEXELA, außen foliert"), 14, 156);
-    RadioTxBoth = AddRadioButton(gbDekor, "RadioTxBoth",
-                                 QStringLiteral("norel TEXELA, beidseitig foliert"), 12, 182);
-    RadioVarneoOutside = AddRadioButton(gbDekor, "RadioVarneoOutside",
-                                        QStringLiteral("Dekor, außen foliert"), 110, 133);
-    RadioVarneoBoth = AddRadioButton(gbDekor, "RadioVarneoBoth",
-                                     QStringLiteral("Dekor, beidseitig foliert"), 110, 149);
-    RadioRalAlu1 = AddRadioButton(gbDekor, "RadioRalAlu1",
-                                  QStringLiteral("RAL 1-farbig, außen + innen:"), 11, 167);
-    edtRalai = new QLineEdit(gbDekor);
-    edtRalai->setObjectName(QStringLiteral("edtRalai"));
-    edtRalai->setGeometry(109, 180, 121, 21);
-    RadioRalAlu2 =
-        AddRadioButton(gbDekor, "RadioRalAlu2", QStringLiteral("RAL 2-farbig "), 11, 201);
+    const auto RalEdit = [this](const char* name, int top) {
+        auto* edit = new QLineEdit(gbDekor);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setGeometry(109, top, 121, 21);
+        return edit;
+    };
+    edtRalai = RalEdit("edtRalai", 180);
     lblRalaussen = Placed(new QLabel(QStringLiteral("außen:"), gbDekor), "lblRalaussen", 60, 221);
-    edtRalaussen = new QLineEdit(gbDekor);
-    edtRalaussen->setObjectName(QStringLiteral("edtRalaussen"));
-    edtRalaussen->setGeometry(109, 217, 121, 21);
+    edtRalaussen = RalEdit("edtRalaussen", 217);
     lblRalinnen = Placed(new QLabel(QStringLiteral("innen:"), gbDekor), "lblRalinnen", 64, 251);
-    edtRalinnen = new QLineEdit(gbDekor);
-    edtRalinnen->setObjectName(QStringLiteral("edtRalinnen"));
-    edtRalinnen->setGeometry(109, 245, 121, 21);
+    edtRalinnen = RalEdit("edtRalinnen", 245);
     Image1 = new QLabel(gbDekor);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(20, 234, 145, 92);
@@ -146,29 +163,23 @@ TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
     Panel3 = new QFrame(gbRAL);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setGeometry(8, 108, 185, 98);
-    RadioRalStandard =
-        AddRadioButton(Panel3, "RadioRalStandard", QStringLiteral("RAL-Standard"), 8, 8);
+
+    for (const GroupRadio& g : kGroupRadios) {
+        QRadioButton* radio = AddRadioButton(g.priceClass ? static_cast<QWidget*>(Panel3) : gbDekor,
+                                             g.name, QString::fromUtf8(g.text), g.left, g.top);
+        this->*g.member = radio;
+        groupRadios_.emplace_back(radio, g.group);
+        // The price classes show with their box.
+        if (!g.priceClass) radio->setVisible(Offered(g.group));
+        connect(radio, &QRadioButton::clicked, this, [this, radio] { RadioBtnClick(radio); });
+    }
     RadioRalStandard->setChecked(true);
-    RadioRalSonder = AddRadioButton(Panel3, "RadioRalSonder", QStringLiteral("RAL-Sonder"), 8, 36);
-    RadioRalPremium =
-        AddRadioButton(Panel3, "RadioRalPremium", QStringLiteral("RAL-Premium"), 8, 64);
 
     LC = AddLabel("LC", QStringLiteral("LabelColor"), 267, 0);
     ListBox1 = AddListBox("ListBox1", 267, 13, 225, 406);
     Panel_2->setGeometry(327, 425, 75, 22);
     Panel_1->setGeometry(415, 425, 75, 22);
 
-    groupRadios_ = {{RadioOutside, Outside},         {RadioBoth, Both},
-                    {RadioKoOutside, KoOutside},     {RadioKoBoth, KoBoth},
-                    {RadioTxOutside, TxOutside},     {RadioTxBoth, TxBoth},
-                    {RadioRalStandard, RalStandard}, {RadioRalSonder, RalSonder},
-                    {RadioRalPremium, RalPremium},   {RadioRalAlu1, RalAlu1},
-                    {RadioRalAlu2, RalAlu2},         {RadioVarneoOutside, VarneoOutside},
-                    {RadioVarneoBoth, VarneoBoth},   {RadioNone, None}};
-    for (const auto& [radio, group] : groupRadios_) {
-        if (group < RalStandard || group > RalPremium) radio->setVisible(Offered(group));
-        connect(radio, &QRadioButton::clicked, this, [this, r = radio] { RadioBtnClick(r); });
-    }
     // The RAL price classes take the place of the foil groups; the decor
     // radios take the places of the first product line's.
     gbRAL->move(gbDekor->pos());
