@@ -11,6 +11,7 @@
 
 #include "interface/guard.h"
 #include "mainform/form_queries.h"
+#include "mainform/size_checks.h"
 #include "mainform/vm_mainform.h"
 #include "model/json_codec.h"
 #include "model/ks_lists.h"
@@ -26,6 +27,18 @@ Materialdaten Request(int key1, int key2, int kind = 1) {
     request.hostKey2 = key2;
     request.requestKind = kind;
     return request;
+}
+
+// A size check of `box` against the element of the instance behind
+// `handle`; false without one.
+bool CheckElementSize(const char* function, void* handle, const velmar_rollkasten& box,
+                      bool (*check)(const velmar_rollkasten&, double, double)) {
+    bool fits = false;
+    vm::Guarded(function, [&] {
+        if (TForm1* form = vm::FormOf(handle))
+            fits = check(box, form->elementWidth, form->elementHeight);
+    });
+    return fits;
 }
 
 // Load, one call, unload.
@@ -309,6 +322,16 @@ VELMAR_EXPORT void vm_addDefaultBasisProfile(void* handle, std::vector<velmar_cu
     vm::Guarded("vm_addDefaultBasisProfile", [&] {
         if (TForm1* form = vm::FormOf(handle)) vm::AddDefaultBasisProfile(*form, positions);
     });
+}
+
+VELMAR_EXPORT bool vm_checkPanzerGroesseWithRollkasten(void* handle, const velmar_rollkasten& box) {
+    return CheckElementSize("vm_checkPanzerGroesseWithRollkasten", handle, box,
+                            vm::CheckPanzerGroesse);
+}
+
+VELMAR_EXPORT bool vm_checkElementHoeheWithRollkasten(void* handle, const velmar_rollkasten& box) {
+    return CheckElementSize("vm_checkElementHoeheWithRollkasten", handle, box,
+                            vm::CheckElementHoehe);
 }
 
 } // extern "C"

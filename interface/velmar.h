@@ -230,6 +230,13 @@ VELMAR_EXPORT int vm_getAufbauprofil(void* handle, const velmar_cutpos& position
 // the accessory list `positions`.
 VELMAR_EXPORT void vm_addDefaultBasisProfile(void* handle, std::vector<velmar_cutpos>& positions);
 
+// Whether the element (its size as last set by vm_setBreiteHoeheElement) can
+// take the roller-shutter box `box`: the box's curtain covers its width and
+// area, resp. the element is neither higher nor wider than the box's limits
+// (size3, size4). A box with id 0 always fits.
+VELMAR_EXPORT bool vm_checkPanzerGroesseWithRollkasten(void* handle, const velmar_rollkasten& box);
+VELMAR_EXPORT bool vm_checkElementHoeheWithRollkasten(void* handle, const velmar_rollkasten& box);
+
 // ---- queries without an instance -------------------------------------------
 // Each builds one request from its arguments, loads the calculation service,
 // makes one call and unloads the service again (an open instance reloads it

@@ -120,4 +120,44 @@ TEST_F(QueriesTest, CorrectedGlassComesFromTheCatalogue) {
     EXPECT_GT(bead.nameId.id, 0);
 }
 
+TEST_F(QueriesTest, RollerShutterChecksAtTheirLimits) {
+    auto curtainFits = [&](const velmar_rollkasten& box, double width, double height) {
+        vm_setBreiteHoeheElement(form, width, height);
+        return vm_checkPanzerGroesseWithRollkasten(form, box);
+    };
+    auto heightFits = [&](const velmar_rollkasten& box, double width, double height) {
+        vm_setBreiteHoeheElement(form, width, height);
+        return vm_checkElementHoeheWithRollkasten(form, box);
+    };
+    velmar_rollkasten box; // no box fits any element
+    EXPECT_TRUE(curtainFits(box, 1e6, 1e6));
+    EXPECT_TRUE(heightFits(box, 1e6, 1e6));
+
+    // Top-mounted box 9286 with the aluminium curtain: 2510 mm and 9.6 m².
+    box.box.id = 9286;
+    box.part2.id = 7401;
+    box.part4.id = 7948;
+    EXPECT_TRUE(curtainFits(box, 2510, 1000));
+    EXPECT_FALSE(curtainFits(box, 2511, 1000));
+    EXPECT_TRUE(curtainFits(box, 2400, 4000));
+    EXPECT_FALSE(curtainFits(box, 2400, 4001));
+    // Another curtain in the same box: 10.3 m².
+    box.part4.id = 7950;
+    EXPECT_TRUE(curtainFits(box, 2400, 4001));
+    // Front-mounted box with the large curtain: the limit holds its margin.
+    box.part2.id = 8708;
+    box.part4.id = 8749;
+    EXPECT_TRUE(curtainFits(box, 4000.000001, 1000));
+    EXPECT_FALSE(curtainFits(box, 4000.00001, 1000));
+
+    box.size3 = 1700;
+    box.size4 = 2510;
+    EXPECT_TRUE(heightFits(box, 2510, 1700));
+    EXPECT_FALSE(heightFits(box, 2510, 1700.000002));
+    EXPECT_FALSE(heightFits(box, 2510.000002, 1700));
+
+    EXPECT_FALSE(vm_checkPanzerGroesseWithRollkasten(nullptr, box));
+    EXPECT_FALSE(vm_checkElementHoeheWithRollkasten(nullptr, box));
+}
+
 } // namespace
