@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTreeWidget>
@@ -68,7 +69,15 @@ int RunGallery(HostWindow& window, const QString& directory) {
         {"frame", "LRahmenName", {}},
         {"glass", "LGlasName", {}},
         {"vertical coupling", "LKopplungSenkName", {}},
-        {"roller-shutter box", "LRollName", {}},
+        // The sample element has no box: the first construction type's first
+        // box, with its drawing.
+        {"roller-shutter box",
+         "LRollName",
+         {},
+         [](QDialog* dialog) {
+             if (auto* types = dialog->findChild<QListWidget*>(QStringLiteral("ListBox1")))
+                 if (types->count() > 1) types->setCurrentRow(1);
+         }},
         {"accessories of the frame", nullptr, [&window] { Trigger(window, "queryAccessories"); },
          ShowFirstAccessory},
         {"glazing bar", nullptr, [&window] { Trigger(window, "queryGlazingBar"); }},

@@ -1,0 +1,366 @@
+#include "mainform/Rollkastendlg.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <set>
+
+#include "mainform/size_checks.h"
+#include "mainform/vm_mainform.h"
+#include "model/ks_lists.h"
+#include "platform/os/locals.h"
+#include "service/service_client.h"
+#include "ui/list_helpers.h"
+#include "ui/preview.h"
+#include "ui/request_lists.h"
+
+namespace {
+
+// Property bits of a box entry (its box's intValue): which overhangs it
+// allows.
+constexpr int kOverhangLeft = 1;
+constexpr int kOverhangRight = 2;
+
+constexpr int kClientWidth = 713;
+constexpr int kPreviewTop = 40;
+
+// The element code that asks for the drawing of one article or box.
+constexpr int kSingleArticleCut = 151;
+
+// The selected item's data: a construction type in ListBox1, an entry index
+// elsewhere; -1 for none.
+int SelectedData(const QListWidget* listBox) {
+    const auto selected = listBox->selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->data(vm::EntryIndexRole).toInt();
+}
+
+void SelectRow(QListWidget* listBox, int row) {
+    if (row < 0 || row >= listBox->count()) return;
+    listBox->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    listBox->scrollToItem(listBox->item(row));
+}
+
+// A red message above the preview. A font wider than the dialog's own
+// breaks it into lines that end above the preview, never past the edge.
+QLabel* MakeErrorLabel(QLabel* label, int clientWidth, int previewTop) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    const int width = clientWidth - label->x() - 4;
+    if (label->width() > width) {
+        label->setWordWrap(true);
+        const int height = label->heightForWidth(width);
+        label->setGeometry(label->x(), std::min(label->y(), previewTop - 2 - height), width,
+                           height);
+    }
+    label->hide();
+    return label;
+}
+
+std::wstring Line(const wchar_t* caption, const WideText& name) {
+    return name.empty() ? std::wstring() : caption + vm::ToQString(name).toStdWString();
+}
+
+} // namespace
+
+TRollkastenForm::TRollkastenForm(TForm1& form, velmar_rollkasten& box, Materialdaten& request,
+                                 QWidget* parent)
+    : SelectionDialog(parent, QStringLiteral("RollkastenForm"),
+                      QStringLiteral("Rollladenkasten wählen"), kClientWidth, 614),
+      form_(form), box_(box), request_(request) {
+    Label1 = AddLabel("Label1", QStringLiteral("Bauart des Kastens"), 8, 21);
+    ListBox1 = AddListBox("ListBox1", 8, 40, 265, 100);
+    Label2 = AddLabel("Label2", QStringLiteral("Kastentypen"), 8, 150);
+    ListBox2 = AddListBox("ListBox2", 8, 169, 265, 100);
+    Label3 = AddLabel("Label3", QStringLiteral("Antrieb"), 8, 286);
+    LbAntrieb = AddListBox("LbAntrieb", 8, 305, 265, 88);
+    Label8 = AddLabel("Label8", QStringLiteral("Bedienseite"), 8, 399);
+    rbBSl = AddRadioButton(nullptr, "rbBSl", QStringLiteral("links"), 88, 399);
+    rbBSr = AddRadioButton(nullptr, "rbBSr", QStringLiteral("rechts"), 159, 399);
+    rbBSl->setChecked(true);
+    Label4 = AddLabel("Label4", QStringLiteral("Panzer"), 8, 419);
+    LbPanzer = AddListBox("LbPanzer", 8, 438, 265, 59);
+    Label7 = AddLabel("Label7", QStringLiteral("Panzerfarbe"), 8, 502);
+    LbPanzerfarbe = AddListBox("LbPanzerfarbe", 8, 521, 265, 59);
+    Label6 = AddLabel("Label6", QStringLiteral("Rollladenführung"), 295, 461);
+    LbRfs = AddListBox("LbRfs", 294, 480, 244, 100);
+    Panel3 = AddPanel("Panel3", 544, 480, 146, 100);
+    Label5 = AddLabel("Label5", QStringLiteral("Kastenüberstand"), 8, 8);
+    CbUeberstandLinks = AddCheckBox("CbUeberstandLinks", QStringLiteral("links (10 cm)"), 8, 32);
+    CbUeberstandRechts = AddCheckBox("CbUeberstandRechts", QStringLiteral("rechts (10 cm)"), 8, 56);
+    for (QWidget* inPanel :
+         {static_cast<QWidget*>(Label5), static_cast<QWidget*>(CbUeberstandLinks),
+          static_cast<QWidget*>(CbUeberstandRechts)}) {
+        const QPoint at = inPanel->pos();
+        inPanel->setParent(Panel3);
+        inPanel->move(at);
+        inPanel->show();
+    }
+    Panel2 = AddPanel("Panel2", 295, kPreviewTop, 395, 401);
+    LSizeError = MakeErrorLabel(
+        AddLabel("LSizeError",
+                 QStringLiteral("Das Element ist zu groß für den Rollladenkasten. Wählen Sie einen "
+                                "anderen Kasten!"),
+                 295, 21),
+        kClientWidth, kPreviewTop);
+    LHighError = MakeErrorLabel(
+        AddLabel("LHighError",
+                 QStringLiteral("Das Element ist zu hoch für den Rollladenkasten. Wählen Sie einen "
+                                "anderen Kasten!"),
+                 294, 21),
+        kClientWidth, kPreviewTop);
+    Panel_2->setGeometry(534, 586, 75, 22);
+    Panel_1->setGeometry(615, 586, 75, 22);
+
+    preview_ = std::make_unique<vm::SectionPreview>(Panel2);
+
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+    connect(ListBox2, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
+    connect(LbAntrieb, &QListWidget::itemSelectionChanged, this, [this] { LbAntriebClick(); });
+    connect(LbPanzer, &QListWidget::itemSelectionChanged, this, [this] { LbPanzerClick(); });
+    connect(LbRfs, &QListWidget::itemSelectionChanged, this, [this] { LbRfsClick(); });
+}
+
+TRollkastenForm::~TRollkastenForm() = default;
+
+void TRollkastenForm::showEvent(QShowEvent* event) {
+    SelectionDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TRollkastenForm::FormShow() {
+    preview_->Activate();
+    LoadKastenListen();
+    FillKastentypen();
+    UpdateUeberstand();
+    CbUeberstandLinks->setChecked(box_.flag1);
+    CbUeberstandRechts->setChecked(box_.flag2);
+    LoadAllZubehoer();
+    LoadFuehrungen(box_.accessory1.getId());
+    CheckKasten();
+    DrawKasten();
+    (box_.intValue == 0 ? rbBSl : rbBSr)->setChecked(true);
+}
+
+// ---- lists ------------------------------------------------------------------------
+
+Materialdaten TRollkastenForm::Query() const {
+    Materialdaten query;
+    query.hostKey1 = request_.hostKey1;
+    query.hostKey2 = request_.hostKey2;
+    query.requestKind = 2;
+    query.systemId = request_.systemId;
+    query.elementCode = request_.elementCode;
+    query.elementSubcode = request_.elementSubcode;
+    return query;
+}
+
+const velmar_rollkasten* TRollkastenForm::ChosenBox() const {
+    return vm::SelectedEntry(ListBox2, boxes_);
+}
+
+void TRollkastenForm::LoadKastenListen() {
+    boxes_.clear();
+    Materialdaten query = request_;
+    const bool answered = form_.service.getRollkaesten(query);
+    velmar_rollkasten none;
+    none.box.name = localText("IDS_KEINKASTEN").toStdU16String();
+    boxes_.push_back(std::move(none));
+    if (answered)
+        boxes_.insert(boxes_.end(), query.rollerShutterBoxes.begin(),
+                      query.rollerShutterBoxes.end());
+
+    const QSignalBlocker blocker(ListBox1);
+    ListBox1->clear();
+    std::set<int> seen;
+    int selected = 0;
+    for (const velmar_rollkasten& entry : boxes_) {
+        if (!seen.insert(entry.part2.id).second) continue;
+        if (entry.part2.id == box_.part2.id) selected = ListBox1->count();
+        auto* item = new QListWidgetItem(vm::ToQString(entry.part2.name));
+        item->setData(vm::EntryIndexRole, entry.part2.id);
+        ListBox1->addItem(item);
+    }
+    SelectRow(ListBox1, selected);
+}
+
+void TRollkastenForm::FillKastentypen() {
+    const QSignalBlocker blocker(ListBox2);
+    ListBox2->clear();
+    if (ListBox1->selectedItems().isEmpty()) return;
+    const int type = SelectedData(ListBox1);
+    int selected = 0;
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        if (boxes_[i].part2.id != type) continue;
+        if (boxes_[i].box.id == box_.box.id) selected = ListBox2->count();
+        auto* item = new QListWidgetItem(vm::ToQString(boxes_[i].getName()));
+        item->setData(vm::EntryIndexRole, static_cast<int>(i));
+        ListBox2->addItem(item);
+    }
+    SelectRow(ListBox2, selected);
+}
+
+void TRollkastenForm::LoadZubehoer(QListWidget* listBox, int kind, int currentId,
+                                   std::vector<velmar_artikel>& list) {
+    const QSignalBlocker blocker(listBox);
+    list.clear();
+    listBox->clear();
+    const velmar_rollkasten* box = ChosenBox();
+    if (box == nullptr) return;
+    Materialdaten query = Query();
+    query.articleId = box->box.id;
+    query.int110 = kind;
+    if (kind == ks_request::kindCurtainColours) {
+        const velmar_artikel* curtain = vm::SelectedEntry(LbPanzer, curtains_);
+        query.int66 = curtain != nullptr ? curtain->nameId.id : 0;
+    }
+    if (form_.service.getRollKastenZubehoer(query)) list = std::move(query.articleTexts1);
+    vm::FillEntryList(listBox, list);
+    vm::SelectEntryById(listBox, list, currentId);
+}
+
+// The drive, curtain and curtain colour lists of the chosen box, each with
+// the edited box's part preselected.
+void TRollkastenForm::LoadAllZubehoer() {
+    LoadZubehoer(LbAntrieb, ks_request::kindDrives, box_.part3.id, drives_);
+    LoadZubehoer(LbPanzer, ks_request::kindCurtains, box_.part4.id, curtains_);
+    LoadZubehoer(LbPanzerfarbe, ks_request::kindCurtainColours, box_.part5.id, curtainColours_);
+}
+
+void TRollkastenForm::LoadFuehrungen(int currentId) {
+    const QSignalBlocker blocker(LbRfs);
+    guideRails_.clear();
+    LbRfs->clear();
+    const velmar_rollkasten* box = ChosenBox();
+    // The no-box entry has no guide rails.
+    if (box == nullptr || SelectedData(ListBox2) < 1) return;
+    Materialdaten query = Query();
+    query.articleId = box->box.id;
+    if (form_.service.getRollKastenFuehrungen(query) && !query.cutPositions.empty())
+        guideRails_ = std::move(query.cutPositions.front().opening1.zusatz);
+    vm::FillEntryList(LbRfs, guideRails_);
+    vm::SelectEntryById(LbRfs, guideRails_, currentId);
+}
+
+// ---- the box ----------------------------------------------------------------------
+
+void TRollkastenForm::ReadKasten(velmar_rollkasten& target) const {
+    target = velmar_rollkasten();
+    if (const velmar_rollkasten* box = ChosenBox()) target = *box;
+    auto takePart = [](velmar_nameid& part, const velmar_artikel* chosen) {
+        if (chosen == nullptr) return;
+        part.id = chosen->nameId.id;
+        part.name = chosen->nameId.name;
+    };
+    takePart(target.part3, vm::SelectedEntry(LbAntrieb, drives_));
+    takePart(target.part4, vm::SelectedEntry(LbPanzer, curtains_));
+    takePart(target.part5, vm::SelectedEntry(LbPanzerfarbe, curtainColours_));
+    if (const velmar_zusatzartikel* rail = vm::SelectedEntry(LbRfs, guideRails_))
+        target.accessory1 = *rail;
+    target.intValue = rbBSr->isChecked() ? 1 : 0;
+    target.flag1 = CbUeberstandLinks->isEnabled() && CbUeberstandLinks->isChecked();
+    target.flag2 = CbUeberstandRechts->isEnabled() && CbUeberstandRechts->isChecked();
+}
+
+void TRollkastenForm::UpdateUeberstand() {
+    velmar_rollkasten chosen;
+    ReadKasten(chosen);
+    CbUeberstandLinks->setEnabled((chosen.box.intValue & kOverhangLeft) != 0);
+    CbUeberstandRechts->setEnabled((chosen.box.intValue & kOverhangRight) != 0);
+    Label5->setEnabled(CbUeberstandLinks->isEnabled() || CbUeberstandRechts->isEnabled());
+}
+
+void TRollkastenForm::CheckKasten() {
+    velmar_rollkasten chosen;
+    ReadKasten(chosen);
+    const bool curtainFits =
+        vm::CheckPanzerGroesse(chosen, form_.elementWidth, form_.elementHeight);
+    LSizeError->setVisible(!curtainFits);
+    Panel_2->setVisible(curtainFits);
+    if (!curtainFits) return;
+    const bool heightFits = vm::CheckElementHoehe(chosen, form_.elementWidth, form_.elementHeight);
+    LHighError->setVisible(!heightFits);
+    Panel_2->setVisible(heightFits);
+}
+
+void TRollkastenForm::DrawKasten() {
+    preview_->Clear();
+    if (ChosenBox() == nullptr) return;
+    velmar_rollkasten chosen;
+    ReadKasten(chosen);
+    preview_->Show(
+        request_,
+        [&] {
+            // The box alone, on the head of the element's frame and sash, with
+            // its guide rail.
+            velmar_cutpos position;
+            velmar_artikel article;
+            article.nameId = chosen.box;
+            article.konstType = ks_konst::rollerShutterBox;
+            position.opening1.artikel.items.push_back(std::move(article));
+            if (chosen.accessory1.getId() > 0)
+                position.opening1.zusatz.push_back(chosen.accessory1);
+            const int elementCode = request_.elementCode;
+            std::vector<velmar_cutpos> elementPositions = std::move(request_.cutPositions);
+            request_.elementCode = kSingleArticleCut;
+            request_.cutPositions = {std::move(position)};
+            const bool ok = vm::CallKeepingLists(
+                request_, {}, [this](Materialdaten& r) { return form_.service.getCut(r); });
+            request_.elementCode = elementCode;
+            // The rule of box and frame reads the element's positions.
+            request_.cutPositions = std::move(elementPositions);
+            return ok;
+        },
+        [&] {
+            return SketchLegend{
+                vm::ToQString(chosen.getName()).toStdWString(),
+                Line(L"Bauart: ", chosen.part2.name),
+                Line(L"Antrieb: ", chosen.part3.name),
+                Line(L"Panzer: ", chosen.part4.name) + Line(L", ", chosen.part5.name),
+                Line(L"Führung: ", chosen.accessory1.getName()),
+            };
+        });
+}
+
+// ---- events ----------------------------------------------------------------------
+
+void TRollkastenForm::ListBox1Click() {
+    FillKastentypen();
+    ListBox2Click();
+}
+
+void TRollkastenForm::ListBox2Click() {
+    UpdateUeberstand();
+    LoadAllZubehoer();
+    LoadFuehrungen(box_.accessory1.getId());
+    CheckKasten();
+    DrawKasten();
+}
+
+void TRollkastenForm::ListBox1DblClick() {
+    ListBox1Click();
+    Panel_2Click();
+}
+
+void TRollkastenForm::LbAntriebClick() {
+    CheckKasten();
+}
+
+void TRollkastenForm::LbPanzerClick() {
+    LoadZubehoer(LbPanzerfarbe, ks_request::kindCurtainColours, box_.part5.id, curtainColours_);
+    CheckKasten();
+}
+
+void TRollkastenForm::LbRfsClick() {}
+
+void TRollkastenForm::Panel_2Click() {
+    ReadKasten(box_);
+    SelectionDialog::Panel_2Click();
+}
