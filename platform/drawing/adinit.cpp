@@ -3,7 +3,6 @@
 #include "dxf/dxf_number.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -73,6 +72,9 @@ bool ParseDrawingSettings(std::string_view text, DrawingSettings& settings, std:
         } else if (key == "max_primitives") {
             if (!InRange(value, 1000, 1e7, number)) return fail("1000 to 10000000 expected");
             s.maxPrimitives = static_cast<std::size_t>(number);
+        } else if (key == "max_points") {
+            if (!InRange(value, 10000, 1e8, number)) return fail("10000 to 100000000 expected");
+            s.maxPoints = static_cast<std::size_t>(number);
         } else if (key == "max_block_depth") {
             if (!InRange(value, 1, 64, number)) return fail("1 to 64 expected");
             s.maxBlockDepth = static_cast<int>(number);
@@ -96,11 +98,14 @@ DrawingSettings LoadDrawingSettings(const std::string& path, std::string* error)
         if (error) *error = "cannot open " + path;
         return settings;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    const std::string content = text.str();
-    if (content.size() > 65536) {
-        if (error) *error = path + " is too large";
+    // One byte more than allowed tells a file that is too large (or a
+    // device without end) without reading it all.
+    std::string content(kMaxDrawingInitFile + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    if (content.size() > kMaxDrawingInitFile) {
+        if (error)
+            *error = path + " is larger than " + std::to_string(kMaxDrawingInitFile / 1024) + " KB";
         return settings;
     }
     std::string why;

@@ -16,8 +16,11 @@ struct DrawingSettings {
     std::string textFont = "Liberation Sans";
     std::string legendFont = "Liberation Sans";
     int legendSize = 11;                // pixels
-    std::size_t maxPrimitives = 200000; // drawing budget once blocks are expanded
-    int maxBlockDepth = 16;             // nesting of block references
+    std::size_t maxPrimitives = 200000; // drawn elements once blocks are expanded
+    // Points once blocks are expanded: vertices, arc segments, hatch lines
+    // and text glyphs together; bounds the memory a picture takes.
+    std::size_t maxPoints = 1000000;
+    int maxBlockDepth = 16; // nesting of block references
 
     friend bool operator==(const DrawingSettings&, const DrawingSettings&) = default;
 };
@@ -27,7 +30,11 @@ struct DrawingSettings {
 // and `error` says which line; the result is then the built-in defaults.
 bool ParseDrawingSettings(std::string_view text, DrawingSettings& settings, std::string* error);
 
-// Reads the file at `path`; a missing or broken file gives the defaults.
+// Init files above this size are refused unread.
+inline constexpr std::size_t kMaxDrawingInitFile = 65536;
+
+// Reads the file at `path`; a missing, broken or too large file gives the
+// defaults.
 DrawingSettings LoadDrawingSettings(const std::string& path, std::string* error = nullptr);
 
 // Full path of "adinit.dat" in the directory of the component's library.

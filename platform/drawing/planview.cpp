@@ -189,7 +189,7 @@ public:
         if (!widget_) return;
         if (!database) return widget_->ClearPicture();
         const QStringList legend = widget_->Legend();
-        widget_->SetPicture(QV_DrawingPicture(*database));
+        widget_->SetPicture(*database->Picture());
         widget_->SetLegend(legend);
     }
 

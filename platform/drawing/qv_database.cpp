@@ -26,6 +26,7 @@ const QV_C_TabLayer* QV_C_DataBase::GetLayerFromName(const QV_C_String& name) co
 void QV_C_DataBase::Clear() {
     layers_.clear();
     drawing_ = dxf::Document{};
+    picture_.reset();
 }
 
 QV_C_DbStream::QV_C_DbStream(QV_C_DataBase* database, const QV_C_String& initFile,
@@ -98,6 +99,7 @@ bool QV_C_DbStream::AdMemRead(const void* block, std::uint32_t length, QV_Messag
     database_->layers_ = std::move(layers);
     database_->drawing_ = std::move(read.document);
     database_->settings_ = std::move(settings);
+    database_->picture_.reset();
     if (progress) progress(100, progressContext);
     return true;
 }

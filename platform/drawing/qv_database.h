@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ class QPainter;
 class QRectF;
 class QSize;
 class QString;
+class QV_DrawingPicture;
 
 // Maps a text style name to a font family; null keeps the init file's font.
 using QV_FontCallback = const char* (*)(const char* styleName, void* context);
@@ -83,9 +85,15 @@ public:
     QV_FontCallback FontCallback() const { return fontCallback_; }
     void* FontContext() const { return fontContext_; }
 
-    // Rendering of the visible layers (needs a QGuiApplication).
+    // Rendering of the visible layers (needs a QGuiApplication). The picture
+    // is built at the first use and kept until the content or a layer's
+    // visibility changes.
+    std::shared_ptr<const QV_DrawingPicture> Picture() const;
     // Bounding box in drawing units (y up); empty without visible entities.
     QRectF Extents() const;
+    // Elements left out of the picture by the init file's limits; 0 when it
+    // is complete.
+    std::size_t Dropped() const;
     // Draws the drawing fitted into `target` on the settings' background.
     void Render(QPainter& painter, const QRectF& target) const;
     bool SavePng(const QString& path, const QSize& size) const;
@@ -98,6 +106,8 @@ private:
     std::deque<QV_C_TabLayer> layers_; // stable addresses for GetLayerFromName
     dxf::Document drawing_;
     DrawingSettings settings_;
+    mutable std::shared_ptr<const QV_DrawingPicture> picture_;
+    mutable std::vector<bool> pictureLayers_; // visibility the picture was built with
 };
 
 // Reads DXF blocks into a database, with the settings of an init file.

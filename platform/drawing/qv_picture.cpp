@@ -10,12 +10,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <unordered_map>
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kFontPixels = 100; // text is laid out at this size and scaled
+
+// Path elements an arc adds at most: a move or line to its start and four
+// cubic curves of three elements each.
+constexpr std::size_t kArcPoints = 13;
+// What an element of the picture costs beyond its points, in points: a path
+// reserves room for 16 of them.
+constexpr std::size_t kItemPoints = 16;
 
 QColor ToColor(std::uint32_t rgb) {
     return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
@@ -65,6 +73,30 @@ QPainterPath PolylinePath(const std::vector<dxf::Vertex>& vertices, bool closed)
         path.closeSubpath();
     }
     return path;
+}
+
+// Path elements of PolylinePath, counted without building it.
+std::size_t PolylinePoints(const std::vector<dxf::Vertex>& vertices, bool closed) {
+    std::size_t n = 0;
+    for (const dxf::Vertex& v : vertices) n += v.bulge != 0 ? kArcPoints : 1;
+    return n + (closed ? kArcPoints + 1 : 0);
+}
+
+// Path elements of HatchBoundary, counted without building it.
+std::size_t BoundaryPoints(const dxf::Hatch& h) {
+    std::size_t n = 0;
+    for (const dxf::HatchLoop& loop : h.loops) {
+        if (loop.isPolyline) {
+            n += PolylinePoints(loop.vertices, true);
+            continue;
+        }
+        for (const dxf::HatchEdge& e : loop.edges)
+            n += e.kind == dxf::HatchEdge::Kind::Line     ? 2
+                 : e.kind == dxf::HatchEdge::Kind::Spline ? e.controlPoints.size()
+                                                          : kArcPoints + 2;
+        ++n; // closing
+    }
+    return n;
 }
 
 double Sweep(double start, double end) {
@@ -152,7 +184,7 @@ QPainterPath HatchBoundary(const dxf::Hatch& h) {
 }
 
 // The parallel lines of a hatch pattern across `area`; none when they would
-// be too dense to see or to count.
+// be too dense to see or to count. Each line takes two points of `budget`.
 QPainterPath PatternLines(const dxf::Hatch& h, const QRectF& area, std::size_t& budget) {
     std::vector<dxf::HatchPatternLine> lines = h.patternLines;
     if (lines.empty()) { // a named pattern without definition: 45 degree lines
@@ -179,8 +211,8 @@ QPainterPath PatternLines(const dxf::Hatch& h, const QRectF& area, std::size_t& 
         }
         const QPointF c = area.center();
         const double along = (c.x() - l.base.x) * u.x() + (c.y() - l.base.y) * u.y();
-        for (double k = std::ceil(low / spacing); k * spacing <= high && budget > 0; ++k) {
-            --budget;
+        for (double k = std::ceil(low / spacing); k * spacing <= high && budget >= 2; ++k) {
+            budget -= 2;
             const QPointF foot(l.base.x + n.x() * k * spacing + u.x() * along,
                                l.base.y + n.y() * k * spacing + u.y() * along);
             out.moveTo(foot - u * diagonal);
@@ -201,7 +233,7 @@ public:
         const auto& blocks = db.Drawing().blocks;
         for (const dxf::Block& b : blocks) blocks_.emplace(Upper(b.name), &b);
         pic_.background_ = ToColor(s_.background);
-        patternBudget_ = s_.maxPrimitives;
+        points_ = s_.maxPoints;
         pic_.legendFont_ = QString::fromStdString(s_.legendFont);
         pic_.legendSize_ = s_.legendSize;
     }
@@ -216,7 +248,7 @@ public:
 
     void Entities(const std::vector<dxf::Entity>& entities, const Context& ctx) {
         for (const dxf::Entity& e : entities) {
-            if (pic_.items_.size() >= s_.maxPrimitives) {
+            if (Full()) {
                 ++pic_.dropped_;
                 continue;
             }
@@ -237,8 +269,32 @@ private:
     std::unordered_map<std::string, const dxf::Block*> blocks_;
     std::unordered_map<std::string, QFont> fonts_;
     bool haveBounds_ = false;
-    std::size_t placements_ = 0;    // block placements so far
-    std::size_t patternBudget_ = 0; // hatch pattern lines still allowed
+    std::size_t placements_ = 0; // block placements so far
+    std::size_t points_ = 0;     // points still allowed
+    // Per entity of the drawing, however often its block is placed: the
+    // points of long polylines, hatches and texts, and the evaluated splines.
+    std::unordered_map<const void*, std::size_t> counted_;
+    std::unordered_map<const dxf::Spline*, QPainterPath> splines_;
+
+    bool Full() const { return pic_.items_.size() >= s_.maxPrimitives || points_ == 0; }
+
+    // Takes `points` and the element's own cost from the budget before
+    // anything is built or copied; an element that does not fit is left out
+    // (later, smaller ones may fit).
+    bool Take(std::size_t points) {
+        points += kItemPoints;
+        if (points > points_) {
+            ++pic_.dropped_;
+            return false;
+        }
+        points_ -= points;
+        return true;
+    }
+    template <typename Count> std::size_t Counted(const void* entity, Count count) {
+        auto it = counted_.find(entity);
+        if (it == counted_.end()) it = counted_.emplace(entity, count()).first;
+        return it->second;
+    }
 
     const QV_C_TabLayer* LayerOf(const std::string& name, const Context& ctx) const {
         if (ctx.layer && name == "0") return ctx.layer;
@@ -270,14 +326,23 @@ private:
     double Pixels(double mm) const { return std::max(1.0, mm * s_.lineWeightScale); }
 
     void Push(QV_DrawingPicture::Item item, const Context& ctx) {
+        using Kind = QV_DrawingPicture::Item::Kind;
         if (!ctx.transform.isIdentity()) {
             item.path = ctx.transform.map(item.path);
             if (!item.clip.isEmpty()) item.clip = ctx.transform.map(item.clip);
         }
-        const QRectF box = item.kind == QV_DrawingPicture::Item::Kind::ClippedStroke
-                               ? item.clip.boundingRect()
-                               : item.path.boundingRect();
+        const QRectF box =
+            item.kind == Kind::ClippedStroke ? item.clip.boundingRect() : item.path.boundingRect();
         Grow(box);
+        // Strokes in a row with the same pen share one path: a block placed
+        // a thousand times becomes one element, not a thousand.
+        if (item.kind == Kind::Stroke && !pic_.items_.empty()) {
+            QV_DrawingPicture::Item& last = pic_.items_.back();
+            if (last.kind == Kind::Stroke && last.color == item.color && last.width == item.width) {
+                last.path.addPath(item.path);
+                return;
+            }
+        }
         pic_.items_.push_back(std::move(item));
     }
 
@@ -317,6 +382,7 @@ private:
     using L = const QV_C_TabLayer*;
 
     void Add(const dxf::Line& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
+        if (!Take(2)) return;
         QPainterPath p;
         p.moveTo(g.start.x, g.start.y);
         p.lineTo(g.end.x, g.end.y);
@@ -324,10 +390,11 @@ private:
     }
     void Add(const dxf::Polyline& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
         if (g.vertices.size() < 2) return;
+        if (!Take(Counted(&g, [&] { return PolylinePoints(g.vertices, g.closed); }))) return;
         Stroke(PolylinePath(g.vertices, g.closed), c, w, ctx);
     }
     void Add(const dxf::Arc& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
-        if (!(g.radius > 0)) return;
+        if (!(g.radius > 0) || !Take(kArcPoints + 1)) return;
         QPainterPath p;
         const QRectF rect(g.center.x - g.radius, g.center.y - g.radius, 2 * g.radius, 2 * g.radius);
         p.arcMoveTo(rect, -g.startAngle);
@@ -335,27 +402,38 @@ private:
         Stroke(std::move(p), c, w, ctx);
     }
     void Add(const dxf::Circle& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
-        if (!(g.radius > 0)) return;
+        if (!(g.radius > 0) || !Take(kArcPoints)) return;
         QPainterPath p;
         p.addEllipse(QPointF(g.center.x, g.center.y), g.radius, g.radius);
         Stroke(std::move(p), c, w, ctx);
     }
     void Add(const dxf::Ellipse& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
+        if (!Take(kArcPoints + 2)) return;
         QPainterPath p;
         EllipseArc(p, {g.center.x, g.center.y}, {g.majorAxis.x, g.majorAxis.y}, g.ratio,
                    g.startParam, g.endParam, true, false);
         Stroke(std::move(p), c, w, ctx);
     }
     void Add(const dxf::Spline& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
-        const std::vector<dxf::Point> points = dxf::SplinePoints(g);
-        if (points.size() < 2) return;
-        QPainterPath p;
-        p.moveTo(points[0].x, points[0].y);
-        for (std::size_t i = 1; i < points.size(); ++i) p.lineTo(points[i].x, points[i].y);
-        if (g.closed) p.closeSubpath();
-        Stroke(std::move(p), c, w, ctx);
+        auto it = splines_.find(&g);
+        if (it == splines_.end()) {
+            // Evaluated once, however often its block is placed.
+            const std::vector<dxf::Point> points = dxf::SplinePoints(g);
+            QPainterPath p;
+            if (points.size() >= 2) {
+                p.reserve(static_cast<int>(points.size()) + 1);
+                p.moveTo(points[0].x, points[0].y);
+                for (std::size_t i = 1; i < points.size(); ++i) p.lineTo(points[i].x, points[i].y);
+                if (g.closed) p.closeSubpath();
+            }
+            it = splines_.emplace(&g, std::move(p)).first;
+        }
+        const QPainterPath& p = it->second;
+        if (p.isEmpty() || !Take(static_cast<std::size_t>(p.elementCount()))) return;
+        Stroke(p, c, w, ctx);
     }
     void Add(const dxf::Solid& g, const dxf::Style&, L, QColor c, double, const Context& ctx) {
+        if (!Take(5)) return;
         QPainterPath p;
         const dxf::Point* k = g.corners;
         p.moveTo(k[0].x, k[0].y);
@@ -366,12 +444,13 @@ private:
         Fill(std::move(p), c, ctx);
     }
     void Add(const dxf::Hatch& g, const dxf::Style&, L, QColor c, double w, const Context& ctx) {
+        if (!Take(Counted(&g, [&] { return BoundaryPoints(g); }))) return;
         QPainterPath boundary = HatchBoundary(g);
         if (boundary.isEmpty()) return;
         if (g.solidFill) return Fill(std::move(boundary), c, ctx);
         QV_DrawingPicture::Item item;
         item.kind = QV_DrawingPicture::Item::Kind::ClippedStroke;
-        item.path = PatternLines(g, boundary.boundingRect(), patternBudget_);
+        item.path = PatternLines(g, boundary.boundingRect(), points_);
         item.clip = std::move(boundary);
         item.color = c;
         item.width = Pixels(std::min(w, s_.defaultLineWeight));
@@ -412,7 +491,8 @@ private:
         pic_.items_.push_back(std::move(item));
     }
 
-    void Add(const dxf::Text& g, const dxf::Style& s, L, QColor c, double, const Context& ctx) {
+    void Add(const dxf::Text& g, const dxf::Style&, L, QColor c, double, const Context& ctx) {
+        if (!Take(g.text.size())) return; // a glyph per character at most
         const QString text = QString::fromStdString(g.text);
         const QFont font = FontFor(g.style.empty() ? std::string("Standard") : g.style);
         const QFontMetricsF fm(font);
@@ -464,7 +544,15 @@ private:
         Text(text, font, {x, y}, width, place, c, ctx);
     }
 
-    void Add(const dxf::MText& g, const dxf::Style& s, L, QColor c, double, const Context& ctx) {
+    void Add(const dxf::MText& g, const dxf::Style&, L, QColor c, double, const Context& ctx) {
+        // A glyph per character at most (formatting codes count too), and an
+        // element per line.
+        if (!Take(Counted(&g, [&] {
+                const std::string plain = dxf::MTextPlain(g.text);
+                return g.text.size() + kItemPoints * static_cast<std::size_t>(std::count(
+                                                         plain.begin(), plain.end(), '\n'));
+            })))
+            return;
         const QStringList lines =
             QString::fromStdString(dxf::MTextPlain(g.text)).split(QLatin1Char('\n'));
         const QFont font = FontFor(g.style.empty() ? std::string("Standard") : g.style);
@@ -502,7 +590,7 @@ private:
             for (int k = 0; k < columns; ++k) {
                 // Every placement counts, drawn or not: empty or hidden
                 // blocks repeated a billion times must not hang the viewer.
-                if (pic_.items_.size() >= s_.maxPrimitives || ++placements_ > s_.maxPrimitives) {
+                if (Full() || ++placements_ > s_.maxPrimitives) {
                     ++pic_.dropped_;
                     return;
                 }
@@ -526,7 +614,13 @@ private:
 
 QV_DrawingPicture::QV_DrawingPicture(const QV_C_DataBase& database) {
     QV_PictureBuilder builder(database, *this);
-    builder.Entities(database.Drawing().entities, {});
+    try {
+        builder.Entities(database.Drawing().entities, {});
+    } catch (const std::bad_alloc&) {
+        // Out of memory below the budget: keep what was drawn, never hand
+        // Qt a half-built path.
+        ++dropped_;
+    }
 }
 
 QTransform QV_DrawingPicture::FitTransform(const QRectF& bounds, const QRectF& target,
@@ -543,6 +637,22 @@ QTransform QV_DrawingPicture::FitTransform(const QRectF& bounds, const QRectF& t
     return QTransform(k, 0, 0, -k, t.x() - c.x() * k, t.y() + c.y() * k);
 }
 
+namespace {
+
+// A copy of the path with its own elements. Painting a path leaves a
+// converted form of it in the path's data (some KB, however short the path);
+// painting copies keeps that out of the picture, whose memory stays bounded.
+QPainterPath Detached(const QPainterPath& path) {
+    QPainterPath copy = path;
+    if (copy.elementCount() > 0) {
+        const QPainterPath::Element first = copy.elementAt(0);
+        copy.setElementPositionAt(0, first.x, first.y);
+    }
+    return copy;
+}
+
+} // namespace
+
 void QV_DrawingPicture::Paint(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -555,22 +665,23 @@ void QV_DrawingPicture::Paint(QPainter& painter) const {
             pen.setCosmetic(true);
             pen.setCapStyle(Qt::RoundCap);
             pen.setJoinStyle(Qt::RoundJoin);
-            painter.strokePath(item.path, pen);
+            painter.strokePath(Detached(item.path), pen);
             break;
         }
         case Item::Kind::Fill:
-            painter.fillPath(item.path, item.color);
+            painter.fillPath(Detached(item.path), item.color);
             break;
         case Item::Kind::ClippedStroke: {
+            const QPainterPath clip = Detached(item.clip);
             painter.save();
-            painter.setClipPath(item.clip, Qt::IntersectClip);
+            painter.setClipPath(clip, Qt::IntersectClip);
             QPen pen(item.color, item.width);
             pen.setCosmetic(true);
-            painter.strokePath(item.path, pen);
+            painter.strokePath(Detached(item.path), pen);
             painter.restore();
             QPen outline(item.color, item.width);
             outline.setCosmetic(true);
-            painter.strokePath(item.clip, outline);
+            painter.strokePath(clip, outline);
             break;
         }
         case Item::Kind::Text:
@@ -587,12 +698,30 @@ void QV_DrawingPicture::Paint(QPainter& painter) const {
 
 // ---- rendering entry points of the database ----
 
+std::shared_ptr<const QV_DrawingPicture> QV_C_DataBase::Picture() const {
+    std::vector<bool> visible;
+    visible.reserve(layers_.size());
+    for (const QV_C_TabLayer& layer : layers_) visible.push_back(layer.IsVisible());
+    // Layers are switched through the pointers GetLayerFromName hands out,
+    // so their visibility is compared rather than tracked.
+    if (!picture_ || visible != pictureLayers_) {
+        picture_ = std::make_shared<const QV_DrawingPicture>(*this);
+        pictureLayers_ = std::move(visible);
+    }
+    return picture_;
+}
+
 QRectF QV_C_DataBase::Extents() const {
-    return QV_DrawingPicture(*this).Bounds();
+    return Picture()->Bounds();
+}
+
+std::size_t QV_C_DataBase::Dropped() const {
+    return Picture()->Dropped();
 }
 
 void QV_C_DataBase::Render(QPainter& painter, const QRectF& target) const {
-    const QV_DrawingPicture picture(*this);
+    const std::shared_ptr<const QV_DrawingPicture> kept = Picture();
+    const QV_DrawingPicture& picture = *kept;
     painter.fillRect(target, picture.Background());
     if (picture.IsEmpty()) return;
     painter.save();
