@@ -1,12 +1,13 @@
 #include "platform/os/locals.h"
 
+#include "platform/os/capped_read.h"
 #include "platform/os/module.h"
 
-#include <QFile>
 #include <QHash>
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <mutex>
 
@@ -39,11 +40,21 @@ QString unescape(QStringView value) {
     return result;
 }
 
+// Reads the texts of the file at `path`; a file above the size cap is
+// refused unread, with a line on stderr (nobody may be there to answer a box).
 QHash<QString, QString> readTexts(const QString& path) {
+    const os::CappedRead file = os::readCapped(path, kMaxFileSize);
+    if (file.tooLarge)
+        std::fprintf(stderr, "%s: larger than %lld KB, its texts are not used\n", qPrintable(path),
+                     static_cast<long long>(kMaxFileSize / 1024));
+    return parseTexts(file.bytes);
+}
+
+} // namespace
+
+QHash<QString, QString> parseTexts(const QByteArray& bytes) {
     QHash<QString, QString> texts;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return texts;
-    QString content = QString::fromUtf8(file.readAll());
+    QString content = QString::fromUtf8(bytes);
     if (content.startsWith(QChar(0xFEFF))) content.remove(0, 1);
 
     bool inTexts = false;
@@ -69,6 +80,8 @@ QHash<QString, QString> readTexts(const QString& path) {
     }
     return texts;
 }
+
+namespace {
 
 class IniLocaliser final : public Localiser {
 public:

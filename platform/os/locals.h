@@ -17,11 +17,20 @@
 // matched exactly). Key and value are trimmed; a value in double quotes keeps
 // its inner blanks. In values, \n is a line break, \t a tab and \\ a
 // backslash. The first of several equal keys wins. A missing file, section or
-// key gives the empty text: nothing fails or blocks.
+// key gives the empty text: nothing fails or blocks. A file larger than
+// kMaxFileSize is not read (a line on stderr says so).
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 
 namespace locals {
+
+// Localisation files above this size are refused unread.
+inline constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+// The texts of a localisation file's content, by key.
+QHash<QString, QString> parseTexts(const QByteArray& content);
 
 class Localiser {
 public:

@@ -64,6 +64,11 @@ TEST_F(Localisation, MissingOrBrokenFilesGiveEmptyTexts) {
     EXPECT_EQ(text(binary, "IDS_WARNING"), "");
     const QString unclosed = writeIni("unclosed.ini", "[texts\nIDS_A=a\n");
     EXPECT_EQ(text(unclosed, "IDS_A"), "");
+    // Too large: refused unread, however it begins.
+    const QString large =
+        writeIni("large.ini", "[texts]\nIDS_A=a\n;" + QByteArray(locals::kMaxFileSize, 'x'));
+    EXPECT_EQ(text(large, "IDS_A"), "");
+    EXPECT_EQ(text("/dev/zero", "IDS_A"), "");
 }
 
 TEST_F(Localisation, EachFileIsReadOnce) {

@@ -5,11 +5,11 @@
 // drawing from the calculation service would be, and shows it in the viewer
 // or renders it to a PNG or SVG file.
 
+#include "platform/os/capped_read.h"
 #include "ui/sketch.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QTextStream>
@@ -21,6 +21,9 @@
 #include "tools/cli/command_line.h"
 
 namespace {
+
+// Section drawings are a few hundred KB; this leaves room for any real one.
+constexpr qint64 kMaxInput = qint64(64) << 20;
 
 bool ParseSize(const QString& text, QSize& size) {
     const QStringList parts = text.split(QLatin1Char('x'));
@@ -71,17 +74,18 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
+    const os::CappedRead in = os::readCapped(file, kMaxInput);
+    if (!in.opened) {
         std::fprintf(stderr, "dxfview: cannot open %s: %s\n", qPrintable(file),
-                     qPrintable(in.errorString()));
+                     qPrintable(in.error));
         return 1;
     }
-    const QByteArray bytes = in.readAll();
-    if (bytes.size() > 0x7FFFFFFF) {
-        std::fprintf(stderr, "dxfview: %s is too large\n", qPrintable(file));
+    if (in.tooLarge) {
+        std::fprintf(stderr, "dxfview: %s is larger than %lld MB\n", qPrintable(file),
+                     static_cast<long long>(kMaxInput >> 20));
         return 1;
     }
+    const QByteArray& bytes = in.bytes;
     QV_C_DataBase database(nullptr, nullptr);
     QV_C_XrefManager xrefs;
     QV_C_DbStream stream(&database, QV_C_String(cli::ComponentDirectory() + "adinit.dat"), &xrefs);
@@ -93,6 +97,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "dxfview: built-in settings used (%s)\n",
                      stream.InitFileError().c_str());
     if (hide) HideSketchLayers(database);
+    if (database.Dropped() > 0)
+        std::fprintf(stderr, "dxfview: the drawing exceeds the limits of adinit.dat; what did "
+                             "not fit is left out\n");
 
     int hidden = 0;
     for (const QV_C_TabLayer& layer : database.Layers()) hidden += !layer.IsVisible();
