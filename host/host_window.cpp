@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -25,6 +28,7 @@
 #include <algorithm>
 
 #include "host/queries.h"
+#include "tools/vmpacket/refusal.h"
 
 namespace {
 
@@ -76,7 +80,68 @@ QPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
     return button;
 }
 
+// Writes all bytes. A write that stops part way is tried again for the rest,
+// so that the device reports why it stops.
+bool writeAll(QFileDevice& file, const std::vector<std::uint8_t>& bytes) {
+    const auto* data = reinterpret_cast<const char*>(bytes.data());
+    const auto size = static_cast<qint64>(bytes.size());
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.write(data + done, size - done);
+        if (n <= 0) return false;
+        done += n;
+    }
+    return file.flush();
+}
+
+// Writes the packet so that a failure never damages the file there: into a
+// temporary file beside it, renamed over it only after every write, the
+// flush and the close succeeded (an uncommitted temporary file is removed).
+// A target that is no regular file (a device, a pipe) cannot be replaced; it
+// is written directly, as checked.
+bool writeFile(const QString& path, const std::vector<std::uint8_t>& bytes, QString& why) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !writeAll(file, bytes)) {
+            why = file.errorString();
+            return false;
+        }
+        return true;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !writeAll(file, bytes) || !file.commit()) {
+        why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool ReadConfiguration(const QString& path, velmar_data& data, QString* why) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (why) *why = file.errorString();
+        return false;
+    }
+    const QByteArray content = file.readAll();
+    const std::span<const std::uint8_t> bytes(
+        reinterpret_cast<const std::uint8_t*>(content.constData()),
+        static_cast<std::size_t>(content.size()));
+    velmar_data read;
+    if (read.fromPacket(bytes)) {
+        data = read;
+        return true;
+    }
+    if (why) {
+        // The default record's packet tells which members are records.
+        const std::string reason = packetRefusal(bytes, velmar_data().toPacket());
+        *why = reason.empty() ? QStringLiteral("a member of the configuration did not read")
+                              : QString::fromStdString(reason);
+    }
+    return false;
+}
 
 QString ChangeCodeName(int code) {
     switch (code) {
@@ -405,11 +470,12 @@ void HostWindow::applyElementCodes() {
     refreshRecord();
 }
 
-bool HostWindow::openConfiguration(const QString& path) {
-    TFileStream stream(path.toStdString(), TFileStream::Mode::Read);
+bool HostWindow::openConfiguration(const QString& path, QString* why) {
     velmar_data data;
-    if (!stream.isOpen() || !data.read(stream)) {
-        log(QStringLiteral("could not read %1").arg(path));
+    QString reason;
+    if (!ReadConfiguration(path, data, &reason)) {
+        log(QStringLiteral("could not read %1: %2").arg(path, reason));
+        if (why) *why = reason;
         return false;
     }
     record_ = data;
@@ -419,16 +485,12 @@ bool HostWindow::openConfiguration(const QString& path) {
     return true;
 }
 
-bool HostWindow::saveConfiguration(const QString& path) {
+bool HostWindow::saveConfiguration(const QString& path, QString* why) {
     const velmar_data data = currentRecord();
-    TFileStream stream(path.toStdString(), TFileStream::Mode::Create);
-    if (!stream.isOpen()) {
-        log(QStringLiteral("could not write %1").arg(path));
-        return false;
-    }
-    data.write(stream);
-    if (!stream.close()) {
-        log(QStringLiteral("could not write %1").arg(path));
+    QString reason;
+    if (!writeFile(path, data.toPacket(), reason)) {
+        log(QStringLiteral("could not write %1: %2").arg(path, reason));
+        if (why) *why = reason;
         return false;
     }
     log(QStringLiteral("saved %1").arg(path));
@@ -439,9 +501,10 @@ void HostWindow::openClicked() {
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Open configuration"), QString(),
         QStringLiteral("Configuration packets (*.vmd);;All files (*)"));
-    if (!path.isEmpty() && !openConfiguration(path))
+    QString why;
+    if (!path.isEmpty() && !openConfiguration(path, &why))
         QMessageBox::warning(this, QStringLiteral("Open"),
-                             QStringLiteral("The file holds no configuration."));
+                             QStringLiteral("The file holds no configuration: %1.").arg(why));
 }
 
 void HostWindow::saveClicked() {
@@ -450,7 +513,10 @@ void HostWindow::saveClicked() {
                                      QStringLiteral("Configuration packets (*.vmd)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".vmd"))) path += QStringLiteral(".vmd");
-    if (!saveConfiguration(path))
-        QMessageBox::warning(this, QStringLiteral("Save"),
-                             QStringLiteral("The configuration could not be saved."));
+    QString why;
+    if (!saveConfiguration(path, &why))
+        QMessageBox::warning(
+            this, QStringLiteral("Save"),
+            QStringLiteral("The configuration could not be saved: %1. The file is unchanged.")
+                .arg(why));
 }

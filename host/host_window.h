@@ -38,8 +38,11 @@ public:
     // The record as the instance hands it back now.
     velmar_data currentRecord() const;
 
-    bool openConfiguration(const QString& path);
-    bool saveConfiguration(const QString& path);
+    // False with the reason in `why` when the file holds no configuration.
+    bool openConfiguration(const QString& path, QString* why = nullptr);
+    // Replaces the file only when the whole packet was written; false with
+    // the reason in `why`, and the file as it was, otherwise.
+    bool saveConfiguration(const QString& path, QString* why = nullptr);
     void log(const QString& line);
     // The element code in the host's field.
     int elementCode() const;
@@ -92,6 +95,10 @@ private:
     QCheckBox* serviceFlag_ = nullptr;
     QCheckBox* rc2_ = nullptr;
 };
+
+// Reads a configuration packet file; false with the reason (what is wrong
+// and at which byte) in `why` when it holds none.
+bool ReadConfiguration(const QString& path, velmar_data& data, QString* why);
 
 // Name of the row behind a change code, for the log.
 QString ChangeCodeName(int code);

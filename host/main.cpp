@@ -64,10 +64,10 @@ int main(int argc, char** argv) {
 
     velmar_data initial;
     if (parser.isSet(open)) {
-        TFileStream stream(parser.value(open).toStdString(), TFileStream::Mode::Read);
-        if (!stream.isOpen() || !initial.read(stream)) {
-            std::fprintf(stderr, "velmar-host: %s holds no configuration\n",
-                         qPrintable(parser.value(open)));
+        QString why;
+        if (!ReadConfiguration(parser.value(open), initial, &why)) {
+            std::fprintf(stderr, "velmar-host: %s holds no configuration: %s\n",
+                         qPrintable(parser.value(open)), qPrintable(why));
             return 2;
         }
     }

@@ -18,6 +18,7 @@
 #include "tools/vmpacket/call.h"
 #include "tools/vmpacket/dump.h"
 #include "tools/vmpacket/io.h"
+#include "tools/vmpacket/refusal.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ int runDump(const QStringList& arguments) {
     std::string error;
     if (!readFileBytes(args[0], bytes, error)) return failure(error);
     std::string text;
-    if (!dumpPacket(bytes, text, error)) return failure(args[0] + ": " + error);
+    if (!dumpPacket(bytes, text, error)) return failure(args[0] + ": " + packetRefusal(bytes, {}));
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
@@ -98,13 +99,23 @@ int runJson(const QStringList& arguments) {
     std::string error;
     if (!readFileBytes(args[0], bytes, error)) return failure(error);
     const auto decoded = vmjson::decodePacket(type, bytes, &error);
-    if (!decoded) return failure(args[0] + ": " + error);
+    // The record's default packet tells which of its members are records.
+    const auto defaults = vmjson::encodePacket(type, vmjson::json::object());
+    const auto why = [&] {
+        std::string reason =
+            packetRefusal(bytes, defaults ? *defaults : std::vector<std::uint8_t>{});
+        return reason.empty() ? error : reason;
+    };
+    if (!decoded) return failure(args[0] + ": " + why());
     vmjson::json out = vmjson::json::object();
     out["read"] = decoded->read;
     out["record"] = decoded->record;
     const std::string text = out.dump(2, ' ', false, vmjson::json::error_handler_t::replace) + "\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
-    if (!decoded->read) return failure(args[0] + ": " + type + "::read returned false");
+    if (!decoded->read) {
+        error = "a member did not read";
+        return failure(args[0] + ": " + type + "::read returned false: " + why());
+    }
     return 0;
 }
 
