@@ -469,7 +469,13 @@ std::optional<std::vector<std::uint8_t>> encodePacket(std::string_view type, con
             record.write();
             out = record.toBytes();
         } else {
-            out = record.toPacket();
+            TMemoryStream stream;
+            if (!record.write(stream)) {
+                setError(error, "a list holds more than " + std::to_string(kRpcMaxListElements) +
+                                    " elements");
+                return;
+            }
+            out = stream.takeBytes();
         }
     });
     if (!known) setError(error, "unknown record type '" + std::string(type) + "'");

@@ -37,10 +37,9 @@ struct KSP_MATERIAL : public RpcReadWrite {
     double double24 = 0.0; // 24
     double double25 = 0.0; // 25
 
-    // Items in tag order 1..25.
-    void write(TStream& stream) const override;
-    // Every field from its tag; true for every version below 2.
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool
+    readPacket(std::span<const std::uint8_t> packet) override; // true for every version below 2
 
     bool operator==(const KSP_MATERIAL&) const = default;
 };
@@ -50,8 +49,9 @@ struct KSP_WA_NAMEID : public RpcReadWrite {
     int number = 0; // 1
     WideText name;  // 2
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override; // true for every version below 2
+    void writePacket(PacketWriter& out) const override;
+    bool
+    readPacket(std::span<const std::uint8_t> packet) override; // true for every version below 2
 
     bool operator==(const KSP_WA_NAMEID&) const = default;
 };
@@ -64,8 +64,8 @@ struct KSP_WANDANSCHLUSS : public RpcReadWrite {
     velmar_nameid nameId;               // 1 nested
     std::vector<KSP_WA_NAMEID> entries; // 2 nested list from 1
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
 
     bool operator==(const KSP_WANDANSCHLUSS&) const = default;
 };

@@ -193,35 +193,63 @@ std::vector<KSP_WANDANSCHLUSS>* Materialdaten::wallConnectionList(int base) {
     return listAs<KSP_WANDANSCHLUSS>(*this, listField(base));
 }
 
-void Materialdaten::write() {
-    reset();
-    for (int tag : kScalarWriteOrder) {
-        const ScalarField& f = *scalarField(tag);
-        const auto id = static_cast<std::uint32_t>(tag);
+// Whether a scalar travels in a request, by its write rule.
+bool Materialdaten::sends(const ScalarField& f) const {
+    return std::visit(
+        [&](auto member) {
+            using T = std::remove_cvref_t<decltype(this->*member)>;
+            const T& v = this->*member;
+            if constexpr (std::is_same_v<T, int>)
+                return f.rule == WriteRule::Always || v > 0 ||
+                       (f.rule == WriteRule::Tag6 && systemNeedsTag6(systemId));
+            else if constexpr (std::is_same_v<T, double>)
+                return f.rule == WriteRule::Always || v > 0.0;
+            else if constexpr (std::is_same_v<T, bool>)
+                return true;
+            else if constexpr (std::is_same_v<T, WideText>)
+                return !v.empty();
+            else
+                return false; // blocks are answer-only
+        },
+        f.member);
+}
+
+bool Materialdaten::write() {
+    std::size_t count = 0;
+    for (int tag : kScalarWriteOrder) count += sends(*scalarField(tag)) ? 1 : 0;
+    for (const ListField& f : kLists)
         std::visit(
-            [&](auto member) {
-                using T = std::remove_cvref_t<decltype(this->*member)>;
-                const T& v = this->*member;
-                if constexpr (std::is_same_v<T, int>) {
-                    if (f.rule == WriteRule::Always || v > 0 ||
-                        (f.rule == WriteRule::Tag6 && systemNeedsTag6(systemId)))
-                        addInt(id, v);
-                } else if constexpr (std::is_same_v<T, double>) {
-                    if (f.rule == WriteRule::Always || v > 0.0) addDouble(id, v);
-                } else if constexpr (std::is_same_v<T, bool>) {
-                    addBool(id, v);
-                } else if constexpr (std::is_same_v<T, WideText>) {
-                    if (!v.empty()) addWideText(id, v);
-                }
-                // Blocks are answer-only and never written.
-            },
+            [&](auto member) { count += PacketWriter::listItems(this->*member, listCapacity); },
             f.member);
-    }
-    for (int base : kListWriteOrder) {
-        const ListField& f = *listField(base);
-        std::visit([&](auto member) { putList(this->*member, static_cast<std::uint32_t>(base)); },
-                   f.member);
-    }
+    return writeOwnPacket([&](PacketWriter& out) {
+        const PacketWriter::Frame frame = out.open(count, version, header);
+        for (int tag : kScalarWriteOrder) {
+            const ScalarField& f = *scalarField(tag);
+            if (!sends(f)) continue;
+            const auto id = static_cast<std::uint32_t>(tag);
+            std::visit(
+                [&](auto member) {
+                    using T = std::remove_cvref_t<decltype(this->*member)>;
+                    const T& v = this->*member;
+                    if constexpr (std::is_same_v<T, int>)
+                        out.putInt(id, v);
+                    else if constexpr (std::is_same_v<T, double>)
+                        out.putDouble(id, v);
+                    else if constexpr (std::is_same_v<T, bool>)
+                        out.putBool(id, v);
+                    else if constexpr (std::is_same_v<T, WideText>)
+                        out.putWideText(id, v);
+                },
+                f.member);
+        }
+        for (int base : kListWriteOrder)
+            std::visit(
+                [&](auto member) {
+                    out.putList(static_cast<std::uint32_t>(base), this->*member, listCapacity);
+                },
+                listField(base)->member);
+        out.close(frame);
+    });
 }
 
 void Materialdaten::read() {
@@ -238,7 +266,7 @@ void Materialdaten::read() {
                 else if constexpr (std::is_same_v<T, bool>)
                     v = item.getByte() != 0;
                 else if constexpr (std::is_same_v<T, WideText>)
-                    v = item.getWideText();
+                    rpc_packet::assignWide(v, item.block);
                 else
                     v.assign(item.block.begin(), item.block.end());
             },

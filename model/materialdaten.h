@@ -124,9 +124,11 @@ public:
     std::vector<velmar_artikel>& articleTexts2() { return beadsSashSide; }
     const std::vector<velmar_artikel>& articleTexts2() const { return beadsSashSide; }
 
-    // Resets the item set, then appends the request's items: scalars by their
-    // write rules in the fixed item order, then every list (putList).
-    void write();
+    // Resets the item set, then writes the request's packet in one pass:
+    // scalars by their write rules in the fixed item order, then every list.
+    // A list longer than listCapacity is cut there (its tags would reach the
+    // next base) and the result is false.
+    bool write();
     // Assigns every field from the set's items: absent scalars become 0, 0.0,
     // false or empty (constructor defaults do not survive); lists are rebuilt
     // with getList, each ending at its first missing tag and after at most
@@ -198,4 +200,7 @@ public:
     std::vector<KSP_WANDANSCHLUSS>* wallConnectionList(int base);
 
     bool operator==(const Materialdaten& other) const; // fields and lists only
+
+private:
+    bool sends(const ScalarField& f) const;
 };

@@ -6,96 +6,102 @@ namespace {
 
 using rpc_fields::Form;
 using rpc_fields::Link;
+using rpc_fields::Table;
 
 template <class T>
-void writeList(RpcPropertySet& set, const std::vector<T>& list, std::uint32_t first) {
-    set.putList(list, first);
+constexpr bool isValue =
+    std::is_same_v<T, int> || std::is_same_v<T, double> || std::is_same_v<T, bool> ||
+    std::is_same_v<T, WideText> || std::is_same_v<T, NarrowText>;
+
+template <class T> struct IsVector : std::false_type {};
+template <class T> struct IsVector<std::vector<T>> : std::true_type {};
+
+// Items of the record's packet: one per field, one per element of a list.
+template <class R> std::size_t itemCount(const R& r) {
+    std::size_t n = 0;
+    rpc_fields::forEachStreamed<R>([&](const auto& f) {
+        const auto& m = r.*f.member;
+        if constexpr (IsVector<std::remove_cvref_t<decltype(m)>>::value)
+            n += f.form == Form::List ? PacketWriter::listItems(m) : 1;
+        else
+            ++n;
+    });
+    return n;
 }
 
-template <class T> void writeValue(RpcPropertySet& set, std::uint32_t tag, const T& v) {
-    if constexpr (std::is_same_v<T, int>)
-        set.addInt(tag, v);
-    else if constexpr (std::is_same_v<T, double>)
-        set.addDouble(tag, v);
-    else if constexpr (std::is_same_v<T, bool>)
-        set.addBool(tag, v);
-    else if constexpr (std::is_same_v<T, WideText>)
-        set.addWideText(tag, v);
-    else if constexpr (std::is_same_v<T, NarrowText>)
-        set.addText(tag, v);
-    else
-        set.putRecord(v, tag);
-}
-
-template <class T> void readValue(const RpcPropertySet& set, std::uint32_t tag, T& v) {
-    if constexpr (std::is_same_v<T, int>)
-        v = set.getInt(tag);
-    else if constexpr (std::is_same_v<T, double>)
-        v = set.getDouble(tag);
-    else if constexpr (std::is_same_v<T, bool>)
-        v = set.getBool(tag);
-    else if constexpr (std::is_same_v<T, WideText>)
-        v = set.getWideText(tag);
-    else
-        v = set.getText(tag);
-}
-
-template <class T> constexpr bool isScalar() {
-    return std::is_same_v<T, int> || std::is_same_v<T, double> || std::is_same_v<T, bool> ||
-           std::is_same_v<T, WideText> || std::is_same_v<T, NarrowText>;
-}
-
-template <class R> void writeRecord(const R& r, TStream& stream) {
-    RpcPropertySet set;
-    set.version = rpc_fields::Table<R>::version;
+template <class R> void writeFields(const R& r, PacketWriter& out) {
+    const PacketWriter::Frame frame = out.open(itemCount(r), Table<R>::version);
     rpc_fields::forEachStreamed<R>([&](const auto& f) {
         const auto& m = r.*f.member;
         using T = std::remove_cvref_t<decltype(m)>;
-        if constexpr (requires { m.begin(); } && !isScalar<T>()) {
+        if constexpr (std::is_same_v<T, int>) {
+            out.putInt(f.tag, m);
+        } else if constexpr (std::is_same_v<T, double>) {
+            out.putDouble(f.tag, m);
+        } else if constexpr (std::is_same_v<T, bool>) {
+            out.putBool(f.tag, m);
+        } else if constexpr (std::is_same_v<T, WideText>) {
+            out.putWideText(f.tag, m);
+        } else if constexpr (std::is_same_v<T, NarrowText>) {
+            out.putText(f.tag, m);
+        } else if constexpr (IsVector<T>::value) {
             if (f.form == Form::List) {
-                set.putList(m, f.tag);
-            } else {
-                RpcPropertySet list;
-                list.version = 1;
-                list.putList(m, 1);
-                set.addBlock(f.tag, list.toBytes());
+                out.putList(f.tag, m);
+            } else { // a nested packet of version 1 holding the list from 1
+                const PacketWriter::Block block = out.beginBlock(f.tag);
+                const PacketWriter::Frame inner = out.open(PacketWriter::listItems(m), 1);
+                out.putList(1, m);
+                out.close(inner);
+                out.endBlock(block);
             }
         } else {
-            writeValue(set, f.tag, m);
+            out.putRecord(f.tag, m);
         }
     });
-    set.writeTo(stream);
+    out.close(frame);
 }
 
-template <class R> bool readRecord(R& r, TStream& stream) {
-    RpcPropertySet set;
-    set.readFrom(stream);
-    if (rpc_fields::Table<R>::checksVersion && set.version >= 2) return false;
+template <class T> void readValue(const PacketView::Item& item, T& v) {
+    if constexpr (std::is_same_v<T, int>)
+        v = item.getInt();
+    else if constexpr (std::is_same_v<T, double>)
+        v = item.getDouble();
+    else if constexpr (std::is_same_v<T, bool>)
+        v = item.getByte() != 0;
+    else if constexpr (std::is_same_v<T, WideText>)
+        rpc_packet::assignWide(v, item.block());
+    else
+        rpc_packet::assignNarrow(v, item.block());
+}
+
+// A nested member or list under the field's tag; false when it is missing or
+// was not read completely.
+template <class F, class T> bool readNested(const PacketView& packet, const F& f, T& m) {
+    if constexpr (IsVector<T>::value) {
+        if (f.form == Form::List) return packet.getList(m, f.tag, kRpcMaxListElements, true);
+        const PacketView::Item item = packet.find(f.tag);
+        if (!item.present) return false;
+        const PacketView list(item.block());
+        return list.version() < 2 && list.getList(m, 1, kRpcMaxListElements, true);
+    } else {
+        const PacketView::Item item = packet.find(f.tag);
+        return item.present && m.T::readPacket(item.block());
+    }
+}
+
+template <class R> bool readFields(R& r, std::span<const std::uint8_t> bytes) {
+    const PacketView packet(bytes);
+    if (Table<R>::checksVersion && packet.version() >= 2) return false;
     bool ok = true;
     rpc_fields::forEachStreamed<R>([&](const auto& f) {
         auto& m = r.*f.member;
         using T = std::remove_cvref_t<decltype(m)>;
-        if constexpr (isScalar<T>()) {
-            readValue(set, f.tag, m);
-        } else {
-            bool read = false;
-            if (f.link == Link::Chain && !ok) return;
-            if constexpr (requires { m.begin(); }) {
-                if (f.form == Form::List) {
-                    read = set.getList(m, f.tag);
-                } else {
-                    const RpcProperty& item = set.findItem(f.tag);
-                    if (item.present) {
-                        RpcPropertySet list;
-                        TSpanStream packet(item.block);
-                        list.readFrom(packet);
-                        read = list.version < 2 && list.getList(m, 1);
-                    }
-                }
-            } else {
-                read = set.getRecord(m, f.tag);
-            }
-            if (f.link == Link::Chain) ok = read;
+        if constexpr (isValue<T>) {
+            readValue(packet.find(f.tag), m);
+        } else if (f.link == Link::Apart) {
+            readNested(packet, f, m);
+        } else if (ok) {
+            ok = readNested(packet, f, m);
         }
     });
     return ok;
@@ -104,11 +110,11 @@ template <class R> bool readRecord(R& r, TStream& stream) {
 } // namespace
 
 #define VELMAR_STREAMED(R)                                                                         \
-    void R::write(TStream& stream) const {                                                         \
-        writeRecord(*this, stream);                                                                \
+    void R::writePacket(PacketWriter& out) const {                                                 \
+        writeFields(*this, out);                                                                   \
     }                                                                                              \
-    bool R::read(TStream& stream) {                                                                \
-        return readRecord(*this, stream);                                                          \
+    bool R::readPacket(std::span<const std::uint8_t> packet) {                                     \
+        return readFields(*this, packet);                                                          \
     }
 
 VELMAR_STREAMED(velmar_nameid)
@@ -134,4 +140,12 @@ WideText velmar_artikel::getName() const {
 
 velmar_data::velmar_data() {
     farbe.id = -1;
+}
+
+bool velmar_data::write(TStream& stream) const {
+    return RpcReadWrite::write(stream);
+}
+
+bool velmar_data::read(TStream& stream) {
+    return RpcReadWrite::read(stream);
 }

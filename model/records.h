@@ -44,8 +44,9 @@ public:
     double value1 = 0.0;     // 5  glass article: Ug
     double value2 = 0.0;     // 6  glass article: PsiG
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override; // true for every version below 2
+    void writePacket(PacketWriter& out) const override;
+    bool
+    readPacket(std::span<const std::uint8_t> packet) override; // true for every version below 2
     WideText getName() const override { return name; }
     int getId() const override { return id; }
     bool isDefault() const override { return isDefault_; }
@@ -64,8 +65,8 @@ public:
     double value3 = 0.0;  // 5
     WideText text;        // 6
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
     WideText getName() const override { return nameId.name; }
     int getId() const override { return nameId.id; }
     bool isDefault() const override { return nameId.isDefault_; }
@@ -89,8 +90,8 @@ public:
                           //    25 astragal, 26 glazing bead, 43 see getName)
     WideText text2;       // 10
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
     // The name of nameId; with konstType 43 and a steel1 of id > 0 and a
     // non-empty name: "<nameId.name>, <steel1 name>".
     WideText getName() const override;
@@ -114,8 +115,8 @@ public:
     int intValue3 = 0;      // 8
     int intValue4 = 0;      // 9
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
     WideText getName() const override { return artikel.nameId.name; }
     int getId() const override { return artikel.nameId.id; }
     bool isDefault() const override { return artikel.nameId.isDefault_; }
@@ -147,8 +148,8 @@ public:
     bool flag1 = false;              // 14 box overhang on the left
     bool flag2 = false;              // 15 box overhang on the right
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
     WideText getName() const override { return box.name; }
     int getId() const override { return box.id; }
     bool isDefault() const override { return box.isDefault_; }
@@ -162,15 +163,13 @@ template <class T> class velmar_vector : public RpcReadWrite {
 public:
     std::vector<T> items;
 
-    void write(TStream& stream) const override {
-        RpcPropertySet set;
-        set.putList(items, 1);
-        set.writeTo(stream);
+    void writePacket(PacketWriter& out) const override {
+        const PacketWriter::Frame frame = out.open(PacketWriter::listItems(items), 0);
+        out.putList(1, items);
+        out.close(frame);
     }
-    bool read(TStream& stream) override {
-        RpcPropertySet set;
-        set.readFrom(stream);
-        return set.getList(items, 1);
+    bool readPacket(std::span<const std::uint8_t> packet) override {
+        return PacketView(packet).getList(items, 1, kRpcMaxListElements, true);
     }
 
     bool operator==(const velmar_vector&) const = default;
@@ -182,8 +181,8 @@ class velmar_vec_artikel : public RpcReadWrite {
 public:
     std::vector<velmar_artikel> items;
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
 
     bool operator==(const velmar_vec_artikel&) const = default;
 };
@@ -195,8 +194,8 @@ public:
     velmar_vec_artikel artikel;               // 2 nested
     std::vector<velmar_zusatzartikel> zusatz; // elements at 1000, 1001, ...
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
 
     bool operator==(const velmar_oeffnung_artikel&) const = default;
 };
@@ -214,8 +213,8 @@ public:
     bool flag2 = true;                // 8
     int intValue = -1;                // 9
 
-    void write(TStream& stream) const override;
-    bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
 
     bool operator==(const velmar_cutpos&) const = default;
 };
@@ -254,8 +253,11 @@ public:
 
     velmar_data();
 
-    void write(TStream& stream) const override;
+    // The host's own entry points (exported by the component).
+    bool write(TStream& stream) const override;
     bool read(TStream& stream) override;
+    void writePacket(PacketWriter& out) const override;
+    bool readPacket(std::span<const std::uint8_t> packet) override;
 
     bool operator==(const velmar_data&) const = default;
 };

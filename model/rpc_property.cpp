@@ -2,63 +2,78 @@
 
 #include <bit>
 #include <climits>
-#include <cmath>
 #include <cstring>
-#include <new>
+
+using namespace rpc_packet;
 
 namespace {
 
-constexpr std::size_t kHeadSize = 12;  // total length, version, flag, reserved
-constexpr std::size_t kFixedSize = 20; // head, header word, item count
-constexpr std::size_t kIndexEntry = 12;
 // Sets this small are searched from the front; larger ones through the index.
 constexpr std::size_t kLinearLookup = 16;
 
-void put32(std::uint8_t* p, std::uint32_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-    p[2] = static_cast<std::uint8_t>(v >> 16);
-    p[3] = static_cast<std::uint8_t>(v >> 24);
+// The packet bytes of a record write when the stream cannot take them in
+// place; kept per thread so that a write allocates nothing in the steady
+// state.
+thread_local std::vector<std::uint8_t> tScratch;
+thread_local bool tScratchInUse = false;
+
+// Writes the record straight into `out`; false (and `out` as it was) when the
+// writer refused the record.
+bool appendPacket(const RpcReadWrite& record, std::vector<std::uint8_t>& out) {
+    const std::size_t start = out.size();
+    PacketWriter writer(out);
+    record.writePacket(writer);
+    writer.finish();
+    if (!writer.refused()) return true;
+    out.resize(start);
+    return false;
 }
 
-std::uint32_t get32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-void put64(std::uint8_t* p, std::uint64_t v) {
-    put32(p, static_cast<std::uint32_t>(v));
-    put32(p + 4, static_cast<std::uint32_t>(v >> 32));
-}
-
-std::uint64_t get64(const std::uint8_t* p) {
-    return static_cast<std::uint64_t>(get32(p)) | static_cast<std::uint64_t>(get32(p + 4)) << 32;
-}
-
-// Data length of an item by its kind.
-std::size_t dataLength(const RpcProperty& item) {
-    switch (item.kind) {
-    case RpcKindInt:
-        return 4;
-    case RpcKindDouble:
-        return 8;
-    case RpcKindByte:
-        return 1;
-    default:
-        return item.block.size();
-    }
-}
-
-// The version travels as a float; it is read back rounded. Values outside the
-// int range (and NaN) saturate, so record readers reject them as too new.
-int versionFromFloat(float f) {
-    const double v = static_cast<double>(f) + 0.5;
-    if (std::isnan(v) || v >= 2147483647.0) return INT_MAX;
-    if (v <= -2147483648.0) return INT_MIN;
-    return static_cast<int>(v);
+std::uint64_t slotHash(std::uint32_t id) {
+    return (id * 0x9e3779b97f4a7c15ull) >> 20;
 }
 
 } // namespace
+
+// --- RpcBlock ----------------------------------------------------------------
+
+RpcBlock& RpcBlock::operator=(const RpcBlock& other) {
+    if (this == &other) return *this;
+    if (other.owns()) {
+        own_ = other.own_;
+        data_ = own_.data();
+        size_ = own_.size();
+    } else {
+        own_.clear();
+        data_ = other.data_;
+        size_ = other.size_;
+    }
+    return *this;
+}
+
+void RpcBlock::assign(std::span<const std::uint8_t> bytes) {
+    adopt(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+void RpcBlock::adopt(std::vector<std::uint8_t>&& bytes) {
+    own_ = std::move(bytes);
+    data_ = own_.empty() ? nullptr : own_.data();
+    size_ = own_.size();
+}
+
+void RpcBlock::view(std::span<const std::uint8_t> bytes) {
+    own_.clear();
+    data_ = bytes.empty() ? nullptr : bytes.data();
+    size_ = bytes.size();
+}
+
+void RpcBlock::clear() {
+    view({});
+}
+
+bool RpcBlock::operator==(const RpcBlock& other) const {
+    return size_ == other.size_ && (size_ == 0 || std::memcmp(data_, other.data_, size_) == 0);
+}
 
 // --- RpcProperty -------------------------------------------------------------
 
@@ -89,7 +104,7 @@ void RpcProperty::setBlock(std::uint32_t length, const void* bytes, std::uint32_
     id = newId;
     const auto* p = static_cast<const std::uint8_t*>(bytes);
     if (p && length > 0)
-        block.assign(p, p + length);
+        block.assign({p, length});
     else
         block.clear();
 }
@@ -97,21 +112,21 @@ void RpcProperty::setBlock(std::uint32_t length, const void* bytes, std::uint32_
 void RpcProperty::setText(const NarrowText& text, std::uint32_t newId) {
     kind = RpcKindBlock;
     id = newId;
-    block.assign(text.begin(), text.end());
-    block.push_back(0);
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    block.adopt(std::move(bytes));
 }
 
 void RpcProperty::setWideText(const WideText& text, std::uint32_t newId) {
     kind = RpcKindWide;
     id = newId;
-    block.resize((text.size() + 1) * 2);
-    std::uint8_t* p = block.data();
+    std::vector<std::uint8_t> bytes((text.size() + 1) * 2);
+    std::uint8_t* p = bytes.data();
     for (char16_t c : text) {
         *p++ = static_cast<std::uint8_t>(c);
         *p++ = static_cast<std::uint8_t>(c >> 8);
     }
-    p[0] = 0;
-    p[1] = 0;
+    block.adopt(std::move(bytes));
 }
 
 std::int32_t RpcProperty::getInt() const {
@@ -126,19 +141,14 @@ std::uint8_t RpcProperty::getByte() const {
 
 WideText RpcProperty::getWideText() const {
     WideText text;
-    const std::size_t units = block.size() / 2;
-    for (std::size_t i = 0; i < units; ++i) {
-        const auto c = static_cast<char16_t>(block[2 * i] | block[2 * i + 1] << 8);
-        if (c == 0) break;
-        text.push_back(c);
-    }
+    assignWide(text, block);
     return text;
 }
 
 NarrowText RpcProperty::getText() const {
-    std::size_t n = 0;
-    while (n < block.size() && block[n] != 0) ++n;
-    return NarrowText(reinterpret_cast<const char*>(block.data()), n);
+    NarrowText text;
+    assignNarrow(text, block);
+    return text;
 }
 
 const RpcProperty& RpcProperty::empty() {
@@ -152,7 +162,68 @@ const RpcProperty& RpcProperty::empty() {
 
 // --- RpcPropertySet: items ---------------------------------------------------
 
+RpcPropertySet& RpcPropertySet::operator=(const RpcPropertySet& other) {
+    if (this == &other) return *this;
+    lastError = other.lastError;
+    header = other.header;
+    version = other.version;
+    storage_ = other.storage_;
+    items_ = other.items_;
+    itemsPending_ = other.itemsPending_;
+    storageIsPacket_ = other.storageIsPacket_;
+    itemsAdded_ = other.itemsAdded_;
+    packet_ = other.packet_;
+    packetBuilt_ = other.packetBuilt_;
+    index_.clear();
+    indexed_ = 0;
+    // Views into the other set's packet now view this set's copy of it.
+    const std::uint8_t* from = other.storage_.data();
+    const std::uint8_t* to = storage_.data();
+    for (RpcProperty& item : items_) {
+        const std::uint8_t* p = item.block.data();
+        if (!item.block.owns() && p && p >= from && p < from + other.storage_.size())
+            item.block.view({to + (p - from), item.block.size()});
+    }
+    return *this;
+}
+
+void RpcPropertySet::takeItems(const PacketView& view) const {
+    items_.clear();
+    items_.reserve(view.count());
+    view.forEach([&](const PacketView::Item& it) {
+        RpcProperty& item = items_.emplace_back();
+        item.kind = it.kind;
+        item.id = it.id;
+        switch (it.kind) {
+        case RpcKindInt:
+            item.intValue = it.getInt();
+            break;
+        case RpcKindDouble:
+            item.doubleValue = it.getDouble();
+            break;
+        case RpcKindByte:
+            item.byteValue = it.getByte();
+            break;
+        default:
+            item.block.view(it.block());
+        }
+    });
+}
+
+void RpcPropertySet::ensureItems() const {
+    if (!itemsPending_) return;
+    itemsPending_ = false;
+    takeItems(PacketView(storage_));
+}
+
+std::span<const RpcProperty> RpcPropertySet::items() const {
+    ensureItems();
+    return items_;
+}
+
 RpcProperty& RpcPropertySet::addItem() {
+    ensureItems();
+    itemsAdded_ = true;
     return items_.emplace_back();
 }
 
@@ -160,46 +231,66 @@ void RpcPropertySet::addBlock(std::uint32_t id, std::span<const std::uint8_t> by
     addItem().setBlock(static_cast<std::uint32_t>(bytes.size()), bytes.data(), id);
 }
 
-void RpcPropertySet::rebuildIndex() const {
-    if (indexed_ > items_.size()) {
-        index_.clear();
-        indexed_ = 0;
-    }
-    for (; indexed_ < items_.size(); ++indexed_)
-        index_.try_emplace(items_[indexed_].id, static_cast<std::uint32_t>(indexed_));
-}
-
 const RpcProperty& RpcPropertySet::findItem(std::uint32_t id) const {
-    if (items_.size() <= kLinearLookup) {
+    ensureItems();
+    const std::size_t n = items_.size();
+    if (n <= kLinearLookup) {
         for (const RpcProperty& item : items_)
             if (item.id == id) return item;
         return RpcProperty::empty();
     }
-    rebuildIndex();
-    const auto it = index_.find(id);
-    return it == index_.end() ? RpcProperty::empty() : items_[it->second];
+    if (indexed_ != n) {
+        // Rebuilt whole when items were added since: lookups and additions
+        // do not interleave on large sets.
+        std::size_t size = 64;
+        while (size < 2 * n) size *= 2;
+        index_.assign(size, 0);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint32_t key = items_[i].id;
+            for (std::size_t s = slotHash(key) & (size - 1);; s = (s + 1) & (size - 1)) {
+                if (index_[s] == 0) {
+                    index_[s] = (std::uint64_t{key} + 1) << 32 | i;
+                    break;
+                }
+                if (index_[s] >> 32 == std::uint64_t{key} + 1) break; // keep the first
+            }
+        }
+        indexed_ = n;
+    }
+    const std::size_t size = index_.size();
+    for (std::size_t s = slotHash(id) & (size - 1);; s = (s + 1) & (size - 1)) {
+        const std::uint64_t slot = index_[s];
+        if (slot == 0) return RpcProperty::empty();
+        if (slot >> 32 == std::uint64_t{id} + 1) return items_[slot & 0xffffffffu];
+    }
 }
 
 void RpcPropertySet::putRecord(const RpcReadWrite& record, std::uint32_t id) {
-    TMemoryStream stream;
-    record.write(stream);
+    std::vector<std::uint8_t> bytes;
+    {
+        PacketWriter writer(bytes);
+        record.writePacket(writer);
+    }
     RpcProperty& item = addItem();
     item.kind = RpcKindBlock;
     item.id = id;
-    item.block = stream.takeBytes();
+    item.block.adopt(std::move(bytes));
 }
 
 bool RpcPropertySet::getRecord(RpcReadWrite& record, std::uint32_t id) const {
     const RpcProperty& item = findItem(id);
     if (!item.present) return false;
-    TSpanStream stream(item.block);
-    return record.read(stream);
+    return record.readPacket(item.block);
 }
 
 // --- RpcPropertySet: packets -------------------------------------------------
 
 void RpcPropertySet::reset() {
     items_.clear();
+    storage_.clear();
+    itemsPending_ = false;
+    storageIsPacket_ = false;
+    itemsAdded_ = false;
     index_.clear();
     indexed_ = 0;
     packet_.clear();
@@ -229,61 +320,76 @@ int RpcPropertySet::fail(int code) {
     }
 }
 
-std::vector<std::uint8_t> RpcPropertySet::toBytes() const {
-    std::uint64_t total = kFixedSize + kIndexEntry * items_.size();
-    for (const RpcProperty& item : items_) total += dataLength(item);
-    if (total > INT32_MAX) throw std::bad_alloc();
+const std::vector<std::uint8_t>& RpcPropertySet::patchedStorage() {
+    put32(storage_.data() + 4, std::bit_cast<std::uint32_t>(static_cast<float>(version)));
+    put32(storage_.data() + 12, header);
+    return storage_;
+}
 
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(total));
-    std::uint8_t* p = out.data();
-    put32(p, static_cast<std::uint32_t>(total));
-    put32(p + 4, std::bit_cast<std::uint32_t>(static_cast<float>(version)));
-    // Bytes 8 to 11 (flag and reserved) stay 0.
-    put32(p + 12, header);
-    put32(p + 16, static_cast<std::uint32_t>(items_.size()));
-    std::uint8_t* index = p + kFixedSize;
-    std::uint8_t* data = index + kIndexEntry * items_.size();
-    for (const RpcProperty& item : items_) {
-        const std::size_t length = dataLength(item);
-        put32(index, item.kind);
-        put32(index + 4, item.id);
-        put32(index + 8, static_cast<std::uint32_t>(length));
-        index += kIndexEntry;
+std::vector<std::uint8_t> RpcPropertySet::toBytes() const {
+    if (packetIsStorage()) {
+        if (storage_.size() > INT32_MAX) throw std::bad_alloc();
+        std::vector<std::uint8_t> out = storage_;
+        put32(out.data() + 4, std::bit_cast<std::uint32_t>(static_cast<float>(version)));
+        put32(out.data() + 12, header);
+        return out;
+    }
+    const std::span<const RpcProperty> all = items();
+    std::uint64_t total = kFixedSize + kIndexEntry * all.size();
+    for (const RpcProperty& item : all)
+        total += item.kind == RpcKindInt      ? 4
+                 : item.kind == RpcKindDouble ? 8
+                 : item.kind == RpcKindByte   ? 1
+                                              : item.block.size();
+    if (total > INT32_MAX) throw std::bad_alloc();
+    std::vector<std::uint8_t> out;
+    out.reserve(static_cast<std::size_t>(total));
+    PacketWriter writer(out);
+    const PacketWriter::Frame frame = writer.open(all.size(), version, header);
+    for (const RpcProperty& item : all) {
         switch (item.kind) {
         case RpcKindInt:
-            put32(data, static_cast<std::uint32_t>(item.intValue));
+            writer.putInt(item.id, item.intValue);
             break;
         case RpcKindDouble:
-            put64(data, std::bit_cast<std::uint64_t>(item.doubleValue));
+            writer.putDouble(item.id, item.doubleValue);
             break;
         case RpcKindByte:
-            *data = item.byteValue;
+            writer.putByte(item.id, item.byteValue);
             break;
         default:
-            if (length > 0) std::memcpy(data, item.block.data(), length);
+            writer.putBlock(item.kind, item.id, item.block);
         }
-        data += length;
     }
+    writer.close(frame);
+    writer.finish();
     return out;
 }
 
 int RpcPropertySet::serialize(void* buffer, int size) {
     if (!buffer) {
+        packet_.clear();
+        packetBuilt_ = false;
+        if (packetIsStorage()) {
+            patchedStorage();
+            packetBuilt_ = true;
+            return static_cast<int>(storage_.size());
+        }
         try {
             packet_ = toBytes();
         } catch (const std::bad_alloc&) {
             packet_.clear();
-            packetBuilt_ = false;
             return fail(RpcErrNoMemory);
         }
         packetBuilt_ = true;
         return static_cast<int>(packet_.size());
     }
     if (!packetBuilt_) return fail(RpcErrNoPacket);
-    if (size < 0 || static_cast<std::size_t>(size) < packet_.size())
+    const std::vector<std::uint8_t>& packet = packetIsStorage() ? storage_ : packet_;
+    if (size < 0 || static_cast<std::size_t>(size) < packet.size())
         return fail(RpcErrBufferTooSmall);
-    const int length = static_cast<int>(packet_.size());
-    std::memcpy(buffer, packet_.data(), packet_.size());
+    const int length = static_cast<int>(packet.size());
+    std::memcpy(buffer, packet.data(), packet.size());
     packet_.clear();
     packet_.shrink_to_fit();
     packetBuilt_ = false;
@@ -291,6 +397,12 @@ int RpcPropertySet::serialize(void* buffer, int size) {
 }
 
 int RpcPropertySet::writeTo(TStream& stream) {
+    if (packetIsStorage()) {
+        const std::vector<std::uint8_t>& bytes = patchedStorage();
+        if (!stream.writeExact(bytes.data(), static_cast<std::int64_t>(bytes.size())))
+            return fail(RpcErrStreamWrite);
+        return 0;
+    }
     std::vector<std::uint8_t> bytes;
     try {
         bytes = toBytes();
@@ -302,118 +414,65 @@ int RpcPropertySet::writeTo(TStream& stream) {
     return 0;
 }
 
-// Body: everything after the 12 head bytes (header word, count, index, data).
-// Every length is checked against the bytes present before anything is
-// allocated for it.
-int RpcPropertySet::parseBody(const std::uint8_t* body, std::size_t bodyLength) {
-    if (bodyLength < kFixedSize - kHeadSize) return fail(RpcErrShortPacket);
-    header = get32(body);
-    const auto count = static_cast<std::int32_t>(get32(body + 4));
-    if (count < 0) return fail(RpcErrNegativeCount);
-    const std::size_t n = static_cast<std::size_t>(count);
-    const std::size_t room = bodyLength - (kFixedSize - kHeadSize);
-    if (n > room / kIndexEntry) return fail(RpcErrIndexOverflow);
-    const std::uint8_t* index = body + (kFixedSize - kHeadSize);
-    const std::size_t dataRoom = room - n * kIndexEntry;
-
-    std::uint64_t dataTotal = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint8_t* e = index + i * kIndexEntry;
-        const std::uint32_t kind = get32(e);
-        const std::uint32_t length = get32(e + 8);
-        if ((kind == RpcKindInt && length != 4) || (kind == RpcKindDouble && length != 8) ||
-            (kind == RpcKindByte && length != 1))
-            return fail(RpcErrScalarLength);
-        dataTotal += length;
-        if (dataTotal > dataRoom) return fail(RpcErrDataOverflow);
+// Keeps the packet at the start of `bytes` (a copy, unless the bytes are the
+// set's own storage already) and takes its items as views of it.
+int RpcPropertySet::adopt(std::span<const std::uint8_t> bytes) {
+    const PacketView view(bytes);
+    std::vector<std::uint8_t> own;
+    if (!bytes.empty() && bytes.data() == storage_.data()) own = std::move(storage_);
+    reset();
+    version = view.version();
+    header = view.header();
+    if (view.error() != 0) return fail(view.error());
+    if (own.empty()) {
+        storage_.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(view.length()));
+    } else {
+        own.resize(view.length());
+        storage_ = std::move(own);
     }
-
-    items_.reserve(n);
-    const std::uint8_t* data = index + n * kIndexEntry;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint8_t* e = index + i * kIndexEntry;
-        RpcProperty& item = items_.emplace_back();
-        item.kind = get32(e);
-        item.id = get32(e + 4);
-        const std::uint32_t length = get32(e + 8);
-        switch (item.kind) {
-        case RpcKindInt:
-            item.intValue = static_cast<std::int32_t>(get32(data));
-            break;
-        case RpcKindDouble:
-            item.doubleValue = std::bit_cast<double>(get64(data));
-            break;
-        case RpcKindByte:
-            item.byteValue = *data;
-            break;
-        default:
-            item.block.assign(data, data + length);
-        }
-        data += length;
-    }
+    takeItems(PacketView(storage_));
     return 0;
 }
 
 int RpcPropertySet::parse(const void* buffer, int length) {
-    items_.clear();
-    index_.clear();
-    indexed_ = 0;
-    version = 0;
-    header = 0;
-    if (!buffer || length < 1) return fail(RpcErrNoBuffer);
-    const auto* p = static_cast<const std::uint8_t*>(buffer);
-    const auto available = static_cast<std::size_t>(length);
-    if (available < 4) return fail(RpcErrTruncated);
-    const auto total = static_cast<std::int32_t>(get32(p));
-    if (total < 0) return fail(RpcErrNegativeLength);
-    if (available < kHeadSize) return fail(RpcErrTruncated);
-    version = versionFromFloat(std::bit_cast<float>(get32(p + 4)));
-    if (static_cast<std::size_t>(total) < kFixedSize) return fail(RpcErrShortPacket);
-    if (static_cast<std::size_t>(total) > available) return fail(RpcErrTruncated);
-    const int result = parseBody(p + kHeadSize, static_cast<std::size_t>(total) - kHeadSize);
-    if (result != 0) items_.clear();
-    return result;
+    if (!buffer || length < 1) {
+        reset();
+        version = 0;
+        return fail(RpcErrNoBuffer);
+    }
+    return adopt({static_cast<const std::uint8_t*>(buffer), static_cast<std::size_t>(length)});
 }
 
 int RpcPropertySet::readFrom(TStream& stream) {
-    items_.clear();
-    index_.clear();
-    indexed_ = 0;
-    version = 0;
-    header = 0;
-    std::uint8_t head[kHeadSize];
-    if (!stream.readExact(head, 4)) return fail(RpcErrTruncated);
-    const auto total = static_cast<std::int32_t>(get32(head));
-    if (total < 0) return fail(RpcErrNegativeLength);
-    if (!stream.readExact(head + 4, kHeadSize - 4)) return fail(RpcErrTruncated);
-    version = versionFromFloat(std::bit_cast<float>(get32(head + 4)));
-    if (static_cast<std::size_t>(total) < kFixedSize) return fail(RpcErrShortPacket);
-    const std::int64_t bodyLength = static_cast<std::int64_t>(total) - kHeadSize;
-    if (bodyLength > stream.remaining()) return fail(RpcErrTruncated);
-    int result;
-    if (const std::uint8_t* memory = stream.memory()) {
-        // In memory: parse in place instead of copying the body first.
-        const std::int64_t at = stream.position();
-        result = parseBody(memory + at, static_cast<std::size_t>(bodyLength));
-        stream.seek(at + bodyLength);
-    } else {
-        std::vector<std::uint8_t> body(static_cast<std::size_t>(bodyLength));
-        if (!stream.readExact(body.data(), bodyLength)) return fail(RpcErrTruncated);
-        result = parseBody(body.data(), body.size());
-    }
-    if (result != 0) items_.clear();
-    return result;
+    const std::span<const std::uint8_t> bytes = takePacket(stream, storage_);
+    return adopt(bytes);
 }
 
 // --- RpcReadWrite ------------------------------------------------------------
+
+bool RpcReadWrite::write(TStream& stream) const {
+    if (tScratchInUse) {
+        std::vector<std::uint8_t> bytes;
+        return appendPacket(*this, bytes) &&
+               stream.writeExact(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    }
+    tScratchInUse = true;
+    tScratch.clear();
+    const bool ok = appendPacket(*this, tScratch) &&
+                    stream.writeExact(tScratch.data(), static_cast<std::int64_t>(tScratch.size()));
+    // A rare huge packet does not stay in memory.
+    if (tScratch.capacity() > (std::size_t{1} << 20)) std::vector<std::uint8_t>().swap(tScratch);
+    tScratchInUse = false;
+    return ok;
+}
+
+bool RpcReadWrite::read(TStream& stream) {
+    std::vector<std::uint8_t> scratch;
+    return readPacket(takePacket(stream, scratch));
+}
 
 std::vector<std::uint8_t> RpcReadWrite::toPacket() const {
     TMemoryStream stream;
     write(stream);
     return stream.takeBytes();
-}
-
-bool RpcReadWrite::fromPacket(std::span<const std::uint8_t> bytes) {
-    TSpanStream stream(bytes);
-    return read(stream);
 }

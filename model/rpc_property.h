@@ -18,17 +18,12 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "model/packet.h"
 #include "model/tstream.h"
 
 class RpcReadWrite;
-
-// Wide texts are UTF-16 (stored as UTF-16LE with a terminating zero unit);
-// narrow texts are 8-bit (stored with a terminating zero byte).
-using WideText = std::u16string;
-using NarrowText = std::string;
 
 // Item kinds. A packet may carry other kinds: their data are kept in the
 // block, and the typed getters give 0 or empty for them.
@@ -41,8 +36,8 @@ enum RpcKind : std::uint32_t {
     RpcKindWide = 5,   // UTF-16LE text with its terminating zero unit
 };
 
-// lastError codes. 1 and 5 to 9 are those of the original format; 10 and up
-// are the checks this implementation adds against malformed packets.
+// lastError codes: 1 to 9 no buffer, a packet not built or handed out, a
+// negative length or count; 10 and up lengths that do not fit the bytes.
 enum RpcError : int {
     RpcOk = 0,
     RpcErrNoBuffer = 1,       // parse: no buffer, or length below 1     -> -1
@@ -59,13 +54,47 @@ enum RpcError : int {
     RpcErrStreamWrite = 15,   // writeTo: the stream took fewer bytes     -> -15
 };
 
+// The bytes of a block item: its own copy, or a view of the packet bytes its
+// set holds. Read-only; copying a view copies the view.
+class RpcBlock {
+public:
+    RpcBlock() = default;
+    RpcBlock(const RpcBlock& other) { *this = other; }
+    RpcBlock(RpcBlock&&) noexcept = default;
+    RpcBlock& operator=(const RpcBlock& other);
+    RpcBlock& operator=(RpcBlock&&) noexcept = default;
+
+    const std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const std::uint8_t* begin() const { return data_; }
+    const std::uint8_t* end() const { return data_ + size_; }
+    std::uint8_t operator[](std::size_t i) const { return data_[i]; }
+    operator std::span<const std::uint8_t>() const { return {data_, size_}; }
+
+    // Takes its own copy of the bytes / the bytes themselves.
+    void assign(std::span<const std::uint8_t> bytes);
+    void adopt(std::vector<std::uint8_t>&& bytes);
+    // Views bytes owned elsewhere (the set's packet).
+    void view(std::span<const std::uint8_t> bytes);
+    void clear();
+    bool owns() const { return !own_.empty(); }
+
+    bool operator==(const RpcBlock& other) const;
+
+private:
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::vector<std::uint8_t> own_;
+};
+
 // One item.
 class RpcProperty {
 public:
     std::uint32_t kind = RpcKindNone;
     std::uint32_t id = 0;
-    bool present = true;             // false only in the shared empty item
-    std::vector<std::uint8_t> block; // content of kinds 4 and 5
+    bool present = true; // false only in the shared empty item
+    RpcBlock block;      // content of kinds 4 and 5 (and of unknown kinds)
     std::int32_t intValue = 0;
     double doubleValue = 0.0;
     std::uint8_t byteValue = 0;
@@ -103,9 +132,9 @@ public:
 class RpcPropertySet {
 public:
     RpcPropertySet() = default;
-    RpcPropertySet(const RpcPropertySet&) = default;
+    RpcPropertySet(const RpcPropertySet& other) { *this = other; }
     RpcPropertySet(RpcPropertySet&&) noexcept = default;
-    RpcPropertySet& operator=(const RpcPropertySet&) = default;
+    RpcPropertySet& operator=(const RpcPropertySet& other);
     RpcPropertySet& operator=(RpcPropertySet&&) noexcept = default;
     virtual ~RpcPropertySet() = default;
 
@@ -114,9 +143,9 @@ public:
     int version = 0;          // packet version; record writers set 1
 
     // --- items -----------------------------------------------------------
-    int itemCount() const { return static_cast<int>(items_.size()); }
-    const RpcProperty& item(int index) const { return items_[static_cast<std::size_t>(index)]; }
-    std::span<const RpcProperty> items() const { return items_; }
+    int itemCount() const { return static_cast<int>(items().size()); }
+    const RpcProperty& item(int index) const { return items()[static_cast<std::size_t>(index)]; }
+    std::span<const RpcProperty> items() const;
 
     // Appends a cleared item; the caller sets it at once with one of the
     // item's setters (its id must be set before the next lookup).
@@ -131,7 +160,7 @@ public:
     void addBlock(std::uint32_t id, std::span<const std::uint8_t> bytes);
 
     // The first item with that id, else the shared empty item. Constant time
-    // (an index of first occurrences is kept up to date lazily).
+    // (an index of first occurrences is built when the set is large).
     const RpcProperty& findItem(std::uint32_t id) const;
     // findItem(id) and the getter; absent items give 0 / 0.0 / false / empty.
     std::int32_t getInt(std::uint32_t id) const { return findItem(id).getInt(); }
@@ -142,10 +171,9 @@ public:
     WideText getWideText(std::uint32_t id) const { return findItem(id).getWideText(); }
 
     // --- nested records and lists ----------------------------------------
-    // Writes the record into a fresh memory stream and appends the stream's
-    // content as a kind-4 item.
+    // Appends a kind-4 item holding the record's packet.
     void putRecord(const RpcReadWrite& record, std::uint32_t id);
-    // If the set holds the id: the record's read() on the item's block.
+    // If the set holds the id: the record's read of the item's block.
     // Otherwise false, and the record is unchanged.
     bool getRecord(RpcReadWrite& record, std::uint32_t id) const;
     // putRecord(element, firstId + index) for every element; no count.
@@ -170,8 +198,9 @@ public:
     int serialize(void* buffer, int size);
     // Replaces the content by the packet in the buffer (the buffer may hold
     // more bytes after it; unused bytes after the last item's data inside the
-    // packet are ignored). 0 on success; on failure a negative result, a
-    // lastError code (see RpcError) and a set without items.
+    // packet are ignored). The set keeps its own copy of the packet. 0 on
+    // success; on failure a negative result, a lastError code (see RpcError)
+    // and a set without items.
     int parse(const void* buffer, int length);
     // Builds the packet and writes it to the stream at its position.
     // 0 on success, negative (with lastError) on failure.
@@ -184,17 +213,32 @@ public:
     // The packet as bytes (serialize in one call).
     std::vector<std::uint8_t> toBytes() const;
 
-private:
-    int parseBody(const std::uint8_t* body, std::size_t bodyLength);
-    int fail(int code);
-    void rebuildIndex() const;
+protected:
+    // Replaces the items by a packet that `write` appends to the set's own
+    // storage in one pass (it opens the packet itself); the items are taken
+    // from it when they are asked for. False when the writer refused a list.
+    template <class F> bool writeOwnPacket(F&& write);
 
-    std::vector<RpcProperty> items_;
-    std::vector<std::uint8_t> packet_;
+private:
+    int fail(int code);
+    void takeItems(const PacketView& view) const;
+    void ensureItems() const;
+    bool packetIsStorage() const { return storageIsPacket_ && !itemsAdded_; }
+    const std::vector<std::uint8_t>& patchedStorage();
+    int adopt(std::span<const std::uint8_t> bytes);
+
+    // Items; views of their blocks point into storage_.
+    mutable std::vector<RpcProperty> items_;
+    std::vector<std::uint8_t> storage_;
+    mutable bool itemsPending_ = false; // storage_ holds items not yet in items_
+    bool storageIsPacket_ = false;      // storage_ is the packet (version/header aside)
+    bool itemsAdded_ = false;           // items were added after storage_ was written
+    std::vector<std::uint8_t> packet_;  // built by serialize(nullptr)
     bool packetBuilt_ = false;
 
-    // id -> position of its first item, for items_[0, indexed_).
-    mutable std::unordered_map<std::uint32_t, std::uint32_t> index_;
+    // Open-addressed index of first occurrences (id + 1, position); empty
+    // while the set is small.
+    mutable std::vector<std::uint64_t> index_;
     mutable std::size_t indexed_ = 0;
 };
 
@@ -202,16 +246,23 @@ private:
 class RpcReadWrite {
 public:
     virtual ~RpcReadWrite() = default;
-    // Writes the record as one packet at the stream's position.
-    virtual void write(TStream& stream) const = 0;
+    // Writes the record as one packet at the stream's position. False when
+    // the stream took fewer bytes, or when the record holds a list longer
+    // than a packet carries (kRpcMaxListElements; nothing is written then).
+    virtual bool write(TStream& stream) const;
     // Reads one packet at the stream's position; true when the record was
     // read completely.
-    virtual bool read(TStream& stream) = 0;
+    virtual bool read(TStream& stream);
 
-    // write() into a fresh memory stream; the packet bytes.
+    // The record's packet appended to the writer's buffer.
+    virtual void writePacket(PacketWriter& out) const = 0;
+    // Reads the record from the packet at the start of `packet`, in place.
+    virtual bool readPacket(std::span<const std::uint8_t> packet) = 0;
+
+    // The packet bytes (empty when write refuses the record).
     std::vector<std::uint8_t> toPacket() const;
     // read() from the bytes.
-    bool fromPacket(std::span<const std::uint8_t> bytes);
+    bool fromPacket(std::span<const std::uint8_t> bytes) { return readPacket(bytes); }
 
     bool operator==(const RpcReadWrite&) const = default;
 };
@@ -233,10 +284,19 @@ bool RpcPropertySet::getList(std::vector<T>& list, std::uint32_t firstId,
     for (std::uint32_t id = firstId; list.size() < maxCount; ++id) {
         const RpcProperty& item = findItem(id);
         if (!item.present || item.block.empty()) break;
-        T element{};
-        if (ok) ok = getRecord(element, id);
-        list.push_back(std::move(element));
+        T& element = list.emplace_back();
+        if (ok) ok = element.T::readPacket(item.block);
         if (id == UINT32_MAX) break;
     }
     return ok;
+}
+
+template <class F> bool RpcPropertySet::writeOwnPacket(F&& write) {
+    reset();
+    PacketWriter writer(storage_);
+    write(writer);
+    writer.finish();
+    storageIsPacket_ = true;
+    itemsPending_ = true;
+    return !writer.refused();
 }

@@ -94,9 +94,12 @@ TFileStream::~TFileStream() {
 
 bool TFileStream::close() {
     if (!file_) return false;
-    const bool ok = std::fclose(file_) == 0;
+    // A write that failed earlier leaves only the error flag behind; the
+    // buffered rest fails when it is flushed.
+    const bool written = std::fflush(file_) == 0 && !std::ferror(file_);
+    const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    return ok;
+    return written && closed;
 }
 
 void TFileStream::switchTo(LastOp op) {

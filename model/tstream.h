@@ -107,7 +107,9 @@ public:
     bool seek(std::int64_t position) override;
     std::int64_t size() const override;
 
-    // Flushes and closes; further operations fail. False on a write error.
+    // Flushes and closes; further operations fail. False when any write since
+    // the file was opened failed (buffered writes fail only here, so a
+    // caller that saves must check it).
     bool close();
 
 private:

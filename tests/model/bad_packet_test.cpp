@@ -36,7 +36,7 @@ Bytes oneIntPacket() {
 
 } // namespace
 
-TEST(BadPackets, CodesOfTheOriginalFormat) {
+TEST(BadPackets, NoBufferNegativeLengthAndNegativeCount) {
     RpcPropertySet set;
     EXPECT_EQ(set.parse(nullptr, 10), -1);
     EXPECT_EQ(set.lastError, RpcErrNoBuffer);
@@ -183,4 +183,25 @@ TEST(BadPackets, UnknownKindsAreKeptAsBlocks) {
     EXPECT_EQ(set.findItem(4).block.size(), 3u);
     EXPECT_EQ(set.getInt(4), 0);
     EXPECT_EQ(set.toBytes(), packet);
+}
+
+TEST(BadPackets, ListsLongerThanAPacketCarries) {
+    // Many one-byte elements, each of which would become a default record.
+    RpcPropertySet tiny;
+    for (std::uint32_t id = 1; id <= 64000; ++id) tiny.addBlock(id, Bytes{1});
+    velmar_vector<velmar_zusatzartikel> list;
+    EXPECT_FALSE(list.fromPacket(tiny.toBytes()));
+    EXPECT_EQ(list.items.size(), kRpcMaxListElements);
+
+    // Writers refuse such a list and write nothing.
+    velmar_data d;
+    d.zusatzartikel.items.resize(kRpcMaxListElements + 1);
+    TMemoryStream stream;
+    EXPECT_FALSE(d.write(stream));
+    EXPECT_EQ(stream.size(), 0);
+    d.zusatzartikel.items.pop_back();
+    EXPECT_TRUE(d.write(stream));
+    velmar_data back;
+    EXPECT_TRUE(back.fromPacket(stream.bytes()));
+    EXPECT_EQ(back.zusatzartikel.items.size(), kRpcMaxListElements);
 }

@@ -1,4 +1,4 @@
-// Records: defaults, copies, write orders, byte layout and the read chains.
+// Records: defaults, round trips, the read chains and the names of articles.
 
 #include <gtest/gtest.h>
 
@@ -85,25 +85,9 @@ velmar_data fullData() {
     return d;
 }
 
-// The packet without the items of one tag.
-Bytes without(const Bytes& packet, std::initializer_list<std::uint32_t> tags) {
-    const RpcPropertySet source = parsed(packet);
-    RpcPropertySet out;
-    out.version = source.version;
-    for (const RpcProperty& item : source.items())
-        if (std::find(tags.begin(), tags.end(), item.id) == tags.end()) out.addItem() = item;
-    return out.toBytes();
-}
-
 Bytes withVersion(Bytes packet, float version) {
     setF32(packet, 4, version);
     return packet;
-}
-
-std::vector<std::uint32_t> range(std::uint32_t from, std::uint32_t to) {
-    std::vector<std::uint32_t> v;
-    for (std::uint32_t i = from; i <= to; ++i) v.push_back(i);
-    return v;
 }
 
 } // namespace
@@ -125,83 +109,6 @@ TEST(RecordDefaults, AsTheHostExpectsThem) {
     EXPECT_FALSE(cut.flag);
     const velmar_CutInfo info;
     EXPECT_TRUE(info.materials.empty() && info.wallConnections.empty());
-}
-
-TEST(RecordCopies, AreDeepAndEqual) {
-    const velmar_data source = fullData();
-    velmar_data copy = source;
-    EXPECT_EQ(copy, source);
-    copy.rahmen.nameId.name[0] = u'X';
-    copy.zusatzartikel.items[0].text1[0] = 'Z';
-    copy.zusatzartikel.items.pop_back();
-    EXPECT_EQ(source.rahmen.nameId.name, u"Rahmen");
-    EXPECT_EQ(source.zusatzartikel.items[0].text1, "a\xff");
-    EXPECT_EQ(source.zusatzartikel.items.size(), 2u);
-
-    velmar_data assigned;
-    assigned = source;
-    EXPECT_EQ(assigned, source);
-    EXPECT_TRUE(assigned.option3);
-}
-
-TEST(RecordLayout, NameIdIsByteExact) {
-    velmar_nameid n;
-    n.id = 1;
-    n.isDefault_ = true;
-    n.value1 = 0.5;
-    const Bytes packet = n.toPacket();
-    const Bytes expected{119, 0, 0, 0, 0, 0, 0x80, 0x3f, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 0, // head
-                         1,   0, 0, 0, 1, 0, 0,    0,    4, 0, 0, 0,                         // id
-                         5,   0, 0, 0, 2, 0, 0,    0,    2, 0, 0, 0,                         // name
-                         3,   0, 0, 0, 3, 0, 0,    0,    1, 0, 0, 0, // isDefault
-                         1,   0, 0, 0, 4, 0, 0,    0,    4, 0, 0, 0, // intValue
-                         2,   0, 0, 0, 5, 0, 0,    0,    8, 0, 0, 0, // value1
-                         2,   0, 0, 0, 6, 0, 0,    0,    8, 0, 0, 0, // value2
-                         1,   0, 0, 0,                               // 1
-                         0,   0,                                     // empty name
-                         1,                                          // true
-                         0,   0, 0, 0,                               // 0
-                         0,   0, 0, 0, 0, 0, 0xe0, 0x3f,             // 0.5
-                         0,   0, 0, 0, 0, 0, 0,    0};               // 0.0
-    EXPECT_EQ(packet, expected);
-}
-
-TEST(RecordLayout, WriteOrders) {
-    EXPECT_EQ(idsOf(velmar_nameid{}.toPacket()), range(1, 6));
-    EXPECT_EQ(idsOf(velmar_stahl{}.toPacket()), range(1, 6));
-    EXPECT_EQ(idsOf(velmar_artikel{}.toPacket()), range(1, 10));
-    EXPECT_EQ(idsOf(velmar_zusatzartikel{}.toPacket()), range(1, 9));
-    EXPECT_EQ(
-        idsOf(velmar_rollkasten{}.toPacket()),
-        (std::vector<std::uint32_t>{1, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}));
-    EXPECT_EQ(idsOf(velmar_cutpos{}.toPacket()), range(1, 9));
-    velmar_oeffnung_artikel o;
-    o.zusatz.resize(2);
-    EXPECT_EQ(idsOf(o.toPacket()), (std::vector<std::uint32_t>{1, 2, 1000, 1001}));
-
-    const Bytes data = velmar_data{}.toPacket();
-    const std::vector<Entry> index = indexOf(data);
-    const std::vector<std::uint32_t> order{1,  2,  3,  4,  5,  6,  7,  8,  9,  13, 15, 16,
-                                           17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27};
-    EXPECT_EQ(idsOf(data), order);
-    for (const Entry& e : index) {
-        const std::uint32_t kind = e.id == 9 || e.id == 13    ? 2
-                                   : e.id == 20 || e.id == 23 ? 3
-                                   : e.id == 25               ? 5
-                                                              : 4;
-        EXPECT_EQ(e.kind, kind) << e.id;
-    }
-}
-
-TEST(RecordLayout, ListVersions) {
-    velmar_vector<velmar_nameid> v;
-    v.items.resize(2);
-    const Bytes vp = v.toPacket();
-    EXPECT_EQ(f32(vp, 4), 0.0f);
-    EXPECT_EQ(idsOf(vp), (std::vector<std::uint32_t>{1, 2}));
-    velmar_vec_artikel a;
-    a.items.resize(1);
-    EXPECT_EQ(f32(a.toPacket(), 4), 1.0f);
 }
 
 TEST(RecordRoundTrip, EveryMemberButOption3) {
@@ -350,51 +257,4 @@ TEST(RecordNames, ArticleOfType43ShowsItsReinforcement) {
     a.steel1.nameId.name = u"Stahl";
     a.steel1.nameId.id = 0;
     EXPECT_EQ(a.getName(), u"Profil");
-}
-
-TEST(RecordNames, MembersAnswerFromTheirHead) {
-    const velmar_data d = fullData();
-    const adg_nameid_props& box = d.rollkasten;
-    EXPECT_EQ(box.getId(), 1400);
-    EXPECT_EQ(box.getName(), u"Box");
-    const adg_nameid_props& steel = d.rahmen.steel1;
-    EXPECT_EQ(steel.getId(), 101);
-    EXPECT_TRUE(steel.isDefault());
-    const adg_nameid_props& z = d.zusatzartikel.items[0];
-    EXPECT_EQ(z.getId(), 1800); // the article's head, not the second nameId
-    EXPECT_EQ(z.getName(), u"Zusatz");
-}
-
-TEST(ServiceRecords, RoundTripAndLayout) {
-    KSP_MATERIAL m;
-    m.int1 = 1;
-    m.text3 = u"drei";
-    m.narrow10 = "zehn";
-    m.double12 = 12.5;
-    m.flag14 = true;
-    m.int22 = 22;
-    m.text23 = u"x";
-    m.double25 = -25.0;
-    const Bytes mp = m.toPacket();
-    EXPECT_EQ(idsOf(mp), range(1, 25));
-    EXPECT_EQ(indexOf(mp)[5].kind, 4u); // narrow texts are blocks
-    KSP_MATERIAL mBack;
-    EXPECT_TRUE(mBack.fromPacket(mp));
-    EXPECT_EQ(mBack, m);
-
-    KSP_WANDANSCHLUSS w;
-    w.nameId = nameid(3, u"Wand");
-    w.entries = {{}, {}, {}};
-    w.entries[1].number = 2;
-    w.entries[2].name = u"drei";
-    const Bytes wp = w.toPacket();
-    EXPECT_EQ(idsOf(wp), (std::vector<std::uint32_t>{1, 2}));
-    const RpcPropertySet outer = parsed(wp);
-    const Bytes list(outer.findItem(2).block);
-    EXPECT_EQ(f32(list, 4), 1.0f);
-    EXPECT_EQ(idsOf(list), range(1, 3));
-    KSP_WANDANSCHLUSS wBack;
-    EXPECT_TRUE(wBack.fromPacket(wp));
-    EXPECT_EQ(wBack, w);
-    EXPECT_FALSE(wBack.fromPacket(without(wp, {1})));
 }

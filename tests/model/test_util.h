@@ -1,8 +1,10 @@
 #pragma once
 // Helpers for building and inspecting packets in the model tests.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "model/rpc_property.h"
@@ -66,6 +68,16 @@ template <class Fill> Bytes packetOf(Fill fill, int version = 1) {
     set.version = version;
     fill(set);
     return set.toBytes();
+}
+
+// The packet without the items of the given tags.
+inline Bytes without(const Bytes& packet, std::initializer_list<std::uint32_t> tags) {
+    const RpcPropertySet source = parsed(packet);
+    RpcPropertySet out;
+    out.version = source.version;
+    for (const RpcProperty& item : source.items())
+        if (std::find(tags.begin(), tags.end(), item.id) == tags.end()) out.addItem() = item;
+    return out.toBytes();
 }
 
 } // namespace testutil

@@ -70,3 +70,24 @@ TEST(Streams, RecordsThroughAFile) {
     EXPECT_TRUE(untouched.read(missing)); // a stream without a packet reads as no items
     EXPECT_EQ(untouched.id, 0);
 }
+
+TEST(Streams, WriteErrorsReachTheCaller) {
+    // A stream that takes nothing.
+    const std::vector<std::uint8_t> none;
+    TSpanStream readOnly(none);
+    EXPECT_FALSE(velmar_nameid{}.write(readOnly));
+
+    // A full disk: a large packet fails at once, a small one when it is
+    // flushed; either way close() reports it.
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
+    TFileStream large("/dev/full", TFileStream::Mode::ReadWrite);
+    ASSERT_TRUE(large.isOpen());
+    velmar_data d;
+    d.zusatzartikel.items.resize(20);
+    EXPECT_FALSE(d.write(large));
+    EXPECT_FALSE(large.close());
+    TFileStream small("/dev/full", TFileStream::Mode::ReadWrite);
+    ASSERT_TRUE(small.isOpen());
+    small.write("x", 1);
+    EXPECT_FALSE(small.close());
+}
