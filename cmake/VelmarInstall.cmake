@@ -39,7 +39,7 @@ install(FILES interface/velmar.h interface/velmar_types.h
               ${VELMAR_GENERATED}/interface/velmar_version.h
         DESTINATION ${VELMAR_INCLUDE_ROOT}/interface)
 install(FILES model/records.h model/rpc_property.h model/tstream.h model/ksp_records.h
-              model/materialdaten.h model/ks_lists.h
+              model/materialdaten.h model/ks_lists.h model/packet.h
         DESTINATION ${VELMAR_INCLUDE_ROOT}/model)
 install(FILES service/ks_api.h DESTINATION ${VELMAR_INCLUDE_ROOT}/service)
 
