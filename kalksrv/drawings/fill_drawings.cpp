@@ -12,6 +12,9 @@
 
 #include <sqlite3.h>
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -20,6 +23,7 @@
 #include "kalksrv/catalogue.h"
 #include "kalksrv/dialog_answers.h"
 #include "kalksrv/pictures/colour_picture.h"
+#include "tools/cli/command_line.h"
 
 namespace {
 
@@ -95,13 +99,22 @@ bool store(const std::string& path, const std::vector<Blob>& drawings,
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3 || (argc == 3 && std::string(argv[2]) != "--originals-only")) {
-        std::fprintf(stderr, "usage: kalksrv-drawings CATALOGUE.db [--originals-only]\n");
-        return 2;
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption originalsOnly(
+        QStringLiteral("originals-only"),
+        QStringLiteral("Only ids below 100000 (the scaled benchmark catalogue)."));
+    parser.addOption(originalsOnly);
+    parser.addPositionalArgument(QStringLiteral("CATALOGUE.db"),
+                                 QStringLiteral("The built catalogue to store them in."));
+    cli::Parse(parser, cli::Arguments(argc, argv), QStringLiteral("kalksrv-drawings"),
+               QStringLiteral("Stores the section drawing of every article and box and the "
+                              "picture of every colour in a built catalogue."));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) return cli::UsageError(QStringLiteral("one CATALOGUE.db expected"));
+    const std::string catalogue = files.front().toStdString();
     std::vector<Blob> drawings, pictures;
-    if (!collect(argv[1], argc == 3, drawings, pictures)) return 1;
-    if (!store(argv[1], drawings, pictures)) return 1;
+    if (!collect(catalogue, parser.isSet(originalsOnly), drawings, pictures)) return 1;
+    if (!store(catalogue, drawings, pictures)) return 1;
     std::printf("kalksrv-drawings: %zu drawings, %zu colour pictures\n", drawings.size(),
                 pictures.size());
     return 0;

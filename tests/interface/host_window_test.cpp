@@ -10,10 +10,12 @@
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTest>
 
 #include "host/host_window.h"
+#include "tests/support/ui_driver.h"
 
 namespace {
 
@@ -86,6 +88,32 @@ TEST_F(HostWindowTest, UsableAtItsMinimumSize) {
     QTest::mouseClick(create, Qt::LeftButton);
     EXPECT_NE(window.instance(), nullptr);
     EXPECT_TRUE(Find<QPlainTextEdit>(window, "log")->toPlainText().contains("vm_create again"));
+}
+
+// Every entry of the Queries menu runs against the sample catalogue and
+// logs what it got; the dialogs that some of them open are cancelled.
+TEST_F(HostWindowTest, EveryQueryRunsAndLogsItsAnswer) {
+    HostWindow window{velmar_data()};
+    window.show();
+    auto* log = Find<QPlainTextEdit>(window, "log");
+    const QList<QAction*> actions =
+        window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^query")));
+    EXPECT_EQ(actions.size(), 11);
+    const QStringList withDialog{"queryAccessories", "queryGlazingBar",        "querySection",
+                                 "queryChangeFrame", "queryChangeFrameOfType", "queryChangeGlass"};
+    for (QAction* action : actions) {
+        SCOPED_TRACE(action->objectName().toStdString());
+        const auto before = log->toPlainText().size();
+        if (withDialog.contains(action->objectName())) ui_driver::WhenModal([](QDialog*) {});
+        action->trigger();
+        EXPECT_GT(log->toPlainText().size(), before);
+    }
+    const QString text = log->toPlainText();
+    for (const char* answer : {"vm_getCut: drawn", "vm_getAccessoryForCut: cancelled",
+                               "vm_changeGlas: cancelled", "curtain size fits"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(answer))) << answer << "\n"
+                                                              << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("vm_getUfForCut: -1")));
 }
 
 } // namespace

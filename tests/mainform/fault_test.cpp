@@ -6,6 +6,7 @@
 
 #include <dlfcn.h>
 
+#include "interface/velmar.h"
 #include "platform/os/message.h"
 #include "service/ks_api.h"
 #include "service/service_client.h"
@@ -225,3 +226,39 @@ TEST_F(FaultTest, ArticleDialogOnAFailingServiceLeavesTheFormWorking) {
 }
 
 } // namespace
+
+// The queries without an instance, on a service that is missing and on one
+// whose every entry point fails: each leaves its result as it was before the
+// call, and the service is unloaded afterwards.
+TEST_F(FaultTest, HandleLessQueriesKeepTheirResultsWhenTheServiceFails) {
+    for (const bool missing : {true, false}) {
+        SCOPED_TRACE(missing ? "missing service" : "failing service");
+        if (missing)
+            UseServiceIn("/nonexistent-velmar-directory/");
+        else
+            state->failing = ~std::uint64_t(0);
+        velmar_cutpos position;
+        EXPECT_EQ(vm_checkFluegelgroessen(position, false, 1000.0, 0, 1, 1, 1, 1, 0.0, 1500.0), 0);
+        EXPECT_FALSE(vm_checkBrand(1, 1));
+        int length = 7;
+        EXPECT_EQ(vm_getArtikelDwg(length, 1, 11, 1), nullptr);
+        EXPECT_EQ(length, 0);
+        int minimum = 5, maximum = 6;
+        vm_getMinMaxSizeForRollerShutter(1, {position}, minimum, maximum);
+        EXPECT_EQ(minimum, 0);
+        EXPECT_EQ(maximum, 0);
+        std::vector<std::string> shortTexts{"before"}, tenderTexts;
+        vm_getArtikelTextForCut(position, 1, 1, shortTexts, tenderTexts);
+        EXPECT_EQ(shortTexts, std::vector<std::string>{"before"});
+        EXPECT_TRUE(tenderTexts.empty());
+        std::vector<velmar_zusatzartikel> equipment(2);
+        vm_getAusstattung(1, 1, 1, 1, equipment);
+        EXPECT_EQ(equipment.size(), 2u);
+        EXPECT_DOUBLE_EQ(vm_getUfForCut(position, 1, 1, 1), -1.0);
+        if (missing) {
+            EXPECT_DOUBLE_EQ(vm_getGlasdickeReal(3), 0.0);
+        }
+        EXPECT_FALSE(serviceClient.isLoaded());
+    }
+    EXPECT_FALSE(messages.messages().empty());
+}

@@ -20,7 +20,7 @@ expect() {
     [ "$got" = "$want" ] || fail "$tool $*: exit $got, expected $want: $(cat err)"
 }
 
-for tool in velmar-host vmpacket dxfview kalksrv-catalogue; do
+for tool in velmar-host vmpacket dxfview kalksrv-catalogue kalksrv-drawings; do
     expect 0 "$tool" --help
     grep -q "^Usage: $tool" out || fail "$tool --help: no usage line on stdout"
     [ -s err ] && fail "$tool --help wrote to stderr: $(cat err)"
@@ -36,6 +36,7 @@ expect 2 kalksrv-catalogue
 grep -q "^kalksrv-catalogue: no OUT.db" err || fail "catalogue without OUT.db: $(cat err)"
 expect 2 kalksrv-catalogue --scale 0 out.db
 expect 2 kalksrv-catalogue out.db --scale
+expect 2 kalksrv-drawings
 expect 2 dxfview
 expect 2 dxfview a.dxf --size 10x10
 expect 2 vmpacket

@@ -1,6 +1,6 @@
 #pragma once
 // Command-line handling shared by the tools (velmar-host, vmpacket, dxfview,
-// kalksrv-catalogue): the same --help, --version and usage errors
+// kalksrv-catalogue, kalksrv-drawings): the same --help, --version and usage errors
 // everywhere, on QCommandLineParser.
 //
 //     QCommandLineParser parser;
