@@ -63,13 +63,6 @@ TArtikelForm::TArtikelForm(ServiceClient& service, bool /*standardOnly*/, bool w
 
 TArtikelForm::~TArtikelForm() = default;
 
-void TArtikelForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TArtikelForm::FormShow() {
     preview_->Activate();
     if (!withReinforcement_) {

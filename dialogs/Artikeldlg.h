@@ -50,10 +50,9 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void FillArticles(int articleId);
     void ListBox1Click();
     void ListBox1DblClick();
@@ -75,5 +74,4 @@ private:
     int konstType_;
     int articleId_;
     bool opening_ = true;
-    bool shown_ = false;
 };

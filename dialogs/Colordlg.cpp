@@ -198,13 +198,6 @@ TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
 
 TColorDlg::~TColorDlg() = default;
 
-void TColorDlg::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_once_) return;
-    shown_once_ = true;
-    FormShow();
-}
-
 bool TColorDlg::Offered(int group) const {
     for (const velmar_nameid& colour : colours_)
         if ((colour.intValue & group) != 0) return true;

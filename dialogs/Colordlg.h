@@ -70,10 +70,9 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void RadioBtnClick(QRadioButton* radio);
     void ListBox1Click();
     bool Offered(int group) const;
@@ -94,5 +93,4 @@ private:
     ServiceClient& service_;
     std::vector<velmar_nameid> shown_;
     int currentId_;
-    bool shown_once_ = false;
 };

@@ -93,13 +93,6 @@ TGlasForm::TGlasForm(ServiceClient& service, int spacerCode_, int glazingBeadId,
 
 TGlasForm::~TGlasForm() = default;
 
-void TGlasForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TGlasForm::FormShow() {
     preview_->Activate();
     FillGlasses(glassId_);

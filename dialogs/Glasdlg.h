@@ -57,10 +57,9 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void FillGlasses(int glassId);
     void ListBox1Click();
     void ListBox1DblClick();
@@ -83,5 +82,4 @@ private:
     int konstType_;
     int glazingBeadId_;
     int glassId_;
-    bool shown_ = false;
 };

@@ -84,13 +84,6 @@ TKopplungForm::TKopplungForm(int reinforcementId, int couplingId,
 
 TKopplungForm::~TKopplungForm() = default;
 
-void TKopplungForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TKopplungForm::resizeEvent(QResizeEvent* event) {
     SelectionDialog::resizeEvent(event);
     // The tree follows every edge, the drawing the right and the bottom one.

@@ -42,11 +42,10 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void TreeView1MouseDown(const QTreeWidgetItem* item);
     void LoadReinforcements();
     void ListBox2Click();
@@ -60,5 +59,4 @@ private:
     int reinforcementId_;
     int couplingId_;
     int current_ = -1; // index of the current coupling; -1 for none
-    bool shown_ = false;
 };

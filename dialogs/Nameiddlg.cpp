@@ -44,13 +44,6 @@ TNameIdForm::TNameIdForm(bool optionVisible_, bool secondOption_, bool cladding_
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { Panel_2Click(); });
 }
 
-void TNameIdForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TNameIdForm::FormShow() {
     setWindowTitle(caption_);
     Label1->setText(subtitle_);

@@ -46,10 +46,9 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void ListBox1Click();
 
     const Materialdaten& request_;
@@ -57,5 +56,4 @@ private:
     QString caption_;
     QString subtitle_;
     int entryId_;
-    bool shown_ = false;
 };

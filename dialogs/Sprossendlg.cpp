@@ -70,13 +70,6 @@ TSprossenForm::TSprossenForm(ServiceClient& service, Materialdaten& request, int
 
 TSprossenForm::~TSprossenForm() = default;
 
-void TSprossenForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TSprossenForm::FormShow() {
     preview_->Activate();
     switch (konstType) {

@@ -57,10 +57,9 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void SprossentypClick();
     void FillBars();
     void LoadReinforcements();
@@ -75,5 +74,4 @@ private:
     int barId_;
     int listBox1Height_;
     bool opening_ = true; // the reinforcement passed in is preselected on the first load only
-    bool shown_ = false;
 };

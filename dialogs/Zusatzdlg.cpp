@@ -108,13 +108,6 @@ TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
 
 TZusatzForm::~TZusatzForm() = default;
 
-void TZusatzForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TZusatzForm::resizeEvent(QResizeEvent* event) {
     SelectionDialog::resizeEvent(event);
     // The tree takes what the dialog grows; the section keeps its width at

@@ -57,13 +57,12 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using Entries = std::vector<velmar_zusatzartikel>;
-    void FormShow();
+    void FormShow() override;
     void Button2Click();
     void TreeView1MouseDown(const QPoint& at);
     void TreeView1Change(QTreeWidgetItem* node);
@@ -101,5 +100,4 @@ private:
     QTreeWidgetItem* currentNode_ = nullptr;
     velmar_zusatzartikel* currentEntry_ = nullptr;
     std::unique_ptr<vm::SectionPreview> preview_;
-    bool shown_ = false;
 };

@@ -128,13 +128,6 @@ TRollkastenForm::TRollkastenForm(TForm1& form, velmar_rollkasten& box, Materiald
 
 TRollkastenForm::~TRollkastenForm() = default;
 
-void TRollkastenForm::showEvent(QShowEvent* event) {
-    SelectionDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    FormShow();
-}
-
 void TRollkastenForm::FormShow() {
     preview_->Activate();
     LoadKastenListen();

@@ -40,10 +40,9 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void ListBox1Click();
     void ListBox1DblClick();
     void ListBox2Click();
@@ -72,5 +71,4 @@ private:
     std::vector<velmar_rollkasten> boxes_;
     std::vector<velmar_artikel> drives_, curtains_, curtainColours_;
     std::vector<velmar_zusatzartikel> guideRails_;
-    bool shown_ = false;
 };

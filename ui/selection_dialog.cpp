@@ -171,6 +171,10 @@ void SelectionDialog::showEvent(QShowEvent* event) {
             move(screen->availableGeometry().center() - rect().center());
     }
     QDialog::showEvent(event);
+    if (!formShown_) {
+        formShown_ = true;
+        FormShow();
+    }
 }
 
 void SelectionDialog::resizeEvent(QResizeEvent* event) {

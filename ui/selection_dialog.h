@@ -68,6 +68,10 @@ protected:
     // Sets the client height, keeping anchored controls at their distances.
     void SetClientHeight(int height);
 
+    // Fills the dialog from the service, once, when it is first shown: the
+    // lists then come from what the opener set up after construction.
+    virtual void FormShow() {}
+
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -84,6 +88,7 @@ private:
     QWidget* client_ = nullptr;
     std::vector<Anchor> anchors_;
     bool centred_ = false;
+    bool formShown_ = false;
 };
 
 } // namespace vm
