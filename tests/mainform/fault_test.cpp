@@ -10,19 +10,13 @@
 #include "platform/os/message.h"
 #include "service/ks_api.h"
 #include "service/service_client.h"
-#include "tests/mainform/fault_service.h"
 #include "tests/mainform/form_fixture.h"
+#include "tests/support/fake_kalksrv.h"
 #include "tests/support/ui_driver.h"
 
 namespace {
 
-int EntryIndex(const char* name) {
-    for (int i = 0; i < KS_DISPATCHED_COUNT; ++i)
-        if (std::string(ksDispatchedNames[i]) == name) return i;
-    return -1;
-}
-
-Materialdaten LastRequest(const FaultState& state, const char* entry) {
+Materialdaten LastRequest(const FakeState& state, const char* entry) {
     Materialdaten m;
     const auto& bytes = state.lastRequest[EntryIndex(entry)];
     if (!bytes.empty() && m.parse(bytes.data(), static_cast<int>(bytes.size())) >= 0) m.read();
@@ -36,10 +30,11 @@ protected:
         // unloading of the service.
         library = dlopen(FAULT_SERVICE_DIR "/kalksrv.dll", RTLD_NOW);
         ASSERT_NE(library, nullptr) << dlerror();
-        auto stateFn = reinterpret_cast<FaultStateFn>(dlsym(library, "faultState"));
+        auto stateFn = reinterpret_cast<FakeStateFn>(dlsym(library, "fakeState"));
         ASSERT_NE(stateFn, nullptr);
         state = stateFn();
-        *state = FaultState();
+        *state = FakeState();
+        state->answer = FakeAnswer::Catalogue;
         UseServiceIn(FAULT_SERVICE_DIR "/");
     }
     void TearDown() override {
@@ -49,7 +44,7 @@ protected:
     void Fail(const char* entry) { state->failing |= std::uint64_t(1) << EntryIndex(entry); }
 
     void* library = nullptr;
-    FaultState* state = nullptr;
+    FakeState* state = nullptr;
     os::MessageRecorder messages;
     ChangeRecorder recorder;
 };

@@ -52,16 +52,6 @@ TEST_F(Client, EchoRoundTripsAFullRecordAndReleasesTheAnswerOnce) {
     EXPECT_EQ(state->initCalls, 1);
     EXPECT_EQ(state->answersHandedOut, 1);
     EXPECT_EQ(state->answersReleased, 1);
-
-    // The answer overwrites the request: an answer without a field sets it
-    // to its empty value, not to the constructor's default.
-    Materialdaten fresh;
-    ASSERT_TRUE(client.getUfValue(fresh));
-    EXPECT_EQ(fresh.int105, -1); // sent always, so it comes back
-    EXPECT_EQ(fresh.double2, -1.0);
-    EXPECT_EQ(fresh.thermalValue, 0.0); // -1.0 is not sent
-    EXPECT_EQ(state->initCalls, 1);
-    EXPECT_EQ(state->answersReleased, 2);
     EXPECT_TRUE(recorder.messages().empty());
 }
 

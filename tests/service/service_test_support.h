@@ -6,10 +6,13 @@
 #include "model/materialdaten.h"
 #include "platform/os/message.h"
 #include "platform/os/module.h"
-#include "tests/service/fake_service.h"
+#include "tests/support/fake_kalksrv.h"
+#include "tests/support/filled.h"
 
 #include <QCursor>
 #include <QGuiApplication>
+
+#include <dlfcn.h>
 
 #include <ostream>
 #include <string>
@@ -43,14 +46,23 @@ inline Qt::CursorShape cursorShape() {
 }
 
 // Whether the fake service is mapped at all (by anyone).
-bool fakeIsLoaded();
+inline bool fakeIsLoaded() {
+    void* handle = dlopen(fakePath().c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (handle) dlclose(handle);
+    return handle != nullptr;
+}
 
-// A request record with every field and list that a request carries filled
-// (the two answer-only blocks stay empty), all values distinct.
-Materialdaten fullRecord();
+// A request with every field and list it carries set.
+inline Materialdaten fullRecord() {
+    return test_support::filledRequest();
+}
 
 // What a record holds after reading an empty answer.
-Materialdaten emptyAnswer();
+inline Materialdaten emptyAnswer() {
+    Materialdaten m;
+    m.read();
+    return m;
+}
 
 using Messages = std::vector<os::MessageRecorder::Message>;
 
