@@ -1,5 +1,4 @@
-// The exchange record: write rules, item order, reading an answer, lists and
-// filling a request from a configuration.
+// The exchange record: write rules, item order, reading an answer and lists.
 
 #include <gtest/gtest.h>
 
@@ -143,30 +142,4 @@ TEST(ExchangeLists, ThousandElementsAreContiguousAndAGapEndsAList) {
     gappy.putRecord(m.frames[3], 1003);
     const Materialdaten back = answerFrom(gappy.toBytes());
     EXPECT_EQ(back.frames.size(), 2u);
-}
-
-TEST(ExchangeFill, RequestFromAConfiguration) {
-    velmar_data d;
-    auto setId = [](velmar_artikel& a, int id) { a.nameId.id = id; };
-    d.system.id = 5;
-    setId(d.glas, 6);
-    setId(d.glasleisteF, 7);
-    setId(d.glasleisteR, 18);
-    setId(d.rahmen, 1);
-    setId(d.fluegel, 2);
-    setId(d.pfosten, 3);
-    setId(d.stulp, 4);
-    setId(d.profile6, 15);
-    setId(d.profile7, 16);
-    setId(d.profile9, 17);
-    setId(d.kopplungSenk, 21);
-    setId(d.kopplungWaag, 22);
-    setId(d.profile8, 26);
-    d.farbe.id = 19;
-    Materialdaten m;
-    m.fillFrom(d);
-    const std::pair<int, int> expected[] = {{4, 5},    {15, 6},   {65, 7},   {114, 18}, {60, 1},
-                                            {62, 2},   {61, 3},   {64, 4},   {111, 15}, {112, 16},
-                                            {113, 17}, {119, 21}, {121, 22}, {124, 26}, {10, 19}};
-    for (auto [tag, id] : expected) EXPECT_EQ(*m.intField(tag), id) << tag;
 }
