@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+#include <vector>
+
 namespace test_support {
 
 class ServiceFixture : public testing::Test {
@@ -24,5 +28,21 @@ protected:
     os::MessageRecorder recorder;
     ServiceClient client;
 };
+
+// The entries of an answered list that are the default, their ids, and the
+// one with an id (null when none has it).
+template <class T> int Defaults(const std::vector<T>& list) {
+    return static_cast<int>(
+        std::count_if(list.begin(), list.end(), [](const T& e) { return e.isDefault(); }));
+}
+template <class T> std::set<int> Ids(const std::vector<T>& list) {
+    std::set<int> out;
+    for (const T& e : list) out.insert(e.getId());
+    return out;
+}
+template <class T> const T* FindId(const std::vector<T>& list, int id) {
+    auto it = std::find_if(list.begin(), list.end(), [&](const T& e) { return e.getId() == id; });
+    return it == list.end() ? nullptr : &*it;
+}
 
 } // namespace test_support

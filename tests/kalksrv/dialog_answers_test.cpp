@@ -45,12 +45,6 @@ std::vector<velmar_zusatzartikel> Offered(const Materialdaten& m) {
                                   : m.cutPositions.front().opening1.zusatz;
 }
 
-const velmar_zusatzartikel* Entry(const std::vector<velmar_zusatzartikel>& list, int id) {
-    for (const auto& z : list)
-        if (z.getId() == id) return &z;
-    return nullptr;
-}
-
 } // namespace
 
 TEST_F(Dialogs, FrameAndSashCutIsADrawingWithItsMaterialsAndWallConnections) {
@@ -170,7 +164,7 @@ TEST_F(Dialogs, UnknownArticlesGiveAnAnswerWithoutDrawing) {
     EXPECT_TRUE(d.drawing.empty());
 }
 
-TEST_F(Dialogs, CatalogueDrawingsAndColourPictures) {
+TEST_F(Dialogs, CatalogueDrawingsOfArticlesAndBoxes) {
     for (int id : {kFrame, kSash, 23111, kCoupling, 9302, 9401, 26301}) {
         Materialdaten m = request();
         m.articleId = id;
@@ -178,21 +172,6 @@ TEST_F(Dialogs, CatalogueDrawingsAndColourPictures) {
         Drawing(m);
         EXPECT_GT(m.drawing.size(), 1000u) << id;
     }
-    // Every colour the series offers has a JPEG picture.
-    Materialdaten colours = request();
-    ASSERT_TRUE(client.getColors(colours));
-    ASSERT_FALSE(colours.colours.empty());
-    std::set<std::vector<std::uint8_t>> distinct;
-    for (const velmar_nameid& c : colours.colours) {
-        Materialdaten m = request();
-        m.articleId = c.id;
-        ASSERT_TRUE(client.getColorBlob(m)) << c.id;
-        ASSERT_GT(m.drawing.size(), 100u) << c.id;
-        EXPECT_EQ(m.drawing[0], 0xFF);
-        EXPECT_EQ(m.drawing[1], 0xD8);
-        distinct.insert(m.drawing);
-    }
-    EXPECT_GT(distinct.size(), colours.colours.size() / 2);
 }
 
 TEST_F(Dialogs, GlazingBarsByKindForTheGlass) {
@@ -206,8 +185,7 @@ TEST_F(Dialogs, GlazingBarsByKindForTheGlass) {
                                                                   {8377, &m.barsViennese}};
     for (const auto& [kind, list] : kinds) {
         ASSERT_FALSE(list->empty()) << kind;
-        EXPECT_EQ(std::count_if(list->begin(), list->end(), [](auto& a) { return a.isDefault(); }),
-                  1);
+        EXPECT_EQ(test_support::Defaults(*list), 1);
         for (const velmar_artikel& a : *list) EXPECT_EQ(a.konstType, kind);
     }
     for (const velmar_artikel& a : m.barsGlassDividing) EXPECT_GT(a.steel1.nameId.id, 0);
@@ -226,7 +204,7 @@ TEST_F(Dialogs, GlazingBarsByKindForTheGlass) {
     EXPECT_TRUE(thick.barsGlassDividing.empty() && thick.barsAdhesive.empty());
 }
 
-TEST_F(Dialogs, AccessoriesOfACutFormTheDialogsTree) {
+TEST_F(Dialogs, AccessoriesOfACutKeepOnlyWhatTheCatalogueOffers) {
     Materialdaten m = request();
     m.articleId = kFrame;
     velmar_cutpos chosen;
@@ -240,30 +218,11 @@ TEST_F(Dialogs, AccessoriesOfACutFormTheDialogsTree) {
     m.accessoryPositions = {chosen};
     ASSERT_TRUE(client.getArtikelZusatz(m));
 
+    // (The tree the offer forms is driven in the additional-profiles
+    // dialog's test.) Every opening offers the same; the selection keeps only
+    // what the catalogue offers, completed, with its chosen steel.
     const auto offer = Offered(m);
     ASSERT_FALSE(offer.empty());
-    std::set<int> groups;
-    bool rollerShutterPart = false, counted = false;
-    for (const auto& z : offer) {
-        groups.insert(z.intValue1);
-        rollerShutterPart = rollerShutterPart || z.artikel.konstType == 16;
-        counted = counted || z.intValue2 > 2;
-        if (!z.text3.empty()) {
-            EXPECT_TRUE(z.text3.front() == ';' && z.text3.back() == ';');
-        }
-        EXPECT_FALSE(z.nameId.name.empty()); // the type node's text
-    }
-    EXPECT_EQ(groups, (std::set<int>{11, 91, 92}));
-    EXPECT_TRUE(rollerShutterPart);
-    EXPECT_TRUE(counted);
-    // The 50 mm extension offers its coupling strip as a child.
-    const auto* parent = Entry(offer, 27004);
-    const auto* child = Entry(offer, 27005);
-    ASSERT_TRUE(parent && child);
-    EXPECT_NE(parent->text2.find(";" + child->text1 + ";"), std::string::npos);
-    EXPECT_EQ(child->intValue3, 27004);
-    // Every opening offers the same; the selection keeps only what the
-    // catalogue offers, completed, with its chosen steel.
     EXPECT_EQ(m.cutPositions[0].opening3.zusatz.size(), offer.size());
     ASSERT_EQ(m.accessoryPositions.size(), 1u);
     ASSERT_EQ(m.accessoryPositions[0].opening2.zusatz.size(), 1u);
@@ -300,9 +259,8 @@ TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
     EXPECT_EQ(wall.accessoryPositions[0].opening1.zusatz.size(), 2u);
     wall.articleId = 34002;
     ASSERT_TRUE(client.addWallProfileToAccessoryForCut(wall));
-    std::set<int> now;
-    for (const auto& z : wall.accessoryPositions[0].opening1.zusatz) now.insert(z.getId());
-    EXPECT_EQ(now, (std::set<int>{27081, 27083}));
+    EXPECT_EQ(test_support::Ids(wall.accessoryPositions[0].opening1.zusatz),
+              (std::set<int>{27081, 27083}));
     wall.articleId = 34011; // a connection of another series: unchanged
     ASSERT_TRUE(client.addWallProfileToAccessoryForCut(wall));
     EXPECT_EQ(wall.accessoryPositions[0].opening1.zusatz.size(), 2u);
@@ -335,25 +293,14 @@ TEST_F(Dialogs, QueriesOfACutAnswerFromTheCatalogue) {
     EXPECT_EQ(texts.articleTexts1[0].nameId.name, u"70.101 Blendrahmen 70 AD, 64 mm");
     EXPECT_GE(texts.articleTexts2().size(), 6u);
 
-    // Exactly one add-on above the 70 frame series; two below the 82 one.
-    Materialdaten top = request();
-    ASSERT_TRUE(client.getAufbauprofilOben(top));
-    EXPECT_EQ(top.articleTexts1.size(), 1u);
-    Materialdaten bottom = request(10222);
-    bottom.cutPositions = {pos};
-    ASSERT_TRUE(client.getAufbauprofilUnten(bottom));
-    EXPECT_EQ(bottom.articleTexts1.size(), 2u);
-
     // Equipment for a window and for a door (element code 2).
     Materialdaten window = request(), door = request();
     door.elementCode = 2;
     ASSERT_TRUE(client.getAusstattung(window));
     ASSERT_TRUE(client.getAusstattung(door));
     ASSERT_EQ(window.cutPositions.size(), 1u);
-    const auto& w = window.cutPositions[0].opening3.zusatz;
-    EXPECT_GE(w.size(), 8u);
-    EXPECT_GT(door.cutPositions[0].opening3.zusatz.size(), w.size());
-    for (const auto& z : w) EXPECT_FALSE(z.nameId.name.empty());
+    EXPECT_GT(door.cutPositions[0].opening3.zusatz.size(),
+              window.cutPositions[0].opening3.zusatz.size());
 
     Materialdaten glass = request();
     glass.glassId = kGlass24;

@@ -71,12 +71,7 @@ TEST(ColourPicture, SurfacesAreDeterministicAndShowTheirGrain) {
               ColourPicture(0x8B5A2B, Surface::Woodgrain, 8));
 }
 
-TEST(ColourPicture, NamesAndBadSizes) {
-    EXPECT_EQ(pictures::SurfaceFromName("holz"), Surface::Woodgrain);
-    EXPECT_EQ(pictures::SurfaceFromName("struktur"), Surface::Texture);
-    EXPECT_EQ(pictures::SurfaceFromName("metall"), Surface::Metal);
-    EXPECT_EQ(pictures::SurfaceFromName("uni"), Surface::Plain);
-    EXPECT_EQ(pictures::SurfaceFromName("???"), Surface::Plain);
+TEST(ColourPicture, BadSizesAndBitsAboveTheColour) {
     EXPECT_TRUE(ColourPicture(0xFFFFFF, Surface::Plain, 0, 0, 10).empty());
     EXPECT_TRUE(ColourPicture(0xFFFFFF, Surface::Plain, 0, 10, -1).empty());
     EXPECT_TRUE(ColourPicture(0xFFFFFF, Surface::Plain, 0, 5000, 10).empty());
