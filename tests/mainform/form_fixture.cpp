@@ -14,3 +14,15 @@ void UseServiceIn(const std::string& directory) {
     serviceClient.unload();
     serviceClient.setLibraryDirectory(directory);
 }
+
+velmar_data RecordOfSeries(int series) {
+    velmar_data data;
+    data.system.id = series;
+    return data;
+}
+
+velmar_data DataOf(TForm1& form) {
+    velmar_data data;
+    form.GetData(data);
+    return data;
+}

@@ -1,7 +1,9 @@
 #pragma once
-// Shared set-up of the main-form tests: the service the form talks to and a
-// recorder of the host notifications. The application object comes from the
-// widget tests' shared main.
+// Shared set-up of the main-form and dialog tests: the service the form talks
+// to, a recorder of the host notifications and a form on the sample
+// catalogue. The application object comes from the widget tests' shared main.
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -25,3 +27,21 @@ std::unique_ptr<TForm1> MakeForm(const velmar_data& data = velmar_data(),
 // Loads the service from `directory` from the next request on (empty: beside
 // the test, where the reference service and its catalogue lie).
 void UseServiceIn(const std::string& directory);
+
+// A record that names only its profile series.
+velmar_data RecordOfSeries(int series);
+
+// What the form hands the host.
+velmar_data DataOf(TForm1& form);
+
+// A form on the sample catalogue beside the test, reporting to `recorder`.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override { UseServiceIn(""); }
+    TForm1& Open(const velmar_data& data = velmar_data()) {
+        form = MakeForm(data, &recorder);
+        return *form;
+    }
+    ChangeRecorder recorder;
+    std::unique_ptr<TForm1> form;
+};

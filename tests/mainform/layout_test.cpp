@@ -13,11 +13,11 @@
 
 namespace {
 
-class LayoutTest : public ::testing::Test {
+class LayoutTest : public FormTest {
 protected:
     void SetUp() override {
-        UseServiceIn("");
-        form = MakeForm();
+        FormTest::SetUp();
+        Open();
     }
     // Each row's caption and name label, found as a host finds them: by name.
     std::vector<std::pair<QLabel*, QLabel*>> Rows() const {
@@ -32,7 +32,6 @@ protected:
         }
         return rows;
     }
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(LayoutTest, NamesStartRightOfTheWidestCaptionAndRowsNeverMove) {
@@ -121,16 +120,6 @@ TEST_F(LayoutTest, FitCaptionCutsOnlyTextsWiderThanTheLimit) {
     EXPECT_EQ(shown.left(prefix - 3), longText.left(prefix - 3));
 
     EXPECT_EQ(form->FitCaption(QString(), label, 450), QString());
-}
-
-TEST_F(LayoutTest, FitCaptionMeasuresWithTheLabelsFont) {
-    QLabel big;
-    QFont font = form->LRahmenName->font();
-    font.setPixelSize(22);
-    big.setFont(font);
-    const QString text = TextOfWidth(form->LRahmenName->font(), 440);
-    EXPECT_EQ(form->FitCaption(text, form->LRahmenName, 450), text);
-    EXPECT_TRUE(form->FitCaption(text, &big, 450).endsWith(QStringLiteral("...")));
 }
 
 TEST_F(LayoutTest, LongArticleNamesAreCutInTheRowButWholeInTheHint) {

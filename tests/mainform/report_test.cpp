@@ -8,15 +8,13 @@ namespace {
 
 using Codes = std::vector<int>;
 
-class ReportTest : public ::testing::Test {
+class ReportTest : public FormTest {
 protected:
     void SetUp() override {
-        UseServiceIn("");
-        form = MakeForm(velmar_data(), &recorder);
+        FormTest::SetUp();
+        Open();
         ASSERT_TRUE(recorder.codes.empty()) << "creation never notifies";
     }
-    ChangeRecorder recorder;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(ReportTest, ChangedNumberReportsItsRowThenTheSummary) {
