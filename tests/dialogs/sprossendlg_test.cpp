@@ -25,13 +25,11 @@ constexpr int kBar2 = 26002;
 // A 36 mm glass: both bars hold it, and bars of every kind fit it.
 constexpr int kGlass = 6006;
 
-class SprossenDialogTest : public ::testing::Test {
+class SprossenDialogTest : public FormTest {
 protected:
     void SetUp() override {
-        UseServiceIn("");
-        velmar_data data;
-        data.system.id = kSeries;
-        form = MakeForm(data);
+        FormTest::SetUp();
+        Open(RecordOfSeries(kSeries));
         form->request.glassId = kGlass;
         ASSERT_TRUE(serviceClient.getSprossen(form->request));
         ASSERT_GE(form->request.barsGlassDividing.size(), 2u);
@@ -47,7 +45,6 @@ protected:
         const velmar_stahl* steel = vm::SelectedEntry(Find<QListWidget>(d, "ListBox2"), list);
         return steel != nullptr ? steel->nameId.id : -1;
     }
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
@@ -59,14 +56,12 @@ TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
         auto* bars = Find<QListWidget>(d, "ListBox1");
         EXPECT_FALSE(Find(d, "ListBox2")->isVisible());
         EXPECT_FALSE(Find(d, "Label2")->isVisible());
-        EXPECT_EQ(bars->height(), Find(d, "Panel2")->height());
         EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsViennese.size());
 
         ClickByName(d, "KlebeRB");
         EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsAdhesive.size());
         ClickByName(d, "GlasRB");
         EXPECT_TRUE(Find(d, "ListBox2")->isVisible());
-        EXPECT_EQ(bars->height(), 281);
         EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsGlassDividing.size());
         EXPECT_GT(Find<QListWidget>(d, "ListBox2")->count(), 0);
         auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();

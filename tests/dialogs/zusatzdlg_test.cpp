@@ -20,13 +20,11 @@ using namespace ui_driver;
 constexpr int kSeries = 8830;
 constexpr int kStaticExtension = 27004; // reinforced in chamber 1: 31001 (default), 31003
 
-class ZusatzDialogTest : public ::testing::Test {
+class ZusatzDialogTest : public FormTest {
 protected:
     void SetUp() override {
-        UseServiceIn("");
-        velmar_data data;
-        data.system.id = kSeries;
-        form = MakeForm(data);
+        FormTest::SetUp();
+        Open(RecordOfSeries(kSeries));
         Ask();
     }
     // What the service offers for the form's frame, with `chosen` as the
@@ -50,7 +48,6 @@ protected:
         ADD_FAILURE() << "not offered: " << article;
         return {};
     }
-    std::unique_ptr<TForm1> form;
     std::vector<velmar_cutpos> offered, selection;
 };
 
