@@ -19,6 +19,8 @@
 
 namespace {
 
+using ui_driver::Find;
+
 class HostWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -29,18 +31,12 @@ protected:
         if (QApplication::instance() == nullptr) new QApplication(argc, argv);
         vm_loadDatabase("", "", "", "", 0);
     }
-
-    template <class T> static T* Find(const HostWindow& window, const char* name) {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
 };
 
 TEST_F(HostWindowTest, SizesTakeADecimalCommaOrPoint) {
     HostWindow window{velmar_data()};
     window.show();
-    auto* width = Find<QDoubleSpinBox>(window, "width");
+    auto* width = Find<QDoubleSpinBox>(&window, "width");
     for (const char* typed : {"2150,5", "2150.5"}) {
         width->selectAll();
         QTest::keyClicks(width, QString::fromLatin1(typed));
@@ -54,16 +50,16 @@ TEST_F(HostWindowTest, SizesTakeADecimalCommaOrPoint) {
 TEST_F(HostWindowTest, TwoInstancesSideBySideKeepTheirOwnRecords) {
     HostWindow window(velmar_data(), 2);
     window.show();
-    auto* choice = Find<QComboBox>(window, "instance");
+    auto* choice = Find<QComboBox>(&window, "instance");
     ASSERT_EQ(choice->count(), 2);
     void* first = window.instance();
     choice->setCurrentIndex(1);
     ASSERT_NE(window.instance(), first);
     ASSERT_NE(window.instance(), nullptr);
-    Find<QCheckBox>(window, "rc2")->click();
-    QTest::mouseClick(Find<QPushButton>(window, "readBack"), Qt::LeftButton);
+    Find<QCheckBox>(&window, "rc2")->click();
+    QTest::mouseClick(Find<QPushButton>(&window, "readBack"), Qt::LeftButton);
     EXPECT_TRUE(window.currentRecord().option3);
-    EXPECT_TRUE(Find<QPlainTextEdit>(window, "log")->toPlainText().contains("vm_getdata: Uf"));
+    EXPECT_TRUE(Find<QPlainTextEdit>(&window, "log")->toPlainText().contains("vm_getdata: Uf"));
     choice->setCurrentIndex(0);
     EXPECT_FALSE(window.currentRecord().option3);
     EXPECT_GT(window.currentRecord().system.id, 0);
@@ -81,13 +77,13 @@ TEST_F(HostWindowTest, UsableAtItsMinimumSize) {
     QApplication::processEvents();
     auto* scroll = window.findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
-    auto* create = Find<QPushButton>(window, "recreate");
+    auto* create = Find<QPushButton>(&window, "recreate");
     scroll->ensureWidgetVisible(create);
     QApplication::processEvents();
     EXPECT_FALSE(create->visibleRegion().isEmpty());
     QTest::mouseClick(create, Qt::LeftButton);
     EXPECT_NE(window.instance(), nullptr);
-    EXPECT_TRUE(Find<QPlainTextEdit>(window, "log")->toPlainText().contains("vm_create again"));
+    EXPECT_TRUE(Find<QPlainTextEdit>(&window, "log")->toPlainText().contains("vm_create again"));
 }
 
 // Every entry of the Queries menu runs against the sample catalogue and

@@ -89,8 +89,16 @@ TEST_F(QueriesTest, NullHandleDoesNothing) {
     EXPECT_FALSE(vm_addWallProfileToAccessoryForCut(nullptr, positions, 1, 2, 3, 4));
     vm_removeProfileTypeFromAccessories(nullptr, positions, 11);
     vm_getProfileTypesForCut(nullptr, positions, 1);
+    unsigned int chosen = 5;
+    EXPECT_EQ(vm_getAccessoryForCut(nullptr, 1, 1, clAll, positions, chosen), 0);
+    VM_KONST_TYPE kind = ktSprosseKlebe;
+    EXPECT_EQ(vm_getSprosse(nullptr, bead, 1, kind, article), 0);
+    EXPECT_FALSE(vm_checkPanzerGroesseWithRollkasten(nullptr, velmar_rollkasten()));
+    EXPECT_FALSE(vm_checkElementHoeheWithRollkasten(nullptr, velmar_rollkasten()));
     EXPECT_EQ(positions, before);
     EXPECT_EQ(article, data.rahmen);
+    EXPECT_EQ(chosen, 5u);
+    EXPECT_EQ(kind, ktSprosseKlebe);
 }
 
 TEST_F(QueriesTest, RemovingAProfileTypeTouchesOnlyThoseAdditionalArticles) {
@@ -155,9 +163,6 @@ TEST_F(QueriesTest, RollerShutterChecksAtTheirLimits) {
     EXPECT_TRUE(heightFits(box, 2510, 1700));
     EXPECT_FALSE(heightFits(box, 2510, 1700.000002));
     EXPECT_FALSE(heightFits(box, 2510.000002, 1700));
-
-    EXPECT_FALSE(vm_checkPanzerGroesseWithRollkasten(nullptr, box));
-    EXPECT_FALSE(vm_checkElementHoeheWithRollkasten(nullptr, box));
 }
 
 } // namespace
