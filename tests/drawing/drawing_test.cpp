@@ -20,19 +20,8 @@
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_drawing";
-    static char* argv[] = {name, nullptr};
-    // Lives until the process ends: widgets and fonts must not outlive it.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 class Drawing : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { App(); }
-
     static bool Load(QV_C_DataBase& db, const std::string& dxf,
                      const std::string& initFile = DrawingInitFile()) {
         QV_C_XrefManager xrefs;
@@ -93,33 +82,6 @@ TEST_F(Drawing, SectionLoadsAndHidesExactlyTheConstructionLayers) {
         EXPECT_LT(shown.Extents().width(), 80);
         EXPECT_GT(shown.Extents().width(), 70);
     }
-}
-
-TEST_F(Drawing, DrawingWithoutConstructionLayersIsUnchanged) {
-    QV_C_DataBase db;
-    ASSERT_TRUE(Load(db, SmallDxf()));
-    const QImage before = Render(db);
-    HideSketchLayers(db);
-    for (const QV_C_TabLayer& layer : db.Layers()) EXPECT_TRUE(layer.IsVisible());
-    EXPECT_EQ(Render(db), before);
-}
-
-TEST_F(Drawing, LayersByNameAndIndependentCopies) {
-    QV_C_DataBase db;
-    ASSERT_TRUE(Load(db, SampleSection().ToDxf()));
-    QV_C_TabLayer* layer = db.GetLayerFromName(QV_C_String("defpoints"));
-    ASSERT_NE(layer, nullptr);
-    EXPECT_EQ(layer->Name(), "Defpoints");
-    EXPECT_EQ(db.GetLayerFromName(QV_C_String("NO_SUCH_LAYER")), nullptr);
-    EXPECT_NE(db.GetLayerFromName(QV_C_String("0")), nullptr);
-
-    QV_C_DataBase copy = db;
-    SetLayerVisible(copy, "KONTUR", false);
-    EXPECT_FALSE(copy.GetLayerFromName(QV_C_String("KONTUR"))->IsVisible());
-    EXPECT_TRUE(db.GetLayerFromName(QV_C_String("KONTUR"))->IsVisible());
-    SetLayerVisible(copy, "MISSING", false); // skipped silently
-    db = copy;
-    EXPECT_FALSE(db.GetLayerFromName(QV_C_String("KONTUR"))->IsVisible());
 }
 
 TEST_F(Drawing, FailedReadLeavesTheDatabaseEmpty) {

@@ -275,15 +275,4 @@ TEST(DxfText, EncodingsEscapesAndControlCodes) {
     EXPECT_FALSE(SameName("Layer1", "Layer2"));
 }
 
-TEST(DxfDocument, IndexColours) {
-    EXPECT_EQ(IndexColor(1), 0xFF0000u);
-    EXPECT_EQ(IndexColor(7), 0xFFFFFFu);
-    EXPECT_EQ(IndexColor(11), 0xFF7F7Fu);
-    EXPECT_EQ(IndexColor(23), 0xCC7F66u);
-    EXPECT_EQ(IndexColor(150), 0x007FFFu);
-    EXPECT_EQ(IndexColor(250), 0x333333u);
-    EXPECT_EQ(IndexColor(0), 0u);
-    EXPECT_EQ(IndexColor(256), 0u);
-}
-
 } // namespace
