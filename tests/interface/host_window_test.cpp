@@ -91,7 +91,7 @@ TEST_F(HostWindowTest, UsableAtItsMinimumSize) {
 TEST_F(HostWindowTest, EveryQueryRunsAndLogsItsAnswer) {
     HostWindow window{velmar_data()};
     window.show();
-    auto* log = Find<QPlainTextEdit>(window, "log");
+    auto* log = Find<QPlainTextEdit>(&window, "log");
     const QList<QAction*> actions =
         window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^query")));
     EXPECT_EQ(actions.size(), 11);
