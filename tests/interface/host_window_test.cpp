@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -110,6 +111,29 @@ TEST_F(HostWindowTest, EveryQueryRunsAndLogsItsAnswer) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(answer))) << answer << "\n"
                                                               << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("vm_getUfForCut: -1")));
+}
+
+// A user in the demo host: a click on the frame row opens the article
+// dialog, the second frame with OK reaches the log as the row's change code
+// and the record read back.
+TEST_F(HostWindowTest, FrameChosenInTheRowReachesTheRecord) {
+    HostWindow window{velmar_data()};
+    window.show();
+    const int before = window.currentRecord().rahmen.nameId.id;
+    QString chosen;
+    ui_driver::WhenModal([&](QDialog* dialog) {
+        auto* list = Find<QListWidget>(dialog, "ListBox1");
+        ui_driver::ClickRow(list, 1);
+        chosen = list->item(1)->text();
+        ui_driver::ClickByName(dialog, "Panel_2");
+    });
+    ui_driver::ClickByName(&window, "LRahmenName");
+    const QString log = Find<QPlainTextEdit>(&window, "log")->toPlainText();
+    EXPECT_TRUE(log.contains(QStringLiteral("%1  Rahmen").arg(ccRahmen, 2))) << log.toStdString();
+    QTest::mouseClick(Find<QPushButton>(&window, "readBack"), Qt::LeftButton);
+    const velmar_data after = window.currentRecord();
+    EXPECT_NE(after.rahmen.nameId.id, before);
+    EXPECT_EQ(QString::fromStdU16String(after.rahmen.nameId.name), chosen);
 }
 
 } // namespace
