@@ -1,5 +1,7 @@
 #include "dialogs/Zusatzdlg.h"
 
+#include "model/ks_lists.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,16 +24,8 @@ namespace {
 
 constexpr int kClientWidth = 856;
 constexpr int kClientHeight = 586;
-constexpr int kSide1 = 151;
-constexpr int kSide2 = 152;
-constexpr int kSide3 = 153;
-// Articles that belong to a roller shutter: not offered where the cut has a
-// box of its own.
-constexpr int kRollerShutterPart = 16;
 // Parts counted per element (screws, caps) are not offered for choice.
 constexpr int kMostChoosable = 2;
-// The element code under which a sash stands in for the frame.
-constexpr int kSashAsFrame = 338;
 constexpr int kNodeDataRole = Qt::UserRole;
 
 // Keys in a list each stand between two ";".
@@ -122,11 +116,11 @@ void TZusatzForm::resizeEvent(QResizeEvent* event) {
 
 std::vector<velmar_oeffnung_artikel*> TZusatzForm::Openings(velmar_cutpos& position) const {
     switch (cutSide_) {
-    case kSide1:
+    case ks_side::opening1:
         return {&position.opening1};
-    case kSide2:
+    case ks_side::opening2:
         return {&position.opening2};
-    case kSide3:
+    case ks_side::opening3:
         return {&position.opening3};
     default:
         return {&position.opening1, &position.opening2, &position.opening3};
@@ -134,7 +128,8 @@ std::vector<velmar_oeffnung_artikel*> TZusatzForm::Openings(velmar_cutpos& posit
 }
 
 bool TZusatzForm::Skipped(const velmar_zusatzartikel& entry) const {
-    if (entry.artikel.konstType == kRollerShutterPart && !request_.rollerShutterBoxes.empty())
+    if (entry.artikel.konstType == ks_konst::rollerShutterPart &&
+        !request_.rollerShutterBoxes.empty())
         return true;
     return entry.intValue2 > kMostChoosable;
 }
@@ -146,7 +141,8 @@ QString TZusatzForm::RootText(int group) const {
     case 18:
         return localText("IDS_KOPPLUNG");
     case 23:
-        return localText(request_.elementCode == kSashAsFrame ? "IDS_RAHMEN" : "IDS_FLUEGEL");
+        return localText(request_.elementCode == ks_element::doorLeafAsFrame ? "IDS_RAHMEN"
+                                                                             : "IDS_FLUEGEL");
     case 24:
         return localText("IDS_PFOSTEN");
     case 25:

@@ -20,16 +20,8 @@
 
 namespace {
 
-// Property bits of a box entry (its box's intValue): which overhangs it
-// allows.
-constexpr int kOverhangLeft = 1;
-constexpr int kOverhangRight = 2;
-
 constexpr int kClientWidth = 713;
 constexpr int kPreviewTop = 40;
-
-// The element code that asks for the drawing of one article or box.
-constexpr int kSingleArticleCut = 151;
 
 // The selected item's data: a construction type in ListBox1, an entry index
 // elsewhere; -1 for none.
@@ -265,8 +257,8 @@ void TRollkastenForm::ReadKasten(velmar_rollkasten& target) const {
 void TRollkastenForm::UpdateUeberstand() {
     velmar_rollkasten chosen;
     ReadKasten(chosen);
-    CbUeberstandLinks->setEnabled((chosen.box.intValue & kOverhangLeft) != 0);
-    CbUeberstandRechts->setEnabled((chosen.box.intValue & kOverhangRight) != 0);
+    CbUeberstandLinks->setEnabled((chosen.box.intValue & ks_box::overhangLeft) != 0);
+    CbUeberstandRechts->setEnabled((chosen.box.intValue & ks_box::overhangRight) != 0);
     Label5->setEnabled(CbUeberstandLinks->isEnabled() || CbUeberstandRechts->isEnabled());
 }
 
@@ -302,7 +294,7 @@ void TRollkastenForm::DrawKasten() {
                 position.opening1.zusatz.push_back(chosen.accessory1);
             const int elementCode = request_.elementCode;
             std::vector<velmar_cutpos> elementPositions = std::move(request_.cutPositions);
-            request_.elementCode = kSingleArticleCut;
+            request_.elementCode = ks_element::oneArticle;
             request_.cutPositions = {std::move(position)};
             const bool ok = vm::CallKeepingLists(
                 request_, {}, [this](Materialdaten& r) { return form_.service.getCut(r); });

@@ -15,8 +15,6 @@ namespace {
 
 // Series that always take aluminium cladding shells where they offer them.
 constexpr int kCladdingSeries[] = {8830, 10222};
-// Element codes whose series choice offers no cladding option.
-constexpr int kElementWithoutOption = 338;
 constexpr int kElementNone = -2;
 // The kind of list the name dialog shows: profile series.
 constexpr int kSeriesKind = 6;
@@ -112,7 +110,7 @@ void TForm1::BtnSystemClick(QObject*) {
     const int previousSystem = request.systemId;
     option1 = false;
 
-    TNameIdForm dialog(elementCode != kElementWithoutOption && elementCode != kElementNone,
+    TNameIdForm dialog(elementCode != ks_element::doorLeafAsFrame && elementCode != kElementNone,
                        !option2, option1, kSeriesKind, request.systemId, request.systems, request,
                        localText("IDS_CAP_SYSTEM"), localText("IDS_SUB_SYSTEM"), MessageOwner());
     dialog.exec();

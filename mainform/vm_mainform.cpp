@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "model/ks_lists.h"
 #include "platform/os/locals.h"
 #include "platform/os/message.h"
 #include "service/service_client.h"
@@ -665,7 +666,7 @@ void TForm1::LoadSystems() {
 
 void TForm1::ApplyFirstFlagRule() {
     const velmar_nameid* shown = EntryAt(request.systems, LSystemName->Tag);
-    if (shown == nullptr || (shown->intValue & 1) == 0) option1 = false;
+    if (shown == nullptr || (shown->intValue & ks_system::claddingOffered) == 0) option1 = false;
     request.option1 = option1;
 }
 
@@ -707,8 +708,8 @@ void TForm1::LoadArtikel() {
                          [this](Materialdaten& r) { return service.getArtikel(r); });
     // A door element that was another element before starts with the
     // service's frame.
-    if ((elementCode == 337 || elementCode == 338) && previousElementCode_ != 0 &&
-        previousElementCode_ != elementCode)
+    if ((elementCode == ks_element::door || elementCode == ks_element::doorLeafAsFrame) &&
+        previousElementCode_ != 0 && previousElementCode_ != elementCode)
         frame = 1;
     if (initialLoad) {
         ApplyStoredReinforcements(request.frames, frame, secondRecord.rahmen);
@@ -758,7 +759,7 @@ void TForm1::ShowGlasRow() {
     if (glass == nullptr) return;
     ugValue = glass->nameId.value1;
     // A glass without edge seal is named as such, in full.
-    if ((glass->nameId.intValue & 2) != 0) {
+    if ((glass->nameId.intValue & ks_glass::noEdgeSeal) != 0) {
         LGlasName->setText(localText("IDS_GLAS") + QLatin1Char(' ') +
                            vm::ToQString(glass->getName()));
         AutoSizeLabel(LGlasName);
@@ -802,8 +803,8 @@ void TForm1::LoadGlasleisten() {
     // Whether frame and sash take their beads from the sash-side range.
     const velmar_artikel* frame = EntryAt(request.frames, LRahmenName->Tag);
     const velmar_artikel* sash = EntryAt(request.sashes, LFluegelName->Tag);
-    request.flag84 = frame != nullptr && (frame->nameId.intValue & 4) != 0;
-    request.flag120 = sash != nullptr && (sash->nameId.intValue & 4) != 0;
+    request.flag84 = frame != nullptr && (frame->nameId.intValue & ks_profile::specialRebate) != 0;
+    request.flag120 = sash != nullptr && (sash->nameId.intValue & ks_profile::specialRebate) != 0;
     request.beadsFrameSide.clear();
     request.beadsSashSide.clear();
     vm::CallKeepingLists(request, {ks_list::beadsFrameSide, ks_list::beadsSashSide},

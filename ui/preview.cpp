@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "model/ks_lists.h"
 #include "service/service_client.h"
 #include "ui/request_lists.h"
 
@@ -12,9 +13,6 @@ namespace vm {
 
 namespace {
 
-// The element code that asks for the cut of one article alone, and the
-// opening number its cut position carries.
-constexpr int kSingleArticleCut = 151;
 constexpr int kSingleArticleOpening = 945;
 
 QWidget* ApplicationWindow() {
@@ -59,7 +57,7 @@ bool SectionPreview::ShowArticle(ServiceClient& service, Materialdaten& request,
             velmar_artikel cut = article;
             cut.konstType = konstType;
             position.opening1.artikel.items.push_back(std::move(cut));
-            request.elementCode = kSingleArticleCut;
+            request.elementCode = ks_element::oneArticle;
             request.cutPositions = {std::move(position)};
             request.articleId = article.nameId.id;
             const bool ok =
