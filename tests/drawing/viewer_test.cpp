@@ -49,9 +49,15 @@ protected:
         panel.reset();
     }
 
+    // Where the drawing shows in the widget.
+    QRect Shown() const {
+        const QRectF b = widget->Picture().Bounds();
+        return widget->mapFromScene(QRectF(b.left(), -b.bottom(), b.width(), b.height()))
+            .boundingRect();
+    }
     void ShowSection() {
         QV_C_DataBase db;
-        auto block = Block(SampleSection().ToDxf());
+        auto block = Block(SampleSectionDxf());
         ASSERT_TRUE(LoadSketch(db, block));
         viewer->Display(&db);
     }
@@ -69,13 +75,8 @@ TEST_F(Viewer, FillsItsPanelAndFitsTheDrawing) {
     ShowSection();
     ASSERT_TRUE(widget->HasPicture());
     // The whole drawing is in view and fills its height (the taller side).
-    const QRectF bounds = widget->Picture().Bounds();
-    const QRect shown =
-        widget
-            ->mapFromScene(QRectF(bounds.left(), -bounds.bottom(), bounds.width(), bounds.height()))
-            .boundingRect();
-    EXPECT_TRUE(widget->viewport()->rect().contains(shown));
-    EXPECT_GT(shown.height(), 420 * 0.85);
+    EXPECT_TRUE(widget->viewport()->rect().contains(Shown()));
+    EXPECT_GT(Shown().height(), 420 * 0.85);
     EXPECT_GT(Ink(widget, widget->rect()), 500);
 }
 
@@ -111,13 +112,8 @@ TEST_F(Viewer, WheelZoomsAboutTheCursorAndDoubleClickFitsAgain) {
 TEST_F(Viewer, LegendInTheLowerLeftCornerAndClearShowsNothing) {
     viewer->SetLegend(L"Rahmen VM-70", L"Stahl 1,5 mm", L"", L"", L"Uf = 1,1 W/m\u00B2K");
     ShowSection();
-    EXPECT_EQ(widget->Legend().size(), 5);
-    EXPECT_EQ(widget->Legend()[4], QStringLiteral("Uf = 1,1 W/m\u00B2K"));
     // The drawing fits above the legend.
-    const QRectF b = widget->Picture().Bounds();
-    const QRect shown =
-        widget->mapFromScene(QRectF(b.left(), -b.bottom(), b.width(), b.height())).boundingRect();
-    EXPECT_LT(shown.bottom(), 300 - 3 * QFontMetrics(QFont()).height() / 2);
+    EXPECT_LT(Shown().bottom(), 300 - 3 * QFontMetrics(QFont()).height() / 2);
     viewer->Clear();
     EXPECT_FALSE(widget->HasPicture());
     EXPECT_EQ(Ink(widget, widget->rect()), 0);
@@ -150,14 +146,14 @@ TEST_F(Viewer, ShowSketchLoadsHidesAndReleasesTheBlock) {
     };
     const auto legend = [] { return SketchLegend{L"Profil", L"", L"", L"", L""}; };
 
-    EXPECT_TRUE(ShowSketch(viewer, record, answer(SampleSection().ToDxf()), legend));
+    EXPECT_TRUE(ShowSketch(viewer, record, answer(SampleSectionDxf()), legend));
     EXPECT_TRUE(record.drawing.empty());
     ASSERT_TRUE(widget->HasPicture());
     EXPECT_EQ(widget->Legend().value(0), QStringLiteral("Profil"));
 
     // A second drawing that cannot be read leaves the viewer empty, not
     // showing the first one.
-    const std::string good = SampleSection().ToDxf();
+    const std::string good = SampleSectionDxf();
     EXPECT_FALSE(ShowSketch(viewer, record, answer(good.substr(0, good.size() - 40)), legend));
     EXPECT_TRUE(record.drawing.empty());
     EXPECT_FALSE(widget->HasPicture());
@@ -172,7 +168,7 @@ TEST_F(Viewer, ShowSketchLoadsHidesAndReleasesTheBlock) {
 
 TEST(HostSketch, UnreadableBlockLeavesTheHostAFreshDatabase) {
     QV_C_DataBase host;
-    auto block = Block(SampleSection().ToDxf());
+    auto block = Block(SampleSectionDxf());
     ASSERT_TRUE(LoadHostSketch(host, block));
     EXPECT_TRUE(block.empty());
     // The host decides what to show: construction layers stay visible.
