@@ -36,26 +36,40 @@ Bytes oneIntPacket() {
 
 } // namespace
 
-TEST(BadPackets, NoBufferNegativeLengthAndNegativeCount) {
+TEST(BadPackets, EachFieldThatDoesNotFitFailsWithItsCode) {
     RpcPropertySet set;
     EXPECT_EQ(set.parse(nullptr, 10), -1);
     EXPECT_EQ(set.lastError, RpcErrNoBuffer);
     const std::uint8_t one = 0;
     EXPECT_EQ(set.parse(&one, 0), -1);
 
-    Bytes negativeLength = oneIntPacket();
-    setU32(negativeLength, 0, 0x80000000u);
-    Outcome o = both(negativeLength);
-    EXPECT_EQ(o.parseResult, -2);
-    EXPECT_EQ(o.parseError, RpcErrNegativeLength);
-    EXPECT_EQ(o.readError, RpcErrNegativeLength);
-
-    Bytes negativeCount = oneIntPacket();
-    setU32(negativeCount, 16, 0xffffffffu);
-    o = both(negativeCount);
-    EXPECT_EQ(o.parseResult, -5);
-    EXPECT_EQ(o.parseError, RpcErrNegativeCount);
-    EXPECT_EQ(o.readError, RpcErrNegativeCount);
+    const Bytes text = packetOf([](RpcPropertySet& s) { s.addText(1, "abc"); });
+    struct Case {
+        const char* what;
+        Bytes packet;
+        std::size_t at; // the 32-bit field overwritten
+        std::uint32_t value;
+        int error, result;
+    };
+    const Case cases[] = {
+        {"negative length", oneIntPacket(), 0, 0x80000000u, RpcErrNegativeLength, -2},
+        {"negative count", oneIntPacket(), 16, 0xffffffffu, RpcErrNegativeCount, -5},
+        {"claims more bytes than present", oneIntPacket(), 0, 37, RpcErrTruncated, -10},
+        {"below head and count", oneIntPacket(), 0, 19, RpcErrShortPacket, -11},
+        {"index past the packet", oneIntPacket(), 16, 2, RpcErrIndexOverflow, -12},
+        {"count no allocation may be sized by", oneIntPacket(), 16, 0x7fffffffu,
+         RpcErrIndexOverflow, -12},
+        {"an int of length 5", oneIntPacket(), 28, 5, RpcErrScalarLength, -14},
+        {"a block one byte past the data", text, 28, 5, RpcErrDataOverflow, -13},
+        {"a block of length -1", text, 28, 0xffffffffu, RpcErrDataOverflow, -13},
+    };
+    for (Case c : cases) {
+        setU32(c.packet, c.at, c.value);
+        const Outcome o = both(c.packet);
+        EXPECT_EQ(o.parseResult, c.result) << c.what;
+        EXPECT_EQ(o.parseError, c.error) << c.what;
+        EXPECT_EQ(o.readError, c.error) << c.what;
+    }
 }
 
 TEST(BadPackets, VersionAfterAFailure) {
@@ -70,48 +84,6 @@ TEST(BadPackets, VersionAfterAFailure) {
     setU32(packet, 16, 0xffffffffu);
     set.parse(packet.data(), static_cast<int>(packet.size()));
     EXPECT_EQ(set.version, 1);
-}
-
-TEST(BadPackets, LengthsThatDoNotFit) {
-    const Bytes good = oneIntPacket();
-
-    Bytes tooLong = good; // claims more bytes than are present
-    setU32(tooLong, 0, 37);
-    Outcome o = both(tooLong);
-    EXPECT_EQ(o.parseError, RpcErrTruncated);
-    EXPECT_EQ(o.parseResult, -RpcErrTruncated);
-    EXPECT_EQ(o.readError, RpcErrTruncated);
-
-    Bytes tooShort = good; // below head and count
-    setU32(tooShort, 0, 19);
-    o = both(tooShort);
-    EXPECT_EQ(o.parseError, RpcErrShortPacket);
-    EXPECT_EQ(o.readError, RpcErrShortPacket);
-
-    Bytes bigCount = good; // index runs past the packet
-    setU32(bigCount, 16, 2);
-    o = both(bigCount);
-    EXPECT_EQ(o.parseError, RpcErrIndexOverflow);
-    EXPECT_EQ(o.readError, RpcErrIndexOverflow);
-
-    Bytes hugeCount = good; // a count no allocation may be sized by
-    setU32(hugeCount, 16, 0x7fffffffu);
-    o = both(hugeCount);
-    EXPECT_EQ(o.parseError, RpcErrIndexOverflow);
-
-    Bytes scalar = good; // an int of length 5
-    setU32(scalar, 28, 5);
-    o = both(scalar);
-    EXPECT_EQ(o.parseError, RpcErrScalarLength);
-    EXPECT_EQ(o.readError, RpcErrScalarLength);
-
-    Bytes block = packetOf([](RpcPropertySet& s) { s.addText(1, "abc"); });
-    setU32(block, 28, 5); // one byte more than the data area holds
-    o = both(block);
-    EXPECT_EQ(o.parseError, RpcErrDataOverflow);
-    EXPECT_EQ(o.readError, RpcErrDataOverflow);
-    setU32(block, 28, 0xffffffffu);
-    EXPECT_EQ(both(block).parseError, RpcErrDataOverflow);
 }
 
 TEST(BadPackets, EveryTruncationOfARealPacket) {

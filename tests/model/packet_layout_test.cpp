@@ -181,14 +181,6 @@ TEST(Lists, ElementsAfterAFailedOneAreAppendedUnread) {
     EXPECT_EQ(back[2].id, 0);
 }
 
-TEST(Records, GetRecordOfAMissingTagLeavesTheRecord) {
-    velmar_nameid n;
-    n.id = 3;
-    RpcPropertySet set;
-    EXPECT_FALSE(set.getRecord(n, 1));
-    EXPECT_EQ(n.id, 3);
-}
-
 TEST(Serialize, TwoCallsAndTheirFailures) {
     RpcPropertySet set;
     set.version = 1;
@@ -209,21 +201,4 @@ TEST(Serialize, TwoCallsAndTheirFailures) {
     EXPECT_EQ(set.lastError, 0);
     EXPECT_EQ(set.itemCount(), 0);
     EXPECT_EQ(set.header, 0u);
-}
-
-TEST(Serialize, WriteToAndReadFromAStreamInSequence) {
-    TMemoryStream stream;
-    for (int i = 0; i < 3; ++i) {
-        RpcPropertySet set;
-        set.version = 1;
-        set.addInt(1, i);
-        EXPECT_EQ(set.writeTo(stream), 0);
-    }
-    stream.seek(0);
-    for (int i = 0; i < 3; ++i) {
-        RpcPropertySet set;
-        EXPECT_EQ(set.readFrom(stream), 0);
-        EXPECT_EQ(set.getInt(1), i);
-    }
-    EXPECT_EQ(stream.remaining(), 0);
 }

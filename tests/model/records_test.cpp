@@ -19,19 +19,12 @@ Bytes withVersion(Bytes packet, float version) {
 
 } // namespace
 
-TEST(RecordRoundTrip, EveryMemberButOption3WhichTheReaderKeeps) {
-    const velmar_data source = filled<velmar_data>();
-    ASSERT_TRUE(source.option3);
+// (Every member's round trip is pinned by the golden packets.)
+TEST(RecordRoundTrip, Option3IsNotStreamedAndAnEmptyPositionKeepsItsDefaults) {
     velmar_data back;
-    ASSERT_TRUE(back.fromPacket(source.toPacket()));
+    ASSERT_TRUE(back.fromPacket(filled<velmar_data>().toPacket()));
     EXPECT_FALSE(back.option3); // never streamed: the reader keeps its own
-    back.option3 = true;
-    EXPECT_EQ(back, source);
-
-    const velmar_cutpos pos = filled<velmar_cutpos>();
     velmar_cutpos posBack;
-    ASSERT_TRUE(posBack.fromPacket(pos.toPacket()));
-    EXPECT_EQ(posBack, pos);
     ASSERT_TRUE(posBack.fromPacket(velmar_cutpos{}.toPacket()));
     EXPECT_TRUE(posBack.flag2);
     EXPECT_EQ(posBack.intValue, -1);
@@ -104,13 +97,6 @@ TEST(RecordRead, VersionTwoIsRejected) {
     EXPECT_FALSE(d.fromPacket(withVersion(filled<velmar_data>().toPacket(), 2.0f)));
     EXPECT_EQ(d.text, u"keep");
     EXPECT_EQ(d.rahmen.nameId.id, 0);
-
-    const velmar_nameid source = filled<velmar_nameid>();
-    velmar_nameid n;
-    EXPECT_FALSE(n.fromPacket(withVersion(source.toPacket(), 1.6f)));
-    EXPECT_EQ(n.id, 0);
-    EXPECT_TRUE(n.fromPacket(withVersion(source.toPacket(), 1.4f)));
-    EXPECT_EQ(n, source);
 
     // The list record reads whatever its version says.
     const auto v = filled<velmar_vector<velmar_nameid>>();
