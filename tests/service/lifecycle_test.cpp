@@ -57,7 +57,7 @@ TEST_F(Lifecycle, AServiceWithoutAStartEntryPointIsLoadedButNeverUsed) {
     EXPECT_FALSE(client.isInitialised());
     EXPECT_EQ(client.context(), nullptr);
 
-    const Materialdaten request = fullRecord();
+    const Materialdaten request = filledRequest();
     Materialdaten data = request;
     EXPECT_FALSE(client.getSystems(data));
     EXPECT_TRUE(data == request);
@@ -80,7 +80,7 @@ TEST_F(Lifecycle, AServiceWithoutDeInitIsReportedAndFreedAnyway) {
     if (missing != "_KS_deInit") GTEST_SKIP() << "this service has _KS_deInit";
     {
         ServiceClient client;
-        Materialdaten data = fullRecord();
+        Materialdaten data = filledRequest();
         EXPECT_TRUE(client.getSystems(data));
         EXPECT_TRUE(recorder.messages().empty());
         client.unload();

@@ -14,13 +14,7 @@
 
 #include <dlfcn.h>
 
-#include <ostream>
 #include <string>
-
-// Readable texts in test failures.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace service_test {
 
@@ -52,17 +46,7 @@ inline bool fakeIsLoaded() {
     return handle != nullptr;
 }
 
-// A request with every field and list it carries set.
-inline Materialdaten fullRecord() {
-    return test_support::filledRequest();
-}
-
-// What a record holds after reading an empty answer.
-inline Materialdaten emptyAnswer() {
-    Materialdaten m;
-    m.read();
-    return m;
-}
+using test_support::filledRequest;
 
 using Messages = std::vector<os::MessageRecorder::Message>;
 
