@@ -19,7 +19,7 @@ constexpr int kFrame = 23001, kSash = 23011, kGlass24 = 6002, kPanel = 6015, kGl
 constexpr int kCoupling = 23042, kBoxInsect = 9287, kBoxConnection = 9421;
 
 using Dialogs = test_support::ServiceFixture;
-using test_support::article;
+using test_support::cutPosition;
 
 dxf::Document Drawing(const Materialdaten& m) {
     const std::string text(m.drawing.begin(), m.drawing.end());
@@ -74,72 +74,52 @@ TEST_F(Dialogs, FrameAndSashCutIsADrawingWithItsMaterialsAndWallConnections) {
 }
 
 TEST_F(Dialogs, CutFollowsItsPositionsAndSingleArticles) {
-    // A coupling between two elements: both frames and sashes, and the
-    // coupling with its steel tube.
-    Materialdaten c = request();
-    c.glassId = kGlass24;
-    velmar_cutpos p;
-    p.opening1.artikel.items = {article(kFrame, 11), article(kSash, 23), article(kCoupling, 18)};
-    c.cutPositions = {p};
-    ASSERT_TRUE(client.getCut(c));
-    EXPECT_TRUE(MaterialIds(c).count(kCoupling));
-    EXPECT_TRUE(MaterialIds(c).count(31009));
-    const dxf::Document coupled = Drawing(c);
-    EXPECT_EQ(c.cutPositions.size(), 1u);
-
-    // The roller-shutter dialog's drawing: the box on its connection
-    // profile over the element's frame, with the curtain.
-    Materialdaten b = request();
-    b.elementCode = 151;
-    b.articleId = kBoxInsect;
-    ASSERT_TRUE(client.getCut(b));
-    EXPECT_GT(Entities(Drawing(b), "PANZER"), 3);
-    EXPECT_TRUE(MaterialIds(b).count(kBoxConnection));
-    // The same through a cut position holding the box, in a record whose
-    // tag 63 still holds a colour from an earlier query.
-    Materialdaten shared = request();
-    shared.elementCode = 151;
-    shared.articleId = 1011;
-    velmar_cutpos boxPosition;
-    boxPosition.opening1.artikel.items = {article(kFrame, 11), article(kBoxInsect, 170)};
-    shared.cutPositions = {boxPosition};
-    ASSERT_TRUE(client.getCut(shared));
-    EXPECT_TRUE(MaterialIds(shared).count(kBoxConnection));
-    // The no-box entry: a position without an article draws nothing, not
-    // the box tag 63 still names.
-    shared.articleId = kBoxInsect;
-    boxPosition.opening1.artikel.items = {article(0, 170)};
-    shared.cutPositions = {boxPosition};
-    ASSERT_TRUE(client.getCut(shared));
-    EXPECT_TRUE(shared.drawing.empty());
-
-    // A glazing bead is shown holding the glass in its sash; a profile
-    // alone with the reinforcement chosen in the dialog.
-    Materialdaten g = request();
-    g.elementCode = 151;
-    g.articleId = 23111;
-    g.sashId = kSash;
-    g.glassId = kGlass24;
-    ASSERT_TRUE(client.getCut(g));
-    EXPECT_TRUE(MaterialIds(g).count(kSash));
-    EXPECT_TRUE(MaterialIds(g).count(kGlass24));
-    g.articleId = 23101; // a frame-side bead: on the frame, without the sash
-    g.frameId = kFrame;
-    ASSERT_TRUE(client.getCut(g));
-    EXPECT_TRUE(MaterialIds(g).count(kFrame));
-    EXPECT_FALSE(MaterialIds(g).count(kSash));
-
-    Materialdaten a = request();
-    a.elementCode = 151;
-    velmar_cutpos one;
-    velmar_artikel frame = article(kFrame, 11);
-    frame.steel1.nameId.id = 31003;
-    one.opening1.artikel.items = {frame};
-    a.cutPositions = {one};
-    ASSERT_TRUE(client.getCut(a));
-    EXPECT_TRUE(MaterialIds(a).count(31003));
-    EXPECT_FALSE(MaterialIds(a).count(31001));
-    EXPECT_EQ(Entities(Drawing(a), "GLAS"), 0);
+    velmar_cutpos frameWithSteel = cutPosition({{kFrame, 11}});
+    frameWithSteel.opening1.artikel.items[0].steel1.nameId.id = 31003;
+    const velmar_cutpos coupled = cutPosition({{kFrame, 11}, {kSash, 23}, {kCoupling, 18}});
+    const velmar_cutpos boxed = cutPosition({{kFrame, 11}, {kBoxInsect, 170}});
+    struct Case {
+        int elementCode, articleId, frameId, sashId, glassId;
+        std::vector<velmar_cutpos> positions;
+        std::set<int> drawn, notDrawn;
+        const char* layer; // a layer with entities, or none (null) at all
+    };
+    const Case cases[] = {
+        // A coupling between two elements, with its steel tube.
+        {0, 0, 0, 0, kGlass24, {coupled}, {kCoupling, 31009}, {}, "PROFIL"},
+        // The box on its connection profile, with the curtain; the same
+        // through a cut position in a record whose tag 63 still holds a
+        // colour from an earlier query.
+        {151, kBoxInsect, 0, 0, 0, {}, {kBoxConnection}, {}, "PANZER"},
+        {151, 1011, 0, 0, 0, {boxed}, {kBoxConnection}, {}, "PANZER"},
+        // The no-box entry draws nothing, not the box tag 63 still names.
+        {151, kBoxInsect, 0, 0, 0, {cutPosition({{0, 170}})}, {}, {}, nullptr},
+        // A sash-side bead holds the glass in its sash; a frame-side one sits
+        // on the frame, without the sash.
+        {151, 23111, 0, kSash, kGlass24, {}, {kSash, kGlass24}, {}, "GLAS"},
+        {151, 23101, kFrame, kSash, kGlass24, {}, {kFrame}, {kSash}, "GLAS"},
+        // A profile alone, with the steel chosen in the dialog.
+        {151, 0, 0, 0, 0, {frameWithSteel}, {31003}, {31001}, "PROFIL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        Materialdaten m = request();
+        m.elementCode = c.elementCode;
+        m.articleId = c.articleId;
+        m.frameId = c.frameId;
+        m.sashId = c.sashId;
+        m.glassId = c.glassId;
+        m.cutPositions = c.positions;
+        ASSERT_TRUE(client.getCut(m));
+        if (c.layer == nullptr) {
+            EXPECT_TRUE(m.drawing.empty());
+            continue;
+        }
+        const std::set<int> ids = MaterialIds(m);
+        for (int id : c.drawn) EXPECT_TRUE(ids.count(id)) << id;
+        for (int id : c.notDrawn) EXPECT_FALSE(ids.count(id)) << id;
+        EXPECT_GT(Entities(Drawing(m), c.layer), 0);
+    }
 }
 
 TEST_F(Dialogs, UnknownArticlesGiveAnAnswerWithoutDrawing) {
@@ -155,13 +135,12 @@ TEST_F(Dialogs, UnknownArticlesGiveAnAnswerWithoutDrawing) {
     m.frameId = 99999;
     ASSERT_TRUE(client.getCut(m));
     EXPECT_TRUE(m.drawing.empty());
-    Materialdaten d = request();
-    d.articleId = 99999;
-    ASSERT_TRUE(client.getArtikelDwgKatalog(d));
-    EXPECT_TRUE(d.drawing.empty());
-    d.articleId = 99999;
-    ASSERT_TRUE(client.getColorBlob(d));
-    EXPECT_TRUE(d.drawing.empty());
+    for (auto query : {&ServiceClient::getArtikelDwgKatalog, &ServiceClient::getColorBlob}) {
+        Materialdaten d = request();
+        d.articleId = 99999;
+        ASSERT_TRUE((client.*query)(d));
+        EXPECT_TRUE(d.drawing.empty());
+    }
 }
 
 TEST_F(Dialogs, CatalogueDrawingsOfArticlesAndBoxes) {
@@ -237,8 +216,7 @@ TEST_F(Dialogs, AccessoriesOfACutKeepOnlyWhatTheCatalogueOffers) {
 }
 
 TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
-    velmar_cutpos pos;
-    pos.opening1.artikel.items = {article(kFrame, 0), article(kSash, 0)};
+    const velmar_cutpos pos = cutPosition({{kFrame, 0}, {kSash, 0}});
 
     Materialdaten info = request();
     info.articleId = 27003;
@@ -275,8 +253,7 @@ TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
 }
 
 TEST_F(Dialogs, QueriesOfACutAnswerFromTheCatalogue) {
-    velmar_cutpos pos;
-    pos.opening1.artikel.items = {article(kFrame, 0), article(kSash, 0), article(9286, 0)};
+    const velmar_cutpos pos = cutPosition({{kFrame, 0}, {kSash, 0}, {9286, 0}});
 
     Materialdaten types = request();
     types.cutPositions = {pos};

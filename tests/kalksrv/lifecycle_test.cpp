@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -126,6 +127,7 @@ TEST_F(Lifecycle, RequestsThatDoNotParseGetNoAnswer) {
     valid.requestKind = 2;
     valid.write();
     const std::vector<std::uint8_t> packet = valid.toBytes();
+    const auto size = static_cast<int32_t>(packet.size());
     std::vector<std::uint8_t> overlong = packet;
     overlong[0] = 0xff; // claims more bytes than it has
     overlong[1] = 0xff;
@@ -138,13 +140,10 @@ TEST_F(Lifecycle, RequestsThatDoNotParseGetNoAnswer) {
         EXPECT_EQ(answer, nullptr);
         return got;
     };
-    EXPECT_EQ(send(context, garbage.data(), static_cast<int32_t>(garbage.size())), 0);
-    EXPECT_EQ(send(context, overlong.data(), static_cast<int32_t>(overlong.size())), 0);
-    EXPECT_EQ(send(context, packet.data(), static_cast<int32_t>(packet.size()) / 2), 0);
-    EXPECT_EQ(send(context, shortPacket, 3), 0);
-    EXPECT_EQ(send(context, nullptr, 100), 0);
-    EXPECT_EQ(send(context, packet.data(), 0), 0);
-    EXPECT_EQ(send(context, packet.data(), -5), 0);
+    const std::pair<const std::uint8_t*, int32_t> refused[] = {
+        {garbage.data(), 64}, {overlong.data(), size}, {packet.data(), size / 2}, {shortPacket, 3},
+        {nullptr, 100},       {packet.data(), 0},      {packet.data(), -5}};
+    for (auto [data, length] : refused) EXPECT_EQ(send(context, data, length), 0) << length;
     // A request packed with more list elements than the service echoes.
     Materialdaten packed;
     packed.cutPositions.resize(900);
@@ -154,16 +153,13 @@ TEST_F(Lifecycle, RequestsThatDoNotParseGetNoAnswer) {
     EXPECT_EQ(send(context, large.data(), static_cast<int32_t>(large.size())), 0);
     // Only live sessions are answered.
     int notASession = 0;
-    EXPECT_EQ(send(&notASession, packet.data(), static_cast<int32_t>(packet.size())), 0);
-    EXPECT_EQ(send(nullptr, packet.data(), static_cast<int32_t>(packet.size())), 0);
-    EXPECT_EQ(
-        service.getSystems(context, packet.data(), static_cast<int32_t>(packet.size()), nullptr),
-        0);
+    EXPECT_EQ(send(&notASession, packet.data(), size), 0);
+    EXPECT_EQ(send(nullptr, packet.data(), size), 0);
+    EXPECT_EQ(service.getSystems(context, packet.data(), size, nullptr), 0);
 
     // The valid packet is answered, with an empty list as a complete packet.
     std::uint8_t* answer = nullptr;
-    const int32_t length =
-        service.getSystems(context, packet.data(), static_cast<int32_t>(packet.size()), &answer);
+    const int32_t length = service.getSystems(context, packet.data(), size, &answer);
     EXPECT_GT(length, 0);
     service.deleteData(answer);
     Materialdaten noSeries;
@@ -172,7 +168,7 @@ TEST_F(Lifecycle, RequestsThatDoNotParseGetNoAnswer) {
 
     EXPECT_EQ(service.deInit(context), 1);
     EXPECT_EQ(service.deInit(context), 0); // already ended
-    EXPECT_EQ(send(context, packet.data(), static_cast<int32_t>(packet.size())), 0);
+    EXPECT_EQ(send(context, packet.data(), size), 0);
 }
 
 TEST_F(Lifecycle, SessionsKeepTheirCatalogueAndTheScaledOneAnswersLikeTheSample) {

@@ -4,6 +4,9 @@
 
 #include "model/materialdaten.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace test_support {
 
 // The sample catalogue's PVC 70 series, the main form's first choice.
@@ -26,6 +29,14 @@ inline velmar_artikel article(int id, int konstType) {
     a.nameId.id = id;
     a.konstType = konstType;
     return a;
+}
+
+// A cut position whose first opening holds these articles (id, type).
+inline velmar_cutpos cutPosition(std::initializer_list<std::pair<int, int>> articles) {
+    velmar_cutpos p;
+    for (auto [id, konstType] : articles)
+        p.opening1.artikel.items.push_back(article(id, konstType));
+    return p;
 }
 
 } // namespace test_support

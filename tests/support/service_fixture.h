@@ -29,8 +29,7 @@ protected:
     ServiceClient client;
 };
 
-// The entries of an answered list that are the default, their ids, and the
-// one with an id (null when none has it).
+// The entries of an answered list that are the default, and their ids.
 template <class T> int Defaults(const std::vector<T>& list) {
     return static_cast<int>(
         std::count_if(list.begin(), list.end(), [](const T& e) { return e.isDefault(); }));
@@ -39,10 +38,6 @@ template <class T> std::set<int> Ids(const std::vector<T>& list) {
     std::set<int> out;
     for (const T& e : list) out.insert(e.getId());
     return out;
-}
-template <class T> const T* FindId(const std::vector<T>& list, int id) {
-    auto it = std::find_if(list.begin(), list.end(), [&](const T& e) { return e.getId() == id; });
-    return it == list.end() ? nullptr : &*it;
 }
 
 } // namespace test_support

@@ -40,13 +40,7 @@ std::pair<double, double> Stats(const QImage& image) {
 } // namespace
 
 TEST(ColourPicture, PlainSwatchIsTheColour) {
-    const auto jpeg = ColourPicture(0x2E5E3A, Surface::Plain, 1, 120, 80);
-    ASSERT_GT(jpeg.size(), 4u);
-    EXPECT_EQ(jpeg[0], 0xFF);
-    EXPECT_EQ(jpeg[1], 0xD8);
-    EXPECT_EQ(jpeg[jpeg.size() - 2], 0xFF);
-    EXPECT_EQ(jpeg.back(), 0xD9);
-    const QImage image = Decode(jpeg);
+    const QImage image = Decode(ColourPicture(0x2E5E3A, Surface::Plain, 1, 120, 80));
     ASSERT_EQ(image.size(), QSize(120, 80));
     const QColor c = image.pixelColor(60, 40);
     EXPECT_NEAR(c.red(), 0x2E, 6);

