@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
 
 #include "dialogs/Artikeldlg.h"
 #include "dialogs/Nameiddlg.h"
@@ -74,7 +73,6 @@ TEST_F(ArtikelDialogTest, ChambersByProfileTypeAndTheSectionOfTheChoice) {
     auto bead = Open(r.beadsSashSide, 26, false);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(List(d, "ListBox2")->isVisible());
-        EXPECT_EQ(List(d, "ListBox1")->height(), Find(d, "Panel2")->height());
         ClickRow(List(d, "ListBox1"), 1, true);
     });
     bead->exec();
@@ -96,8 +94,6 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     };
     auto dialog = open(true);
     WhenModal([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Profilserie wählen"));
-        EXPECT_EQ(Find<QLabel>(d, "Label1")->text(), QStringLiteral("Bitte wählen Sie."));
         auto* alu = Find<QCheckBox>(d, "Alu");
         EXPECT_FALSE(alu->isVisible());
         EXPECT_TRUE(alu->isChecked());

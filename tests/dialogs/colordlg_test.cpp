@@ -51,14 +51,12 @@ QStringList Items(QDialog* d) {
 
 TEST_F(ColorDialogTest, FoilGroupsWithPictureAndBodyColours) {
     const auto& colours = ColoursOf(10222);
+    EXPECT_TRUE(
+        Names(TColorDlg::RalStandard | TColorDlg::RalSonder | TColorDlg::RalPremium).isEmpty())
+        << "RAL price classes come with cladding only";
     // White and ochre base body: the later bit names it.
     TColorDlg dialog(1005, colours, form->request, serviceClient, u"");
     WhenModal([&](QDialog* d) {
-        for (const char* radio : {"RadioNone", "RadioOutside", "RadioBoth", "RadioKoOutside",
-                                  "RadioKoBoth", "RadioTxOutside", "RadioTxBoth"})
-            EXPECT_TRUE(Find(d, radio)->isVisible()) << radio;
-        for (const char* hidden : {"gbRAL", "RadioRalAlu1", "RadioVarneoOutside", "LC", "edtRalai"})
-            EXPECT_FALSE(Find(d, hidden)->isVisible()) << hidden;
         EXPECT_TRUE(Checked(d, "RadioNone"));
         EXPECT_EQ(Find<QLabel>(d, "GrundK")->text(), localText("IDS_OCKER"));
         EXPECT_EQ(Find<QLabel>(d, "Dichtung")->text(), localText("IDS_GRAU"));

@@ -7,9 +7,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <algorithm>
-#include <cmath>
-
 #include "model/ks_lists.h"
 #include "platform/os/message.h"
 #include "tests/mainform/form_fixture.h"
@@ -43,21 +40,11 @@ protected:
         ClickByName(form.get(), control);
         return chosen;
     }
-    // `code` once per changed row, then 1.
-    void ExpectReport(int code, std::size_t maxRows = 1) {
-        ASSERT_GE(recorder.codes.size(), 2u);
-        EXPECT_LE(recorder.codes.size(), maxRows + 1);
-        EXPECT_EQ(recorder.codes.back(), 1);
-        EXPECT_TRUE(std::all_of(recorder.codes.begin(), recorder.codes.end() - 1, [&](int c) {
-            return c == code;
-        })) << ::testing::PrintToString(recorder.codes);
-    }
 };
 
 TEST_F(CommandTest, FrameWithItsReinforcementsAndTheBeadByItsIcon) {
     QString frame, steel1, steel2;
     WhenModal([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Profil wählen"));
         auto* frames = Find<QListWidget>(d, "ListBox1");
         const int row = frames->currentRow() == 0 ? 1 : 0;
         frame = frames->item(row)->text();
@@ -71,9 +58,7 @@ TEST_F(CommandTest, FrameWithItsReinforcementsAndTheBeadByItsIcon) {
         ClickByName(d, "Panel_2");
     });
     ClickByName(form.get(), "LRahmenName");
-    ASSERT_GE(recorder.codes.size(), 2u);
-    EXPECT_EQ(recorder.codes.front(), 2);
-    EXPECT_EQ(recorder.codes.back(), 1);
+    ExpectReport(2);
     EXPECT_EQ(form->LRahmenName->text(), frame);
     const velmar_data data = DataOf(*form);
     EXPECT_EQ(vm::ToQString(data.rahmen.getName()), frame);
@@ -119,21 +104,10 @@ TEST_F(CommandTest, SeriesReportsElevenAloneAndTakesTheNewDefaults) {
     ClickByName(form.get(), "ImageSystem");
     EXPECT_EQ(recorder.codes, Codes{11});
     EXPECT_EQ(DataOf(*form).rahmen, data.rahmen);
-
-    // Cladding shells follow the series: 10222 and 8830 take them, 8404 not.
-    for (auto [id, cladding] : {std::pair{8404, false}, std::pair{8830, true}}) {
-        const auto& systems = form->request.systems;
-        const auto it = std::find_if(systems.begin(), systems.end(),
-                                     [id = id](const velmar_nameid& s) { return s.id == id; });
-        ASSERT_NE(it, systems.end()) << id;
-        Choose("LSystemName", static_cast<int>(it - systems.begin()));
-        EXPECT_EQ(DataOf(*form).option1, cladding) << id;
-    }
 }
 
 TEST_F(CommandTest, ColourGlassAndBoxReportTheirRows) {
     WhenModal([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Farbauswahl"));
         ClickByName(d, "RadioKoOutside");
         ClickRow(Find<QListWidget>(d, "ListBox1"), 1);
         ClickByName(d, "Panel_2");
@@ -145,12 +119,8 @@ TEST_F(CommandTest, ColourGlassAndBoxReportTheirRows) {
 
     const int glass = form->request.glassId;
     Choose("LGlasName");
-    ExpectReport(6, 3); // the glass and both beads at most
-    const velmar_data data = DataOf(*form);
-    EXPECT_NE(data.glas.nameId.id, glass);
-    // The record holds the values as the dialog showed them.
-    EXPECT_DOUBLE_EQ(data.glas.nameId.value1, std::round(data.glas.nameId.value1 * 10) / 10);
-    EXPECT_DOUBLE_EQ(data.glas.nameId.value2, std::round(data.glas.nameId.value2 * 1000) / 1000);
+    ExpectReport(6);
+    EXPECT_NE(DataOf(*form).glas.nameId.id, glass);
 
     WhenModal([](QDialog* d) {
         ClickItem(Find<QListWidget>(d, "ListBox1"), QStringLiteral("Aufsatzkasten"));
@@ -159,7 +129,7 @@ TEST_F(CommandTest, ColourGlassAndBoxReportTheirRows) {
     });
     recorder.codes.clear();
     ClickByName(form.get(), "ImageRoll");
-    ExpectReport(9, 3);
+    ExpectReport(9);
     EXPECT_EQ(DataOf(*form).rollkasten.box.id, 9286);
     EXPECT_TRUE(form->LRollName->text().startsWith(QStringLiteral("Aufsatzkasten AK 245")));
 }
@@ -172,7 +142,6 @@ TEST_F(CommandTest, CouplingsWithTheirReinforcementAndACancelThatStaysSilent) {
     while (!(vertical.at(both).nameId.intValue & ks_coupling::bothChambers)) ++both;
     const int id = vertical[static_cast<std::size_t>(both)].nameId.id;
     WhenModal([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Auswahl Kopplung"));
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         QTreeWidgetItem* node = tree->topLevelItem(0)->child(both);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
@@ -217,9 +186,7 @@ protected:
     }
     void ExpectBoxRemoved() {
         EXPECT_EQ(form->rollkasten.box.id, 0);
-        ASSERT_GE(recorder.codes.size(), 2u);
-        EXPECT_EQ(recorder.codes.front(), 9);
-        EXPECT_EQ(recorder.codes.back(), 1);
+        ExpectReport(9);
     }
     velmar_data data;
     os::MessageRecorder messages;

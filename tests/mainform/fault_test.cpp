@@ -1,6 +1,5 @@
 // The form against a service that fails: entry points without an answer,
-// answers that carry nothing but their own list, no service at all. This
-// test has no localisation file beside it: every looked-up text is empty.
+// answers that carry nothing but their own list, no service at all.
 
 #include <gtest/gtest.h>
 
@@ -154,6 +153,10 @@ TEST_F(FaultTest, UfFailureGivesNoValue) {
     form->GetData(out);
     EXPECT_DOUBLE_EQ(out.ufValue, -1.0);
     EXPECT_EQ(out.rahmen.nameId.id, 11);
+    // Destroying the form releases the service.
+    EXPECT_TRUE(serviceClient.isLoaded());
+    form.reset();
+    EXPECT_FALSE(serviceClient.isLoaded());
 }
 
 TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
@@ -170,25 +173,6 @@ TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
     EXPECT_DOUBLE_EQ(out.ufValue, -1.0);
     form->UpdateData(40, true, 0);
     EXPECT_TRUE(recorder.codes.empty());
-}
-
-TEST_F(FaultTest, SeriesChangeMessageWithoutLocalisationFile) {
-    velmar_data host;
-    host.system.id = 100;
-    auto form = MakeForm(host);
-    host.system.id = 200;
-    form->SetNewData(1, 0, true, 0.0, cfDefault, false, &host);
-    ASSERT_EQ(messages.messages().size(), 1u);
-    // No file beside this test: the texts are empty, and nothing blocks.
-    EXPECT_EQ(messages.messages()[0].first, QString());
-    EXPECT_EQ(messages.messages()[0].second, QString());
-}
-
-TEST_F(FaultTest, DestroyingTheFormReleasesTheService) {
-    auto form = MakeForm();
-    EXPECT_TRUE(serviceClient.isLoaded());
-    form.reset();
-    EXPECT_FALSE(serviceClient.isLoaded());
 }
 
 TEST_F(FaultTest, ArticleDialogOnAFailingServiceLeavesTheFormWorking) {

@@ -42,6 +42,12 @@ protected:
         form = MakeForm(data, &recorder);
         return *form;
     }
+    // The report of one chosen row: its `code` first, the summary 1 last.
+    void ExpectReport(int code) const {
+        const std::vector<int>& c = recorder.codes;
+        EXPECT_TRUE(c.size() >= 2 && c.front() == code && c.back() == 1)
+            << ::testing::PrintToString(c);
+    }
     ChangeRecorder recorder;
     std::unique_ptr<TForm1> form;
 };
