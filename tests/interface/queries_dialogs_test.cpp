@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRadioButton>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -58,7 +57,6 @@ TEST_F(QueryDialogsTest, AccessoriesComeBackOnOkOnly) {
     EXPECT_EQ(chosen, 99u);
 
     WhenModal([](QDialog* d) {
-        EXPECT_EQ(d->objectName(), QStringLiteral("ZusatzForm"));
         EXPECT_GT(Find<QTreeWidget>(d, "TreeView1")->topLevelItemCount(), 0);
         ClickByName(d, "Panel_2");
     });
@@ -78,7 +76,6 @@ TEST_F(QueryDialogsTest, GlazingBarOfTheChosenKindWithItsReinforcement) {
     VM_KONST_TYPE kind = ktSprosseWiener;
     QString chosen;
     WhenModal([&](QDialog* d) {
-        EXPECT_TRUE(Find<QRadioButton>(d, "WienerRB")->isChecked());
         ClickByName(d, "GlasRB");
         auto* bars = Find<QListWidget>(d, "ListBox1");
         ASSERT_GE(bars->count(), 2);
