@@ -26,6 +26,14 @@ Bytes fileBytes(const std::filesystem::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
+void mark(velmar_nameid& e, int n) { e.id = n; }
+void mark(velmar_stahl& e, int n) { e.nameId.id = n; }
+void mark(velmar_artikel& e, int n) { e.nameId.id = n; }
+void mark(velmar_rollkasten& e, int n) { e.box.id = n; }
+void mark(velmar_cutpos& e, int n) { e.number = n; }
+void mark(KSP_MATERIAL& e, int n) { e.int1 = n; }
+void mark(KSP_WANDANSCHLUSS& e, int n) { e.nameId.id = n; }
+
 // Every scalar and list of the exchange record set to a value its write rule
 // always sends (the answer-only blocks stay empty), each scalar its own.
 Materialdaten everyFieldSet() {
@@ -46,11 +54,15 @@ Materialdaten everyFieldSet() {
                         u"\u00fc" + std::u16string(1, static_cast<char16_t>(u'a' + n++ % 26));
             },
             field.member);
+    // Each list's element is told apart by its own number, so that two lists
+    // of one element type that trade their bases change the bytes.
     for (const Materialdaten::ListField& field : Materialdaten::listFields())
         std::visit(
             [&](auto member) {
                 using T = typename std::remove_cvref_t<decltype(m.*member)>::value_type;
-                (m.*member).push_back(filled<T>());
+                T element = filled<T>();
+                mark(element, 9000 + n++);
+                (m.*member).push_back(element);
             },
             field.member);
     return m;
