@@ -21,7 +21,7 @@ endif()
 # What fontconfig keeps until exit is not ours: LeakSanitizer is told so for
 # every test program (add_test users append it to their ENVIRONMENT).
 set(VELMAR_LSAN_OPTIONS
-    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/mainform/lsan.supp")
+    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp")
 
 # Add a GoogleTest executable run by ctest. Qt tests run headless; QT gives
 # the test the shared main that makes the QApplication first.

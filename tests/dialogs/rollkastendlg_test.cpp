@@ -9,7 +9,7 @@
 
 #include "mainform/Rollkastendlg.h"
 #include "platform/drawing/planview.h"
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 
 namespace {

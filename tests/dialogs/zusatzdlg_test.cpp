@@ -9,7 +9,7 @@
 #include "dialogs/Zusatzdlg.h"
 #include "platform/drawing/planview.h"
 #include "service/service_client.h"
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 #include "ui/list_helpers.h"
 

@@ -9,7 +9,7 @@
 
 #include "model/ks_lists.h"
 #include "platform/os/message.h"
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 #include "ui/list_helpers.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/os/locals.h"
 #include "platform/os/message.h"
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/os/message.h"
 #include "service/ks_api.h"
 #include "service/service_client.h"
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/fake_kalksrv.h"
 #include "tests/support/ui_driver.h"
 

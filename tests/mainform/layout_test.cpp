@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/mainform/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include "service/service_client.h"
 
