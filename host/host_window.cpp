@@ -27,8 +27,8 @@
 
 #include <algorithm>
 
+#include "cli/refusal.h"
 #include "host/queries.h"
-#include "tools/vmpacket/refusal.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/command_line.h"
 #include "host/gallery.h"
 #include "host/host_window.h"
 #include "interface/velmar.h"
-#include "tools/cli/command_line.h"
 
 int main(int argc, char** argv) {
     QCommandLineParser parser;

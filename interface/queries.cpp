@@ -61,15 +61,15 @@ VELMAR_EXPORT int vm_checkFluegelgroessen(const velmar_cutpos& position, const b
     vm::Guarded("vm_checkFluegelgroessen", [&] {
         Materialdaten request = Request(1, key);
         request.colourId = colour;
-        request.int11 = colour;
+        request.queryColour = colour;
         request.systemId = series;
         request.elementCode = elementCode;
         request.cutPositions = {position};
-        request.dimension19 = dimension;
+        request.glassWeight = dimension;
         request.thermalValue = thermal;
-        request.dimension12 = length;
-        request.int110 = argument;
-        request.flag84 = flag;
+        request.firstDimension = length;
+        request.queryArgument = argument;
+        request.frameSpecialRebate = flag;
         request.articleId = 0;
         CallOnce(request, [](Materialdaten& r) { return serviceClient.checkFluegelgroessen(r); });
         result = request.articleId;
@@ -95,7 +95,7 @@ VELMAR_EXPORT char* vm_getArtikelDwg(int& length, const int key, const int artic
     vm::Guarded("vm_getArtikelDwg", [&] {
         Materialdaten request = Request(1, key);
         request.colourId = -1;
-        request.int11 = -1;
+        request.queryColour = -1;
         request.articleId = article;
         request.systemId = series;
         CallOnce(request, [](Materialdaten& r) { return serviceClient.getArtikelDwgKatalog(r); });
@@ -123,7 +123,7 @@ VELMAR_EXPORT void vm_getMinMaxSizeForRollerShutter(const int key,
             });
             if (box == articles.end()) continue;
             request.articleId = box->nameId.id;
-            if (box->steel1.nameId.id > 0) request.int110 = box->steel1.nameId.id;
+            if (box->steel1.nameId.id > 0) request.queryArgument = box->steel1.nameId.id;
             break;
         }
         CallOnce(request,

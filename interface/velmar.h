@@ -46,10 +46,6 @@
 class QWidget;
 class QV_C_DataBase; // "platform/drawing/qv_database.h"
 
-// A glass as the host hands glass lists to the service (vm_setGlaeser): a
-// glass article.
-class velmar_glas : public velmar_artikel {};
-
 #ifndef VELMAR_EXPORT
 #if defined(_WIN32)
 #define VELMAR_EXPORT __declspec(dllexport)

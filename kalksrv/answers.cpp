@@ -461,9 +461,9 @@ void answerBeads(Session& s, Materialdaten& m) {
         return flags > 0 && (flags & ks_profile::specialRebate) != 0;
     };
     const bool specialFrame =
-        special(m.frameId, ks_konst::frame, m.flag84, Catalogue::DefaultFrameOfSeries);
+        special(m.frameId, ks_konst::frame, m.frameSpecialRebate, Catalogue::DefaultFrameOfSeries);
     const bool specialSash =
-        special(m.sashId, ks_konst::sash, m.flag120, Catalogue::DefaultSashOfSeries);
+        special(m.sashId, ks_konst::sash, m.sashSpecialRebate, Catalogue::DefaultSashOfSeries);
     m.beadsFrameSide = beads(c, m.systemId, "R", specialFrame, thickness);
     m.beadsSashSide = beads(c, m.systemId, "F", specialSash, thickness);
 }
@@ -527,8 +527,8 @@ void answerSetGlasses(Session& s, Materialdaten& m) {
 
 void answerSashSizeCheck(Session& s, Materialdaten& m) {
     Catalogue& c = *s.catalogue;
-    const double width = m.dimension12, height = m.thermalValue;
-    double glassWeight = m.dimension19; // kg/m², when the caller knows it
+    const double width = m.firstDimension, height = m.thermalValue;
+    double glassWeight = m.glassWeight; // kg/m², when the caller knows it
     int sash = 0;
     if (!m.cutPositions.empty()) {
         forEachArticle(m.cutPositions.front(), [&](const velmar_artikel& a) {
@@ -587,7 +587,7 @@ void answerFireProtection(Session& s, Materialdaten& m) {
 
 void answerRollerShutterLimits(Session& s, Materialdaten& m) {
     Catalogue& c = *s.catalogue;
-    const int box = m.articleId, curtain = m.int110;
+    const int box = m.articleId, curtain = m.queryArgument;
     m.rollerShutterMax = 0;
     m.rollerShutterMin = 0;
     Query q = c.query(Catalogue::BoxById);

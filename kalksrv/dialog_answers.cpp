@@ -725,7 +725,7 @@ void answerAdditionalProfile(Session& s, Materialdaten& r) {
         accessoryEntry(c, a->id, group, typeName(c, a->row.konstType), a->row.konstType);
     if (r.cutPositions.empty()) r.cutPositions.emplace_back().number = 1;
     for (velmar_cutpos& p : r.cutPositions)
-        for (velmar_oeffnung_artikel* o : chosenOpenings(p, r.int110)) {
+        for (velmar_oeffnung_artikel* o : chosenOpenings(p, r.queryArgument)) {
             const bool present =
                 std::any_of(o->zusatz.begin(), o->zusatz.end(), [&](const auto& z) {
                     return z.getId() == entry.getId() && z.intValue1 == entry.intValue1;

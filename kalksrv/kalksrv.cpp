@@ -128,7 +128,7 @@ int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32
         // Drawings and pictures travel from the service only, so the
         // record's own write leaves them out.
         if (!record.drawing.empty()) record.addBlock(ks_answer::drawing, record.drawing);
-        if (!record.block86.empty()) record.addBlock(ks_answer::block86, record.block86);
+        if (!record.spareBlock.empty()) record.addBlock(ks_answer::spareBlock, record.spareBlock);
         const std::vector<std::uint8_t> bytes = record.toBytes();
         if (bytes.empty()) return 0;
         auto* block = new uint8_t[bytes.size()];

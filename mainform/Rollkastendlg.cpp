@@ -201,10 +201,10 @@ void TRollkastenForm::LoadZubehoer(QListWidget* listBox, int kind, int currentId
     if (box == nullptr) return;
     Materialdaten query = Query();
     query.articleId = box->box.id;
-    query.int110 = kind;
+    query.queryArgument = kind;
     if (kind == ks_request::kindCurtainColours) {
         const velmar_artikel* curtain = vm::SelectedEntry(LbPanzer, curtains_);
-        query.int66 = curtain != nullptr ? curtain->nameId.id : 0;
+        query.curtainId = curtain != nullptr ? curtain->nameId.id : 0;
     }
     if (form_.service.getRollKastenZubehoer(query)) list = std::move(query.articleTexts1);
     vm::FillEntryList(listBox, list);

@@ -49,10 +49,10 @@ int GetCut(TForm1& form, const velmar_cut& cut, QV_C_DataBase& database, velmar_
     request.hostKey1 = form.hostKey1;
     request.hostKey2 = form.hostKey2;
     request.elementCode = cut.intValue;
-    request.flag120 = cut.flag;
-    request.int122 = cut.intValue2;
-    request.dimension12 = 1.1;
-    request.dimension13 = 1.7;
+    request.sashSpecialRebate = cut.flag; // the cut's flag travels in the sash's
+    request.cutSecondValue = cut.intValue2;
+    request.firstDimension = 1.1;
+    request.secondDimension = 1.7;
     request.option1 = form.option1;
     request.option2 = form.option2;
     request.option3 = form.option3;
@@ -67,7 +67,7 @@ int GetCut(TForm1& form, const velmar_cut& cut, QV_C_DataBase& database, velmar_
     // The glass's own material follows the cut's parts.
     info.flag2 = form.service.getGlasMaterial(glass) && !glass.materials.empty();
     info.materials.insert(info.materials.end(), glass.materials.begin(), glass.materials.end());
-    text = vmjson::utf8FromWide(request.text116);
+    text = vmjson::utf8FromWide(request.cutText);
     return drawn ? 1 : 0;
 }
 
@@ -83,7 +83,7 @@ void CheckAccessoryForCut(TForm1& form, std::vector<velmar_cutpos>& positions) {
 int AddProfileToAccessoryForCut(TForm1& form, velmar_cutpos& position, int article, int side) {
     Materialdaten request = CopyOfFormRequest(form);
     request.articleId = article;
-    request.int110 = side;
+    request.queryArgument = side;
     request.cutPositions = {position};
     if (!form.service.getZusatzProfilInfo(request) || request.cutPositions.empty()) return 0;
     position = request.cutPositions.front();

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "interface/velmar.h"
+#include "model/records.h"
 
+class QV_C_DataBase;
 class TForm1;
 
 namespace vm {

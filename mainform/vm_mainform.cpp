@@ -644,18 +644,18 @@ void TForm1::LoadSystems() {
     request.systems.clear();
     // The element form in tag 7, the two constants in tags 12 and 13, the
     // edge-seal value in tag 2.
-    request.int7 = static_cast<int>(compForm);
-    request.dimension12 = kSystemRequestValue1;
-    request.dimension13 = kSystemRequestValue2;
-    request.double2 = psiG;
+    request.elementForm = static_cast<int>(compForm);
+    request.firstDimension = kSystemRequestValue1;
+    request.secondDimension = kSystemRequestValue2;
+    request.psiG = psiG;
     vm::CallKeepingLists(request, {ks_list::systems},
                          [this](Materialdaten& r) { return service.getSystems(r); });
     // The extra data belongs to this request alone; later requests of the
     // form (and the cut query) must not carry it.
-    request.int7 = 0;
-    request.dimension12 = -1.0;
-    request.dimension13 = -1.0;
-    request.double2 = -1.0;
+    request.elementForm = 0;
+    request.firstDimension = -1.0;
+    request.secondDimension = -1.0;
+    request.psiG = -1.0;
     SetNameIdLabel(LSystemName, request.systems, number);
 
     ApplyFirstFlagRule();
@@ -803,14 +803,16 @@ void TForm1::LoadGlasleisten() {
     // Whether frame and sash take their beads from the sash-side range.
     const velmar_artikel* frame = EntryAt(request.frames, LRahmenName->Tag);
     const velmar_artikel* sash = EntryAt(request.sashes, LFluegelName->Tag);
-    request.flag84 = frame != nullptr && (frame->nameId.intValue & ks_profile::specialRebate) != 0;
-    request.flag120 = sash != nullptr && (sash->nameId.intValue & ks_profile::specialRebate) != 0;
+    request.frameSpecialRebate =
+        frame != nullptr && (frame->nameId.intValue & ks_profile::specialRebate) != 0;
+    request.sashSpecialRebate =
+        sash != nullptr && (sash->nameId.intValue & ks_profile::specialRebate) != 0;
     request.beadsFrameSide.clear();
     request.beadsSashSide.clear();
     vm::CallKeepingLists(request, {ks_list::beadsFrameSide, ks_list::beadsSashSide},
                          [this](Materialdaten& r) { return service.getGlasleisten(r); });
-    request.flag84 = false;
-    request.flag120 = false;
+    request.frameSpecialRebate = false;
+    request.sashSpecialRebate = false;
     SetArtikelLabel(LGlasleisteRName, request.beadsFrameSide, frameSide);
     SetArtikelLabel(LGlasleisteFName, request.beadsSashSide, sashSide);
 }

@@ -31,12 +31,12 @@
 namespace ks_list {
 
 // velmar_nameid lists
-constexpr int systems = 4000;      // profile series (main form, series dialog)
-constexpr int colours = 5000;      // colours (main form, colour dialog)
-constexpr int ornaments = 7000;    // reserved; ornaments of a glass travel in glassOrnaments
-constexpr int nameid6000 = 6000;   // reserved
-constexpr int nameid13000 = 13000; // reserved
-constexpr int nameid51000 = 51000; // reserved
+constexpr int systems = 4000;        // profile series (main form, series dialog)
+constexpr int colours = 5000;        // colours (main form, colour dialog)
+constexpr int ornaments = 7000;      // reserved; ornaments of a glass travel in glassOrnaments
+constexpr int spareNameIds1 = 6000;  // reserved
+constexpr int spareNameIds2 = 13000; // reserved
+constexpr int spareNameIds3 = 51000; // reserved
 
 // velmar_stahl list
 constexpr int reinforcements = 46000; // steel reinforcements of one chamber
@@ -114,7 +114,7 @@ constexpr int kindCurtainColours = 269;
 namespace ks_answer {
 
 constexpr int drawing = 80;          // byte block: DXF of a cut or article, JPEG of a colour
-constexpr int block86 = 86;          // byte block, answer only
+constexpr int spareBlock = 86;       // byte block, answer only
 constexpr int thermalValue = 14;     // Uf of a frame and sash or of a cut
 constexpr int sashCheck = 63;        // 1 fits, 2..7 the limit exceeded, 0 sash unknown
 constexpr int fireProtection = 83;   // _KS_checkBrand: fire-rated

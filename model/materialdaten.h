@@ -7,11 +7,11 @@
 // appends the request's items), serialize and send; parse the answer into the
 // same object, read() (assigns every field from the answer's items).
 //
-// Fields have readable names where the component or the service gives them a
-// meaning, else a name made of type and tag (int7, text28). The tag, type and
-// write rule of every field live in one table, Materialdaten::scalarFields();
-// the lists in Materialdaten::listFields(). Lists are named as in
-// model/ks_lists.h.
+// Every field is named by what the component or the service makes of it;
+// fields of the contract that neither side gives a meaning are the spare
+// ones, carried unchanged. The tag, type and write rule of every field live
+// in one table, Materialdaten::scalarFields() (materialdaten.cpp); the lists'
+// bases in Materialdaten::listFields() and model/ks_lists.h.
 
 #include <cstdint>
 #include <span>
@@ -24,100 +24,101 @@
 
 class Materialdaten : public RpcPropertySet {
 public:
-    // ---- scalar fields, in declaration order (tag, when written) ----------
-    int hostKey1 = 0;                  // 1   always; request header: host key 1, or 1 / an
-                                       //     argument in queries without a form
-    int hostKey2 = 0;                  // 3   always; request header: host key 2, or the
-                                       //     query's first integer argument
-    int requestKind = 0;               // 9   always; 2 for requests of a form, 1 for most
-                                       //     queries without one
-    double double2 = -1.0;             // 2   always
-    int systemId = 0;                  // 4   > 0; profile system, or a query argument
-    int int7 = 0;                      // 7   > 0
-    int int8 = 0;                      // 8   > 0
-    int elementCode = 0;               // 5   > 0; element code, or a query argument
-    int elementSubcode = 0;            // 123 > 0; element subcode, or the chamber (1, 2)
-    int glassId = 0;                   // 15  > 0
-    int colourId = 0;                  // 10  > 0
-    int int11 = 0;                     // 11  > 0
-    int int6 = 0;                      // 6   > 0, or whenever systemId is 8404, 10089 or 9541
-    int int27 = 0;                     // 27  > 0
-    int int67 = 0;                     // 67  > 0
-    int frameId = 0;                   // 60  > 0
-    int mullionId = 0;                 // 61  > 0
-    int sashId = 0;                    // 62  > 0
-    int astragalId = 0;                // 64  > 0
-    int articleId = 0;                 // 63  > 0; the article (or colour) a query is about;
-                                       //     answer of the sash-size check
-    int beadSashSideId = 0;            // 65  > 0; glazing bead of sash and bars
-    int beadFrameSideId = 0;           // 114 > 0; glazing bead of frame and mullion
-    int int66 = 0;                     // 66  > 0
-    int profile6Id = 0;                // 111 > 0
-    int profile7Id = 0;                // 112 > 0
-    int profile9Id = 0;                // 113 > 0
-    int couplingVerticalId = 0;        // 119 > 0
-    int couplingHorizontalId = 0;      // 121 > 0
-    int int122 = 0;                    // 122 > 0
-    int profile8Id = 0;                // 124 > 0
-    int int104 = 0;                    // 104 > 0
-    int int105 = -1;                   // 105 always
-    int rollerShutterMax = 0;          // 81  > 0; answer: roller-shutter size limit (max)
-    int rollerShutterMin = 0;          // 82  > 0; answer: roller-shutter size limit (min)
-    int int115 = 0;                    // 115 > 0
-    WideText text116;                  // 116 not empty
-    std::vector<std::uint8_t> drawing; // 80 never written: answer only; drawing data of
-                                       //    an article, or a picture (JPEG)
-    std::vector<std::uint8_t> block86; // 86 never written: answer only
-    WideText text28;                   // 28  not empty
-    WideText text87;                   // 87  not empty
-    WideText text88;                   // 88  not empty
-    WideText text89;                   // 89  not empty
-    WideText text90;                   // 90  not empty
-    WideText text91;                   // 91  not empty
-    WideText text92;                   // 92  not empty
-    WideText text93;                   // 93  not empty
+    // ---- scalar fields, in declaration order --------------------------------
+    // Request header: host key 1 (1 or an argument in queries without a form),
+    // host key 2 (the query's first integer argument there), and the kind: 2
+    // for a form's requests, 1 for most queries without one.
+    int hostKey1 = 0;
+    int hostKey2 = 0;
+    int requestKind = 0;
+    double psiG = -1.0;  // edge-seal value of the glass, with the series request
+    int systemId = 0;    // profile series, or a query argument
+    int elementForm = 0; // the host's element form, with the series request
+    int spareInt1 = 0;
+    int elementCode = 0;    // element code, or a query argument
+    int elementSubcode = 0; // element subcode, or the chamber (1, 2) of a reinforcement
+    int glassId = 0;
+    int colourId = 0;
+    int queryColour = 0; // the colour once more, where the exported queries send it
+    int spareInt2 = 0;   // written also at 0 for some series (WriteRule::PositiveOrSeries)
+    int spareInt3 = 0;
+    int spareInt4 = 0;
+    int frameId = 0;
+    int mullionId = 0;
+    int sashId = 0;
+    int astragalId = 0;
+    int articleId = 0;       // the article (or colour) a query is about; answer of the
+                             // sash-size check
+    int beadSashSideId = 0;  // glazing bead of sash and bars
+    int beadFrameSideId = 0; // glazing bead of frame and mullion
+    int curtainId = 0;       // the curtain whose colours a box query asks
+    int profile6Id = 0;
+    int profile7Id = 0;
+    int profile9Id = 0;
+    int couplingVerticalId = 0;
+    int couplingHorizontalId = 0;
+    int cutSecondValue = 0; // the cut's second integer (velmar_cut::intValue2)
+    int profile8Id = 0;
+    int spareInt5 = 0;
+    int spareInt6 = -1;
+    int rollerShutterMax = 0; // answer: widest element for a box (mm)
+    int rollerShutterMin = 0; // answer: narrowest element for a box (mm)
+    int spareInt7 = 0;
+    WideText cutText;                     // answer: the text of a cut
+    std::vector<std::uint8_t> drawing;    // answer only: drawing of an article, or a
+                                          // picture (JPEG)
+    std::vector<std::uint8_t> spareBlock; // answer only
+    WideText spareText1;
+    WideText spareText2;
+    WideText spareText3;
+    WideText spareText4;
+    WideText spareText5;
+    WideText spareText6;
+    WideText spareText7;
+    WideText spareText8;
 
-    // ---- lists, in declaration order (base tag) ----------------------------
-    std::vector<velmar_nameid> systems;                // 4000
-    std::vector<velmar_nameid> colours;                // 5000
-    std::vector<velmar_nameid> ornaments;              // 7000
-    std::vector<velmar_nameid> nameid6000;             // 6000
-    std::vector<velmar_nameid> nameid13000;            // 13000
-    std::vector<velmar_stahl> reinforcements;          // 46000
-    std::vector<velmar_artikel> frames;                // 1000
-    std::vector<velmar_artikel> sashes;                // 2000
-    std::vector<velmar_artikel> mullions;              // 3000
-    std::vector<velmar_artikel> astragals;             // 18000
-    std::vector<velmar_artikel> articleTexts1;         // 38000 (also ornaments of a glass)
-    std::vector<velmar_artikel> beadsSashSide;         // 39000 (also articleTexts2())
-    std::vector<velmar_artikel> beadsFrameSide;        // 44000
-    std::vector<velmar_artikel> barsGlassDividing;     // 41000
-    std::vector<velmar_artikel> barsAdhesive;          // 42000
-    std::vector<velmar_artikel> barsInternal;          // 43000
-    std::vector<velmar_artikel> barsViennese;          // 50000
-    std::vector<velmar_artikel> glasses;               // 45000
-    std::vector<velmar_artikel> couplingsVertical;     // 47000
-    std::vector<velmar_artikel> couplingsHorizontal;   // 16000
-    std::vector<velmar_rollkasten> rollerShutterBoxes; // 48000
-    std::vector<velmar_nameid> nameid51000;            // 51000
-    std::vector<velmar_cutpos> cutPositions;           // 40000
-    std::vector<velmar_cutpos> accessoryPositions;     // 17000
-    std::vector<KSP_MATERIAL> materials;               // 20000
-    std::vector<KSP_WANDANSCHLUSS> wallConnections;    // 49000
+    // ---- lists, in declaration order ----------------------------------------
+    std::vector<velmar_nameid> systems;
+    std::vector<velmar_nameid> colours;
+    std::vector<velmar_nameid> ornaments;
+    std::vector<velmar_nameid> spareNameIds1;
+    std::vector<velmar_nameid> spareNameIds2;
+    std::vector<velmar_stahl> reinforcements;
+    std::vector<velmar_artikel> frames;
+    std::vector<velmar_artikel> sashes;
+    std::vector<velmar_artikel> mullions;
+    std::vector<velmar_artikel> astragals;
+    std::vector<velmar_artikel> articleTexts1; // also ornaments of a glass
+    std::vector<velmar_artikel> beadsSashSide; // also articleTexts2()
+    std::vector<velmar_artikel> beadsFrameSide;
+    std::vector<velmar_artikel> barsGlassDividing;
+    std::vector<velmar_artikel> barsAdhesive;
+    std::vector<velmar_artikel> barsInternal;
+    std::vector<velmar_artikel> barsViennese;
+    std::vector<velmar_artikel> glasses;
+    std::vector<velmar_artikel> couplingsVertical;
+    std::vector<velmar_artikel> couplingsHorizontal;
+    std::vector<velmar_rollkasten> rollerShutterBoxes;
+    std::vector<velmar_nameid> spareNameIds3;
+    std::vector<velmar_cutpos> cutPositions;
+    std::vector<velmar_cutpos> accessoryPositions;
+    std::vector<KSP_MATERIAL> materials;
+    std::vector<KSP_WANDANSCHLUSS> wallConnections;
 
     // ---- scalar fields after the lists -------------------------------------
-    double thermalValue = -1.0;    // 14  > 0; answer: thermal value of a cut
-    double dimension12 = -1.0;     // 12  > 0
-    double dimension13 = -1.0;     // 13  > 0
-    double dimension19 = -1.0;     // 19  > 0
-    int int110 = 0;                // 110 always; query argument (e.g. a reinforcement id)
-    bool flag84 = false;           // 84  always
-    bool fireProtectionOk = false; // 83  always; answer of the fire-protection check
-    bool option1 = false;          // 106 always; host flag option1 of the configuration
-    bool serviceFlag = false;      // 117 always; the host's service flag
-    bool option2 = false;          // 118 always; host flag option2
-    bool flag120 = false;          // 120 always
-    bool option3 = false;          // 125 always; host flag option3
+    double thermalValue = -1.0;      // answer: Uf of a cut; the height in the sash-size check
+    double firstDimension = -1.0;    // a width or length (the sash-size check's width)
+    double secondDimension = -1.0;   // a second dimension
+    double glassWeight = -1.0;       // kg/m², for the sash-size check
+    int queryArgument = 0;           // a query's argument: a side, a kind, a curtain
+    bool frameSpecialRebate = false; // the frame takes special-rebate beads; the host's
+                                     // flag of the sash-size check
+    bool fireProtectionOk = false;   // answer of the fire-protection check
+    bool option1 = false;            // host flag option1 of the configuration
+    bool serviceFlag = false;        // the host's service flag
+    bool option2 = false;            // host flag option2
+    bool sashSpecialRebate = false;  // the sash takes special-rebate beads; the cut's flag
+    bool option3 = false;            // host flag option3
 
     // The article-text list of a cut travels under the same base as the
     // sash-side glazing beads.
@@ -147,10 +148,10 @@ public:
     // ---- the field table ---------------------------------------------------
     enum class WriteRule {
         Always,
-        Positive, // int or double > 0
-        NotEmpty, // text not empty
-        Never,    // answer-only block
-        Tag6,     // > 0, or whenever systemId is 8404, 10089 or 9541
+        Positive,         // int or double > 0
+        NotEmpty,         // text not empty
+        Never,            // answer-only block
+        PositiveOrSeries, // > 0, or whenever systemId is 8404, 10089 or 9541
     };
     using ScalarMember =
         std::variant<int Materialdaten::*, double Materialdaten::*, bool Materialdaten::*,

@@ -5,7 +5,6 @@
 #include <climits>
 #include <cmath>
 
-#include "model/rpc_property.h"
 #include "model/tstream.h"
 
 using namespace rpc_packet;

@@ -101,6 +101,10 @@ public:
     bool operator==(const velmar_artikel&) const = default;
 };
 
+// A glass as the host hands glass lists to the service (vm_setGlaeser): a
+// glass article.
+class velmar_glas : public velmar_artikel {};
+
 // An additional article (accessory of a profile or of a roller-shutter box).
 // Answers getName/getId/isDefault from artikel.nameId. Chain 1, 2.
 class velmar_zusatzartikel : public adg_nameid_props {

@@ -25,35 +25,6 @@
 
 class RpcReadWrite;
 
-// Item kinds. A packet may carry other kinds: their data are kept in the
-// block, and the typed getters give 0 or empty for them.
-enum RpcKind : std::uint32_t {
-    RpcKindNone = 0,   // only in the shared empty item
-    RpcKindInt = 1,    // int32, 4 bytes
-    RpcKindDouble = 2, // IEEE double, 8 bytes
-    RpcKindByte = 3,   // one byte (bools as 0 or 1)
-    RpcKindBlock = 4,  // byte block: narrow text with its zero, or a nested packet
-    RpcKindWide = 5,   // UTF-16LE text with its terminating zero unit
-};
-
-// lastError codes: 1 to 9 no buffer, a packet not built or handed out, a
-// negative length or count; 10 and up lengths that do not fit the bytes.
-enum RpcError : int {
-    RpcOk = 0,
-    RpcErrNoBuffer = 1,       // parse: no buffer, or length below 1     -> -1
-    RpcErrNoMemory = 5,       // serialize: packet too large to build    -> -4
-    RpcErrBufferTooSmall = 6, // serialize with buffer: buffer too small -> -1
-    RpcErrNoPacket = 7,       // serialize with buffer: nothing built    -> -2
-    RpcErrNegativeLength = 8, // total length negative                   -> -2
-    RpcErrNegativeCount = 9,  // item count negative                     -> -5
-    RpcErrTruncated = 10,     // fewer bytes present than the total length claims -> -10
-    RpcErrShortPacket = 11,   // total length below the 20 bytes of head and count -> -11
-    RpcErrIndexOverflow = 12, // item index does not fit the total length -> -12
-    RpcErrDataOverflow = 13,  // item data do not fit the total length    -> -13
-    RpcErrScalarLength = 14,  // kind 1, 2 or 3 with a length other than 4, 8 or 1 -> -14
-    RpcErrStreamWrite = 15,   // writeTo: the stream took fewer bytes     -> -15
-};
-
 // The bytes of a block item: its own copy, or a view of the packet bytes its
 // set holds. Read-only; copying a view copies the view.
 class RpcBlock {

@@ -38,7 +38,7 @@ Materialdaten sashCheckRequest(int offset) {
     velmar_cutpos position;
     position.opening1.artikel.items = {article(23011 + offset, 23), article(6009 + offset, 0)};
     m.cutPositions = {position};
-    m.dimension12 = 1000;
+    m.firstDimension = 1000;
     m.thermalValue = 1800;
     return m;
 }
@@ -58,7 +58,7 @@ void registerCatalogue(os::ModuleHandle module, const std::string& label, KsCont
     };
     Materialdaten limits = formRequest(offset);
     limits.articleId = 9286 + offset;
-    limits.int110 = 7948 + offset;
+    limits.queryArgument = 7948 + offset;
     Materialdaten brand = formRequest(offset);
     brand.systemId = 8404 + offset;
     std::vector<Entry> entries = {

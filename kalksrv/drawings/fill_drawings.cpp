@@ -20,10 +20,10 @@
 #include <utility>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "kalksrv/catalogue.h"
 #include "kalksrv/dialog_answers.h"
 #include "kalksrv/pictures/colour_picture.h"
-#include "tools/cli/command_line.h"
 
 namespace {
 

@@ -131,7 +131,7 @@ TEST_F(Catalogue, GlassesAndTheBeadsThatHoldThem) {
         b.glassId = c.glass;
         b.frameId = c.frame;
         b.sashId = c.sash;
-        b.flag120 = c.sash == 4711;
+        b.sashSpecialRebate = c.sash == 4711;
         ASSERT_TRUE(client.getGlasleisten(b));
         EXPECT_EQ(Ids(b.beadsFrameSide), c.frameSide) << c.glass;
         EXPECT_EQ(Ids(b.beadsSashSide), c.sashSide) << c.glass;
@@ -189,7 +189,7 @@ TEST_F(Catalogue, ThermalValuesAndChecks) {
         m.hostKey1 = 1;
         m.requestKind = 1;
         m.cutPositions = {test_support::cutPosition({{23011, 23}, {glass, 0}})};
-        m.dimension12 = width;
+        m.firstDimension = width;
         m.thermalValue = height;
         EXPECT_TRUE(client.checkFluegelgroessen(m));
         return m.articleId;

@@ -220,7 +220,7 @@ TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
 
     Materialdaten info = request();
     info.articleId = 27003;
-    info.int110 = 152;
+    info.queryArgument = 152;
     info.cutPositions = {pos};
     ASSERT_TRUE(client.getZusatzProfilInfo(info));
     ASSERT_EQ(info.cutPositions.size(), 1u);

@@ -9,8 +9,8 @@
 #include "platform/os/message.h"
 #include "service/ks_api.h"
 #include "service/service_client.h"
-#include "tests/support/form_fixture.h"
 #include "tests/support/fake_kalksrv.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 
 namespace {
@@ -108,11 +108,11 @@ TEST_F(FaultTest, RequestsCarryTheFormsNumbersAndExtraData) {
     EXPECT_EQ(systems.requestKind, 2);
     EXPECT_EQ(systems.elementCode, 1);
     EXPECT_EQ(systems.systemId, 200);
-    EXPECT_DOUBLE_EQ(systems.double2, 0.041);
-    EXPECT_DOUBLE_EQ(systems.dimension12, 0.6);
-    EXPECT_DOUBLE_EQ(systems.dimension13, 20.0);
+    EXPECT_DOUBLE_EQ(systems.psiG, 0.041);
+    EXPECT_DOUBLE_EQ(systems.firstDimension, 0.6);
+    EXPECT_DOUBLE_EQ(systems.secondDimension, 20.0);
     // That extra data travels with the system request only.
-    EXPECT_DOUBLE_EQ(LastRequest(*state, "_KS_getColors").dimension12, 0.0);
+    EXPECT_DOUBLE_EQ(LastRequest(*state, "_KS_getColors").firstDimension, 0.0);
 
     const Materialdaten glass = LastRequest(*state, "_KS_getGlas");
     ASSERT_EQ(glass.glasses.size(), 1u);

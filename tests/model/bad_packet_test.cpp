@@ -142,8 +142,8 @@ TEST(BadPackets, RecordReadersTreatAFailedPacketAsEmpty) {
     Materialdaten m;
     m.parse(garbage.data(), static_cast<int>(garbage.size()));
     m.read();
-    EXPECT_EQ(m.int105, 0);
-    EXPECT_EQ(m.double2, 0.0);
+    EXPECT_EQ(m.spareInt6, 0);
+    EXPECT_EQ(m.psiG, 0.0);
 }
 
 TEST(BadPackets, UnknownKindsAreKeptAsBlocks) {

@@ -55,7 +55,7 @@ TEST(JsonCodec, MissingMembersKeepDefaultsAndBadOnesAreNamed) {
 TEST(JsonCodec, ExchangeRecordKeys) {
     Materialdaten m;
     m.requestKind = 2;
-    m.flag84 = true;
+    m.frameSpecialRebate = true;
     m.drawing = {0, 1, 2, 250};
     m.cutPositions.resize(1);
     const json j = vmjson::toJson(m);

@@ -38,15 +38,15 @@ TEST(ExchangeWrite, DefaultRequestCarriesOnlyTheAlwaysItems) {
 
 TEST(ExchangeWrite, PositiveAndSpecialRules) {
     Materialdaten m;
-    m.dimension12 = -1.0;
-    m.dimension13 = 0.0;
+    m.firstDimension = -1.0;
+    m.secondDimension = 0.0;
     m.thermalValue = 0.001;
-    m.dimension19 = 2.0;
+    m.glassWeight = 2.0;
     m.glassId = -5;
     m.articleId = 0;
     m.frameId = 1;
-    m.text28 = u"";
-    m.text87 = u"x";
+    m.spareText1 = u"";
+    m.spareText2 = u"x";
     std::vector<std::uint32_t> ids = idsOf(requestPacket(m));
     auto has = [&](std::uint32_t id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); };
     for (std::uint32_t sent : {14, 19, 60, 87}) EXPECT_TRUE(has(sent)) << sent;
@@ -62,7 +62,7 @@ TEST(ExchangeWrite, PositiveAndSpecialRules) {
     m.systemId = 8405;
     ids = idsOf(requestPacket(m));
     EXPECT_FALSE(has(6));
-    m.int6 = 2;
+    m.spareInt2 = 2;
     ids = idsOf(requestPacket(m));
     EXPECT_TRUE(has(6));
 }
@@ -82,16 +82,16 @@ TEST(ExchangeWrite, WriteResetsTheItemsButKeepsTheFields) {
 TEST(ExchangeRead, AnAnswerWithoutItemsEmptiesEveryField) {
     // The constructor defaults do not survive an answer that omits them.
     Materialdaten m;
-    m.text87 = u"x";
+    m.spareText2 = u"x";
     m.option1 = true;
     m.frames.resize(2);
     m.wallConnections.resize(1);
     m.read();
-    EXPECT_EQ(m.int105, 0);
-    EXPECT_EQ(m.double2, 0.0);
+    EXPECT_EQ(m.spareInt6, 0);
+    EXPECT_EQ(m.psiG, 0.0);
     EXPECT_EQ(m.thermalValue, 0.0);
     EXPECT_FALSE(m.option1);
-    EXPECT_TRUE(m.text87.empty());
+    EXPECT_TRUE(m.spareText2.empty());
     EXPECT_TRUE(m.frames.empty());
     EXPECT_TRUE(m.wallConnections.empty());
 }
@@ -101,12 +101,12 @@ TEST(ExchangeRead, AnswerBlocks) {
     const Bytes drawing{9, 8, 7, 0, 6};
     answer.addBlock(80, drawing);
     Materialdaten m;
-    m.block86 = {1, 2};
+    m.spareBlock = {1, 2};
     const Bytes packet = answer.toBytes();
     m.parse(packet.data(), static_cast<int>(packet.size()));
     m.read();
     EXPECT_EQ(m.drawing, drawing);
-    EXPECT_TRUE(m.block86.empty());
+    EXPECT_TRUE(m.spareBlock.empty());
     m.reset();
     m.read();
     EXPECT_TRUE(m.drawing.empty());

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/command_line.h"
+#include "cli/command_line.h"
 
 namespace {
 

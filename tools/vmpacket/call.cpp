@@ -11,12 +11,12 @@
 
 #include <QCommandLineParser>
 
+#include "cli/command_line.h"
 #include "model/json_codec.h"
 #include "model/materialdaten.h"
 #include "service/ks_api.h"
 #include "service/load_database.h"
 #include "service/service_client.h"
-#include "tools/cli/command_line.h"
 
 #include <fstream>
 #include <iostream>

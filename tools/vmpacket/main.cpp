@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
+#include "cli/refusal.h"
 #include "model/json_codec.h"
-#include "tools/cli/command_line.h"
 #include "tools/vmpacket/call.h"
 #include "tools/vmpacket/dump.h"
 #include "tools/vmpacket/io.h"
-#include "tools/vmpacket/refusal.h"
 
 namespace {
 

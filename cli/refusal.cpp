@@ -1,4 +1,4 @@
-#include "tools/vmpacket/refusal.h"
+#include "cli/refusal.h"
 
 #include <climits>
 
