@@ -10,8 +10,12 @@
 #include <QStyleOptionViewItem>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "platform/os/locals.h"
 #include "service/service_client.h"
@@ -135,24 +139,34 @@ bool TZusatzForm::Skipped(const velmar_zusatzartikel& entry) const {
 }
 
 QString TZusatzForm::RootText(int group) const {
+    const char* key = nullptr;
     switch (group) {
     case 11:
-        return localText("IDS_RAHMEN");
+        key = "IDS_RAHMEN";
+        break;
     case 18:
-        return localText("IDS_KOPPLUNG");
+        key = "IDS_KOPPLUNG";
+        break;
     case 23:
-        return localText(request_.elementCode == ks_element::doorLeafAsFrame ? "IDS_RAHMEN"
-                                                                             : "IDS_FLUEGEL");
+        key = request_.elementCode == ks_element::doorLeafAsFrame ? "IDS_RAHMEN" : "IDS_FLUEGEL";
+        break;
     case 24:
-        return localText("IDS_PFOSTEN");
+        key = "IDS_PFOSTEN";
+        break;
     case 25:
-        return localText("IDS_STULP");
+        key = "IDS_STULP";
+        break;
     case 91:
     case 92:
-        return localText("IDS_SCHWELLE");
+        key = "IDS_SCHWELLE";
+        break;
     default:
         return {};
     }
+    // Without its text (no or an old localisation file) the part shows its
+    // key: its accessories must stay in reach, or OK would lose them.
+    const QString text = localText(key);
+    return text.isEmpty() ? QString::fromLatin1(key) : text;
 }
 
 int TZusatzForm::StateOf(const QTreeWidgetItem* node) {
@@ -407,11 +421,27 @@ void TZusatzForm::Panel_2Click() {
 
 void TZusatzForm::Button2Click() {
     accepted = true;
+    // What the tree did not show (a part outside its groups, parts counted
+    // per element, another cut side) stays chosen: nobody could untick it.
+    std::set<std::pair<int, int>> shown;
+    for (const auto& [node, entry] : entries_) shown.emplace(entry->getId(), entry->intValue1);
+    std::vector<velmar_cutpos> before = std::move(selection_);
     selection_ = offered_;
-    for (velmar_cutpos& position : selection_)
-        for (velmar_oeffnung_artikel* opening :
-             {&position.opening1, &position.opening2, &position.opening3})
-            opening->zusatz.clear();
+    const auto all = [](velmar_cutpos& p) {
+        return std::array<velmar_oeffnung_artikel*, 3>{&p.opening1, &p.opening2, &p.opening3};
+    };
+    for (std::size_t i = 0; i < selection_.size(); ++i) {
+        const auto allowed = Openings(selection_[i]);
+        const auto openings = all(selection_[i]);
+        for (std::size_t o = 0; o < openings.size(); ++o) {
+            openings[o]->zusatz.clear();
+            if (i >= before.size()) continue;
+            const bool inTree = std::ranges::find(allowed, openings[o]) != allowed.end();
+            for (velmar_zusatzartikel& entry : all(before[i])[o]->zusatz)
+                if (!inTree || !shown.contains({entry.getId(), entry.intValue1}))
+                    openings[o]->zusatz.push_back(std::move(entry));
+        }
+    }
     checkedCount = 0;
     for (int i = 0; i < TreeView1->topLevelItemCount(); ++i)
         ForEachNode(TreeView1->topLevelItem(i), [this](QTreeWidgetItem* node) {

@@ -29,11 +29,11 @@ class TZusatzForm : public vm::SelectionDialog {
 public:
     // `offered` (copied) are the cut positions with the accessories the
     // service offers in the zusatz lists of their openings; `selection` the
-    // positions with the accessories chosen so far, rewritten on OK. Both are
-    // walked position by position. `cutSide` 151, 152 or 153 keeps to
-    // opening1, opening2 or opening3 of each position, anything else takes
-    // all three. `further` is the opener's and is kept for it. `request` is
-    // the main form's and receives the reinforcement and section queries.
+    // positions with the accessories chosen so far, rewritten on OK (what the
+    // tree did not show stays in it). Both are walked position by position. `cutSide` 151, 152 or
+    // 153 keeps to opening1, opening2 or opening3 of each position, anything else takes all three.
+    // `further` is the opener's and is kept for it. `request` is the main form's and receives the
+    // reinforcement and section queries.
     TZusatzForm(ServiceClient& service, Materialdaten& request,
                 const std::vector<velmar_cutpos>& offered, std::vector<velmar_cutpos>& selection,
                 int cutSide, unsigned int further, QWidget* parent = nullptr);
@@ -71,6 +71,7 @@ private:
 
     std::vector<velmar_oeffnung_artikel*> Openings(velmar_cutpos& position) const;
     bool Skipped(const velmar_zusatzartikel& entry) const;
+    // The text of a part's node; empty for a group code of no part.
     QString RootText(int group) const;
     QTreeWidgetItem* FindOrAddNode(QTreeWidgetItem* parent, int data, const QString& text);
     // The leaf of `entry` below `parent`, ticked when `chosen` holds it.

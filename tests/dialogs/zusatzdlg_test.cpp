@@ -124,8 +124,11 @@ TEST_F(ZusatzDialogTest, TickingFollowsExclusionsAndChildren) {
     std::vector<int> chosen;
     for (const auto& z : selection[0].opening1.zusatz) chosen.push_back(z.getId());
     EXPECT_EQ(chosen, (std::vector<int>{27007, 27061, 27064}));
-    EXPECT_TRUE(selection[0].opening2.zusatz.empty()) << "side 151 writes opening1 only";
-    EXPECT_TRUE(selection[0].opening3.zusatz.empty());
+    // Side 151 writes opening1 only: the other sides keep their accessories.
+    for (const auto* o : {&selection[0].opening2, &selection[0].opening3}) {
+        ASSERT_EQ(o->zusatz.size(), 1u);
+        EXPECT_EQ(o->zusatz[0].getId(), kStaticExtension);
+    }
 }
 
 TEST_F(ZusatzDialogTest, ReinforcementAndDistanceOfTheAccessoryInHand) {
@@ -175,9 +178,10 @@ TEST(ZusatzDialogRules, KeyListsAndChildren) {
                                   entry(3, 11, "ab", ""),          entry(4, 11, "x", ";a;b;"),
                                   entry(5, 11, "y", "a;b", ";k;"), entry(6, 11, "k", ""),
                                   entry(7, 24, "k", "", "", 5),    entry(8, 24, "k", "")};
+    // E9 belongs to no part of the tree: nobody sees it, so OK keeps it.
     std::vector<velmar_cutpos> selection(1);
     selection[0].opening1.zusatz = {offered[0].opening1.zusatz[0], offered[0].opening1.zusatz[1],
-                                    offered[0].opening1.zusatz[2]};
+                                    offered[0].opening1.zusatz[2], entry(9, 77, "z", "")};
     TZusatzForm dialog(serviceClient, form->request, offered, selection, 151, 0);
     WhenModal([&](QDialog* d) {
         Click(d, "E5"); // "a;b" names no key
@@ -196,6 +200,9 @@ TEST(ZusatzDialogRules, KeyListsAndChildren) {
     });
     dialog.exec();
     EXPECT_EQ(dialog.checkedCount, 3u); // E3, E4, E5
+    std::vector<int> chosen;
+    for (const auto& z : selection[0].opening1.zusatz) chosen.push_back(z.getId());
+    EXPECT_EQ(chosen, (std::vector<int>{9, 3, 4, 5}));
 }
 
 } // namespace
