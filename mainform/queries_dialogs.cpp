@@ -2,8 +2,6 @@
 // and the accessories of a cut. They ask on the form's own request and give
 // it back as it was, so the rows and the next reload see nothing of them.
 
-#include <algorithm>
-
 #include "dialogs/Sprossendlg.h"
 #include "dialogs/Zusatzdlg.h"
 #include "mainform/vm_mainform.h"
@@ -26,24 +24,9 @@ int TForm1::GetSprosse(const velmar_artikel& bar, int glassId, int& konstType,
     if (dialog.accepted) {
         konstType = dialog.konstType;
         const auto& bars = TSprossenForm::BarList(request, konstType);
-        if (const velmar_artikel* chosen = vm::EntryAt(bars, dialog.chosenIndex)) {
-            result = *chosen;
-            // A glass-dividing bar carries the reinforcement chosen for it,
-            // or none.
-            if (konstType == TSprossenForm::kGlassDividing) {
-                result.steel1 = velmar_stahl();
-                const auto& offered = request.reinforcements;
-                const auto steel = std::find_if(offered.begin(), offered.end(), [&](const auto& s) {
-                    return s.nameId.id == dialog.reinforcementId;
-                });
-                if (steel != offered.end()) {
-                    result.steel1 = *steel;
-                } else if (dialog.reinforcementId > 0) {
-                    result.steel1.nameId.id = dialog.reinforcementId;
-                    result.steel1.nameId.name = dialog.reinforcementName;
-                }
-            }
-        }
+        // The bar as the service lists it: the reinforcement picked in the
+        // dialog is not part of the answer.
+        if (const velmar_artikel* chosen = vm::EntryAt(bars, dialog.chosenIndex)) result = *chosen;
     }
     request = kept;
     return dialog.accepted ? 1 : 0;
