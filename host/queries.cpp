@@ -163,8 +163,8 @@ void ChangeGlass(HostWindow& window) {
 void CorrectGlasses(HostWindow& window) {
     const velmar_data data = window.currentRecord();
     velmar_artikel glass = data.glas, bead = data.glasleisteR;
-    const int same = vm_correctGlas(window.instance(), glass, bead, data.rahmen.nameId.id,
-                                    ks_konst::frame, true);
+    const int corrected = vm_correctGlas(window.instance(), glass, bead, data.rahmen.nameId.id,
+                                         ks_konst::frame, true);
     std::vector<velmar_cutpos> positions = {FrameCut(data)};
     const int count = vm_correctGlasses(window.instance(), positions, 1);
     // The host's own glass list: the element's glass, corrected as above.
@@ -174,7 +174,8 @@ void CorrectGlasses(HostWindow& window) {
     vm_setGlaeser(window.instance(), glasses);
     window.log(QStringLiteral("vm_correctGlas: %1 (%2), bead %3; vm_correctGlasses: %4 of 1")
                    .arg(Text(glass.nameId.name))
-                   .arg(same != 0 ? QStringLiteral("in the catalogue") : QStringLiteral("replaced"))
+                   .arg(corrected != 0 ? QStringLiteral("corrected")
+                                       : QStringLiteral("not in the catalogue, kept"))
                    .arg(Text(bead.nameId.name))
                    .arg(count));
 }

@@ -193,25 +193,26 @@ int CorrectGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead
     request.glassId = glass.nameId.id;
     request.glasses = {glass};
     if (!form.service.getGlas(request)) return 0;
-    // The catalogue's glass of that number, else its preselection.
-    const velmar_artikel* found =
-        EntryAt(request.glasses, FindEntryIndex(request.glasses, glass.nameId.id));
-    if (found == nullptr) return 0;
-    const bool same = found->nameId.id == glass.nameId.id;
+    // Only the catalogue's glass of that number corrects it; a glass the
+    // catalogue no longer has stays the host's, and the result says so.
+    const auto found =
+        std::find_if(request.glasses.begin(), request.glasses.end(),
+                     [&](const velmar_artikel& g) { return g.nameId.id == glass.nameId.id; });
+    if (glass.nameId.id <= 0 || found == request.glasses.end()) return 0;
     velmar_artikel corrected = *found;
     corrected.steel1 = glass.steel1; // the ornament stays the host's choice
     glass = corrected;
-    if (!withGlazingBead) return same ? 1 : 0;
+    if (!withGlazingBead) return 1;
 
     const bool frameSide = profileKonstType == ks_konst::frame;
     request.glassId = glass.nameId.id;
     (frameSide ? request.frameId : request.sashId) = profile;
     (frameSide ? request.beadFrameSideId : request.beadSashSideId) = glazingBead.nameId.id;
-    if (!form.service.getGlasleisten(request)) return same ? 1 : 0;
+    if (!form.service.getGlasleisten(request)) return 1;
     const auto& beads = frameSide ? request.beadsFrameSide : request.beadsSashSide;
     if (const velmar_artikel* bead = EntryAt(beads, FindEntryIndex(beads, glazingBead.nameId.id)))
         glazingBead = *bead;
-    return same ? 1 : 0;
+    return 1;
 }
 
 int CorrectGlasses(TForm1& form, std::vector<velmar_cutpos>& positions, int withGlazingBeads) {

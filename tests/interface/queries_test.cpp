@@ -126,6 +126,22 @@ TEST_F(QueriesTest, CorrectedGlassComesFromTheCatalogue) {
     EXPECT_EQ(glass.nameId.id, data.glas.nameId.id);
     EXPECT_NE(glass.nameId.name, u"veraltet");
     EXPECT_GT(bead.nameId.id, 0);
+
+    // A glass the catalogue does not have stays the host's, with its bead.
+    velmar_artikel unknown = data.glas;
+    unknown.nameId.id = 987654;
+    const velmar_artikel givenBead = bead;
+    velmar_artikel kept = unknown;
+    EXPECT_EQ(vm_correctGlas(form, kept, bead, data.fluegel.nameId.id, 23, true), 0);
+    EXPECT_EQ(kept, unknown);
+    EXPECT_EQ(bead, givenBead);
+    velmar_cutpos position;
+    unknown.konstType = 43;
+    position.opening1.artikel.items = {unknown, data.glas};
+    position.opening1.artikel.items.back().konstType = 43;
+    std::vector<velmar_cutpos> positions = {position};
+    EXPECT_EQ(vm_correctGlasses(form, positions, 0), 1);
+    EXPECT_EQ(positions[0].opening1.artikel.items[0], unknown);
 }
 
 TEST_F(QueriesTest, RollerShutterChecksAtTheirLimits) {
