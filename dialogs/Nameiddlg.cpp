@@ -7,6 +7,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <variant>
+
+#include "model/ks_lists.h"
 #include "ui/list_helpers.h"
 
 namespace {
@@ -15,6 +18,13 @@ namespace {
 constexpr int kCladdingOffered = 1;
 
 } // namespace
+
+bool TNameIdForm::CladdingLocked(const Materialdaten& request) {
+    // The lock has no field of its own: it travels in the tag that the
+    // fire-protection check also answers in.
+    const Materialdaten::ScalarField* lock = Materialdaten::scalarField(ks_request::claddingLock);
+    return request.*std::get<bool Materialdaten::*>(lock->member);
+}
 
 TNameIdForm::TNameIdForm(bool optionVisible_, bool secondOption_, bool cladding_, int kind_,
                          int entryId, const std::vector<velmar_nameid>& entries,

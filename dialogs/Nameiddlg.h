@@ -26,8 +26,9 @@ public:
                 const std::vector<velmar_nameid>& entries, const Materialdaten& request,
                 const QString& caption, const QString& subtitle, QWidget* parent = nullptr);
 
-    // The cladding lock of a request: the host's third option flag.
-    static bool CladdingLocked(const Materialdaten& request) { return request.option3; }
+    // The cladding lock of a request, as the service's answer to the series
+    // query left it.
+    static bool CladdingLocked(const Materialdaten& request);
 
     // Results, valid when `accepted` is set: the index of the chosen entry
     // in the opener's list (-1 for none) and whether the cladding shells are

@@ -7,6 +7,7 @@
 
 #include "dialogs/Artikeldlg.h"
 #include "dialogs/Nameiddlg.h"
+#include "model/ks_lists.h"
 #include "platform/drawing/planview.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
@@ -108,15 +109,28 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     EXPECT_TRUE(dialog->cladding) << "the hidden box hands the flag back";
     EXPECT_TRUE(dialog->secondOption);
 
-    // A locked request takes the flag away and keeps the box disabled.
+    // The service's series answer locks the cladding; the host's third
+    // option does not.
     r.option3 = true;
+    auto unlocked = open(true);
+    WhenModal([&](QDialog* d) {
+        EXPECT_TRUE(Find(d, "Alu")->isEnabled());
+        ClickByName(d, "Panel_2");
+    });
+    unlocked->exec();
+    EXPECT_TRUE(unlocked->cladding);
+    r.option3 = false;
+
+    // A locked request takes the flag away and keeps the box disabled.
+    bool& lock = *r.flagField(ks_request::claddingLock);
+    lock = true;
     auto locked = open(true);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "Alu")->isEnabled());
         ClickByName(d, "Panel_2");
     });
     locked->exec();
-    r.option3 = false;
+    lock = false;
     ASSERT_TRUE(locked->accepted);
     EXPECT_FALSE(locked->cladding);
     EXPECT_EQ(r.systems[static_cast<std::size_t>(locked->chosenIndex)].id, r.systemId);
