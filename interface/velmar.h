@@ -184,7 +184,8 @@ VELMAR_EXPORT int vm_changeArtikel(void* handle, velmar_artikel& article);
 
 // The same with the construction type given (`konstType`; 0 takes the
 // article's own) and the reinforcement lists shown only when
-// `withReinforcement` is set. (C has no overloads: this is the second form.)
+// `withReinforcement` is set. C has no overloads: this is the second form of
+// vm_changeArtikel, which C++ hosts also call by that name (below).
 VELMAR_EXPORT int vm_changeArtikelOfType(void* handle, velmar_artikel& article, const int konstType,
                                          const bool withReinforcement);
 
@@ -201,18 +202,18 @@ VELMAR_EXPORT int vm_changeGlas(void* handle, velmar_artikel& glass, velmar_arti
 // glass, astragal, coupling and bead rows without notifying.
 VELMAR_EXPORT void vm_setGlaeser(void* handle, const velmar_vector<velmar_glas>& glasses);
 
-// Brings `glass` up to the catalogue (its data; the preselected glass when
-// the catalogue no longer has it, keeping the ornament) and, with
-// `withGlazingBead`, `glazingBead` to a bead the catalogue offers for it on
-// profile `profile` (frame side for `profileKonstType` 11). 1 when the
-// catalogue still has the glass.
+// Brings `glass` up to the catalogue's glass of its number (keeping the
+// ornament) and, with `withGlazingBead`, `glazingBead` to a bead the
+// catalogue offers for it on profile `profile` (frame side for
+// `profileKonstType` 11); 1 then. A glass the catalogue no longer has is
+// left as it was, with its bead, and 0 is returned.
 VELMAR_EXPORT int vm_correctGlas(void* handle, velmar_artikel& glass, velmar_artikel& glazingBead,
                                  const int profile, const int profileKonstType,
                                  const bool withGlazingBead);
 
 // vm_correctGlas for every glass (construction type 43) of `positions`, with
 // the profile and bead of its position (beads only when `withGlazingBeads`
-// is not 0). Returns how many glasses the catalogue still has.
+// is not 0). Returns how many glasses were corrected.
 VELMAR_EXPORT int vm_correctGlasses(void* handle, std::vector<velmar_cutpos>& positions,
                                     const int withGlazingBeads);
 
@@ -305,12 +306,18 @@ VELMAR_EXPORT int vm_getAccessoryForCut(void* handle, const int articleId, const
 // of that kind, and for a glass-dividing bar its reinforcement. `bar` is the
 // current bar (its id and the id of its steel1 are preselected), `kind` the
 // kind shown first. On OK `kind` is the kind chosen and, when a bar was
-// chosen, `result` that bar; a glass-dividing bar carries the chosen
-// reinforcement in steel1.
+// chosen, `result` that bar as the service lists it (a glass-dividing bar
+// with its default reinforcement in steel1, whichever the user picked).
 VELMAR_EXPORT int vm_getSprosse(void* handle, const velmar_artikel& bar, const int glassId,
                                 VM_KONST_TYPE& kind, velmar_artikel& result);
 
 } // extern "C"
+
+// The second form of vm_changeArtikel under its own name, for C++ hosts.
+inline int vm_changeArtikel(void* handle, velmar_artikel& article, const int konstType,
+                            const bool withReinforcement) {
+    return vm_changeArtikelOfType(handle, article, konstType, withReinforcement);
+}
 
 // The record as JSON text (indented, UTF-8): what "vmpacket json --as
 // velmar_data" prints for the packet that velmar_data::write makes of it,

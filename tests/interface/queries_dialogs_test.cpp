@@ -90,4 +90,29 @@ TEST_F(QueryDialogsTest, GlazingBarOfTheChosenKindWithItsReinforcement) {
     EXPECT_GT(result.steel1.nameId.id, 0) << "with the reinforcement offered for it";
 }
 
+TEST_F(QueryDialogsTest, ChangedArticleOfEitherForm) {
+    // The first form offers the frame's reinforcements, the second (under
+    // the same name) only when asked to.
+    for (const bool second : {false, true}) {
+        velmar_artikel frame = before.rahmen;
+        frame.konstType = 11;
+        QString chosen;
+        WhenModal([&](QDialog* d) {
+            EXPECT_EQ(Find(d, "ListBox2")->isVisible(), !second);
+            auto* frames = Find<QListWidget>(d, "ListBox1");
+            ASSERT_GE(frames->count(), 2);
+            const auto shown = frames->selectedItems();
+            const int row = !shown.isEmpty() && frames->row(shown.front()) == 0 ? 1 : 0;
+            chosen = frames->item(row)->text();
+            ClickRow(frames, row);
+            ClickByName(d, "Panel_2");
+        });
+        const int result =
+            second ? vm_changeArtikel(form, frame, 0, false) : vm_changeArtikel(form, frame);
+        EXPECT_EQ(result, 1);
+        EXPECT_NE(frame.nameId.id, before.rahmen.nameId.id);
+        EXPECT_EQ(QString::fromStdU16String(frame.getName()), chosen);
+    }
+}
+
 } // namespace
