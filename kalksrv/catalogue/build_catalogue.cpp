@@ -2,10 +2,12 @@
 // from its readable sources (schema and data as SQL), checks it, and writes
 // it as one SQLite file. With --scale N it adds N-1 copies of every series
 // with all its articles, colours, glasses and boxes under new ids, the
-// catalogue the benchmarks run on.
+// catalogue the benchmarks run on. --preset large grows the sources to a
+// vendor's size first (presets.h) and copies the series to 21; --preset max
+// also fills every list of the default series as far as a list travels.
 //
-//   kalksrv-catalogue [--scale N] [--no-drawings] OUT.db SCHEMA.sql DATA.sql...
-//   kalksrv-catalogue [--scale N] [--no-drawings] OUT.db [SOURCE_DIR]
+//   kalksrv-catalogue [--scale N | --preset NAME] [--no-drawings] OUT.db SCHEMA.sql DATA.sql...
+//   kalksrv-catalogue [--scale N | --preset NAME] [--no-drawings] OUT.db [SOURCE_DIR]
 //   kalksrv-catalogue --check FILE.db
 //
 // The built catalogue gets its drawings and colour pictures from
@@ -34,8 +36,13 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "kalksrv/catalogue/catalogue_sql.h"
+#include "kalksrv/catalogue/presets.h"
 
 namespace {
+
+using catalogue_sql::exec;
+using catalogue_sql::rows;
 
 // Ids of the sample stay below this; copy k of the scaled catalogue adds k
 // times it to every id.
@@ -45,17 +52,6 @@ struct Db {
     sqlite3* handle = nullptr;
     ~Db() { sqlite3_close(handle); }
 };
-
-bool exec(sqlite3* db, const std::string& sql, const std::string& what) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        std::fprintf(stderr, "kalksrv-catalogue: %s: %s\n", what.c_str(),
-                     message ? message : sqlite3_errmsg(db));
-        sqlite3_free(message);
-        return false;
-    }
-    return true;
-}
 
 // Line (1-based) of the first character of `sql` at `offset` that is not
 // blank or inside a comment: where the statement there starts.
@@ -117,27 +113,6 @@ bool readFile(const std::string& path, std::string& text) {
     return true;
 }
 
-// Rows of a query as text, one line per row with the columns joined by ", ".
-std::vector<std::string> rows(sqlite3* db, const std::string& sql) {
-    std::vector<std::string> out;
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-        out.push_back(std::string("query failed: ") + sqlite3_errmsg(db));
-        return out;
-    }
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        std::string line;
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-            if (c) line += ", ";
-            const unsigned char* text = sqlite3_column_text(stmt, c);
-            line += text ? reinterpret_cast<const char*>(text) : "NULL";
-        }
-        out.push_back(line);
-    }
-    sqlite3_finalize(stmt);
-    return out;
-}
-
 // Consistency rules of a catalogue: each query lists the offending rows.
 struct Check {
     const char* rule;
@@ -181,7 +156,9 @@ const Check kChecks[] = {
      "UNION ALL SELECT 'artikel', serie_id FROM artikel WHERE serie_id IS NOT NULL "
      "GROUP BY serie_id, konst_type "
      "HAVING count(*) > 1000 UNION ALL SELECT 'serien', count(*) FROM serie "
-     "HAVING count(*) > 1000"},
+     "HAVING count(*) > 1000 UNION ALL SELECT 'glaeser', serie_id FROM serie_glas "
+     "GROUP BY serie_id HAVING count(*) > 1000 UNION ALL SELECT 'zubehoer', serie_id "
+     "FROM zubehoer GROUP BY serie_id, fuer_konst_type HAVING count(*) > 1000"},
     {"glazing beads must be articles of kind 26 of their series",
      "SELECT g.artikel_id FROM glasleiste g JOIN artikel a ON a.id = g.artikel_id "
      "WHERE a.konst_type <> 26 OR a.serie_id <> g.serie_id OR g.dicke_min > g.dicke_max"},
@@ -284,7 +261,8 @@ std::vector<std::string> sourceFiles(std::vector<std::string> args) {
 
 // Builds OUT.db from `sources` with `copies` copies of every series; 0 on
 // success, 1 with the reasons on stderr.
-int build(const std::filesystem::path& out, const std::vector<std::string>& sources, int copies) {
+int build(const std::filesystem::path& out, const std::vector<std::string>& sources, int copies,
+          const catalogue_presets::Preset* preset) {
     const std::filesystem::path temp = out.string() + ".tmp";
     std::error_code ignored;
     std::filesystem::remove(temp, ignored);
@@ -306,9 +284,11 @@ int build(const std::filesystem::path& out, const std::vector<std::string>& sour
         std::string sql;
         ok = readFile(sources[i], sql) && execFile(db.handle, sources[i], sql);
     }
-    ok = ok && runChecks(db.handle, false) && scale(db.handle, copies) &&
-         exec(db.handle, "COMMIT", "committing") && exec(db.handle, "ANALYZE", "analysing") &&
-         exec(db.handle, "VACUUM", "compacting");
+    ok =
+        ok && runChecks(db.handle, false) &&
+        (!preset || (catalogue_presets::Grow(db.handle, *preset) && runChecks(db.handle, false))) &&
+        scale(db.handle, copies) && exec(db.handle, "COMMIT", "committing") &&
+        exec(db.handle, "ANALYZE", "analysing") && exec(db.handle, "VACUUM", "compacting");
     if (ok && copies > 1) ok = runChecks(db.handle, true);
     sqlite3_close(db.handle);
     db.handle = nullptr;
@@ -365,6 +345,17 @@ int main(int argc, char** argv) {
                        "and boxes under new ids (1 to 20000; the benchmark catalogue)."),
         QStringLiteral("N"), QStringLiteral("1"));
     parser.addOption(scale);
+    const QCommandLineOption preset(
+        QStringLiteral("preset"),
+        QStringLiteral("Builds a catalogue of a vendor's size from the sources' rows: \"large\" "
+                       "(21 series, each colour group with 50 colours and the RAL range, 300 "
+                       "glasses, over 3000 profiles and 1500 accessories; every colour, glass "
+                       "and profile a variant of one the sources offer) or \"max\" (the same, "
+                       "with every list of the default series as long as a list travels: 1000 "
+                       "colours, glasses, frames, sashes, mullions, astragals, couplings and "
+                       "frame accessories). Not with --scale."),
+        QStringLiteral("NAME"));
+    parser.addOption(preset);
     const QCommandLineOption checkOnly(
         QStringLiteral("check"),
         QStringLiteral("Checks the existing catalogue FILE.db and builds nothing."),
@@ -388,14 +379,24 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(checkOnly)) return check(parser.value(checkOnly).toStdString());
     bool number = false;
-    const int copies = parser.value(scale).toInt(&number);
+    int copies = parser.value(scale).toInt(&number);
     if (!number || copies < 1 || copies > 20000)
         return cli::UsageError(QStringLiteral("--scale takes 1 to 20000"));
+    const catalogue_presets::Preset* grown = nullptr;
+    if (parser.isSet(preset)) {
+        grown = catalogue_presets::Find(parser.value(preset).toStdString());
+        if (!grown)
+            return cli::UsageError(QStringLiteral("--preset takes %1")
+                                       .arg(QString::fromStdString(catalogue_presets::Names())));
+        if (parser.isSet(scale))
+            return cli::UsageError(QStringLiteral("--preset and --scale exclude each other"));
+        copies = grown->copies;
+    }
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return cli::UsageError(QStringLiteral("no OUT.db given"));
     std::vector<std::string> sources;
     for (qsizetype i = 1; i < args.size(); ++i) sources.push_back(args[i].toStdString());
     const std::filesystem::path out = args[0].toStdString();
-    if (build(out, sourceFiles(sources), copies) != 0) return 1;
+    if (build(out, sourceFiles(sources), copies, grown) != 0) return 1;
     return parser.isSet(noDrawings) ? 0 : storeDrawings(out, copies > 1);
 }
