@@ -537,7 +537,7 @@ void TForm1::GetData(velmar_data& data) {
     // A copy, so that the answer cannot touch the lists the rows show. What
     // the answer holds is handed on as it is: a failed call leaves the
     // request's own "no value" (-1), which a host must tell from a real 0.
-    Materialdaten ufRequest = request;
+    Materialdaten ufRequest = vm::CopyWithoutRowLists(request);
     ufRequest.thermalValue = Materialdaten().thermalValue;
     data.ufValue =
         service.getUfValue(ufRequest) ? ufRequest.thermalValue : Materialdaten().thermalValue;
