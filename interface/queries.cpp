@@ -13,7 +13,7 @@
 #include "mainform/form_queries.h"
 #include "mainform/size_checks.h"
 #include "mainform/vm_mainform.h"
-#include "model/json_codec.h"
+#include "model/text_codec.h"
 #include "model/ks_lists.h"
 #include "model/materialdaten.h"
 #include "service/service_client.h"

@@ -4,7 +4,7 @@
 
 #include "dialogs/Glasdlg.h"
 #include "mainform/vm_mainform.h"
-#include "model/json_codec.h"
+#include "model/text_codec.h"
 #include "model/ks_lists.h"
 #include "platform/drawing/qv_database.h"
 #include "service/service_client.h"

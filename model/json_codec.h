@@ -30,15 +30,12 @@
 #include <nlohmann/json.hpp>
 
 #include "model/materialdaten.h"
+#include "model/text_codec.h"
 
 namespace vmjson {
 
 // Objects keep their keys in member order.
 using json = nlohmann::ordered_json;
-
-struct JsonCodecError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 json toJson(const velmar_nameid& r);
 json toJson(const velmar_stahl& r);
@@ -71,14 +68,6 @@ void fromJson(const json& j, KSP_MATERIAL& r);
 void fromJson(const json& j, KSP_WA_NAMEID& r);
 void fromJson(const json& j, KSP_WANDANSCHLUSS& r);
 void fromJson(const json& j, Materialdaten& r);
-
-// Text conversions used by the codec.
-std::string utf8FromWide(const WideText& text);
-WideText wideFromUtf8(std::string_view utf8); // throws JsonCodecError on bad UTF-8
-std::string utf8FromBytes(const NarrowText& bytes);
-NarrowText bytesFromUtf8(std::string_view utf8); // throws on characters above U+00FF
-std::string base64Encode(std::span<const std::uint8_t> bytes);
-std::vector<std::uint8_t> base64Decode(std::string_view text); // throws on bad input
 
 // ---- by type name ------------------------------------------------------------
 // The record types a packet can be decoded as / encoded from: velmar_data,
