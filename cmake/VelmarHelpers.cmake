@@ -20,6 +20,12 @@ if(VELMAR_SANITIZE)
     add_compile_options(-Wno-restrict -Wno-stringop-overflow -Wno-array-bounds)
   endif()
 endif()
+# Shared libraries name every symbol they need (-Wl,--no-undefined), except
+# where clang leaves the sanitizer and coverage runtimes to the executable.
+set(VELMAR_NO_UNDEFINED -Wl,--no-undefined)
+if((VELMAR_SANITIZE OR VELMAR_FUZZ) AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  set(VELMAR_NO_UNDEFINED "")
+endif()
 if(VELMAR_FUZZ)
   # The product libraries carry libFuzzer's coverage instrumentation, so the
   # fuzz targets link them as they are.
