@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kPvc70 = test_support::kSampleSeries, kPvc82 = 10222, kAlu75 = 8404;
+constexpr int kRalClad76 = 8850; // aluminium shell on every profile
 
 using Catalogue = test_support::ServiceFixture;
 
@@ -83,6 +84,33 @@ TEST_F(Catalogue, ArticlesFollowTheColourAndUnknownSeriesGiveEmptyLists) {
     EXPECT_TRUE(unknown.glasses.empty());
     EXPECT_TRUE(unknown.colours.empty());
     EXPECT_EQ(unknown.systemId, 4711);
+}
+
+// The series with the aluminium shell comes in the RAL price classes alone
+// (so the colour dialog's RAL box takes the decor box's place), each with its
+// picture, whether the host asks for cladding or not.
+TEST_F(Catalogue, ShellSeriesComesInTheRalPriceClassesWithPictures) {
+    constexpr int kPriceClasses =
+        ks_colour::ralStandard | ks_colour::ralSpecial | ks_colour::ralPremium;
+    for (const bool cladding : {false, true}) {
+        Materialdaten m = request(kRalClad76);
+        m.option1 = cladding;
+        ASSERT_TRUE(client.getColors(m));
+        int classes = 0;
+        for (const velmar_nameid& colour : m.colours) {
+            EXPECT_EQ(colour.intValue & ks_colour::groups & ~kPriceClasses, 0) << colour.id;
+            EXPECT_NE(colour.intValue & kPriceClasses, 0) << colour.id;
+            classes |= colour.intValue & kPriceClasses;
+            Materialdaten picture = request(kRalClad76);
+            picture.articleId = colour.id;
+            ASSERT_TRUE(client.getColorBlob(picture));
+            ASSERT_GT(picture.drawing.size(), 2u) << colour.id;
+            EXPECT_EQ(picture.drawing[0], 0xFF); // a JPEG
+            EXPECT_EQ(picture.drawing[1], 0xD8);
+        }
+        EXPECT_EQ(classes, kPriceClasses) << "all three price classes";
+        EXPECT_EQ(Defaults(m.colours), 1);
+    }
 }
 
 TEST_F(Catalogue, ArticleReloadAnswersTheElementsCutPositions) {

@@ -182,8 +182,8 @@ TEST_F(Lifecycle, SessionsKeepTheirCatalogueAndTheScaledOneAnswersLikeTheSample)
     Materialdaten a, b;
     ASSERT_TRUE(service.call(service.getSystems, sample, a));
     ASSERT_TRUE(service.call(service.getSystems, scaled, b));
-    EXPECT_EQ(a.systems.size(), 3u);
-    EXPECT_EQ(b.systems.size(), 300u);
+    EXPECT_EQ(a.systems.size(), 4u);
+    EXPECT_EQ(b.systems.size(), 100 * a.systems.size());
 
     // A copied series offers what its original offers, under its own ids.
     Materialdaten original, copy;
