@@ -26,7 +26,13 @@ struct Opener {
     std::function<void()> call; // when there is no control
     // What a user does in the dialog before it is pictured, if anything.
     std::function<void(QDialog*)> prepare = {};
+    // The picture's name; the dialog's object name when null.
+    const char* picture = nullptr;
 };
+
+// The sample's series whose aluminium shell comes in the RAL price classes
+// alone: its colour dialog shows the RAL box in the decor box's place.
+constexpr int kShellSeries = 8850;
 
 void Click(QWidget* widget) {
     const QPointF at = QRectF(widget->rect()).center();
@@ -81,6 +87,19 @@ int RunGallery(HostWindow& window, const QString& directory) {
         {"accessories of the frame", nullptr, [&window] { Trigger(window, "queryAccessories"); },
          ShowFirstAccessory},
         {"glazing bar", nullptr, [&window] { Trigger(window, "queryGlazingBar"); }},
+        // Last, as it leaves the instance on another series.
+        {"colour of the shell series",
+         nullptr,
+         [&window] {
+             velmar_data data = window.currentRecord();
+             data.system.id = kShellSeries;
+             vm_setNewData(window.instance(), window.elementCode(), 0, true, false, 0.0, cfDefault,
+                           false, &data);
+             if (QWidget* row = window.findChild<QWidget*>(QStringLiteral("LFarbeName")))
+                 Click(row);
+         },
+         {},
+         "ColorDlg_RAL"},
     };
 
     int written = 0;
@@ -97,7 +116,8 @@ int RunGallery(HostWindow& window, const QString& directory) {
             if (dialog == nullptr) return;
             if (opener.prepare) opener.prepare(dialog);
             QApplication::processEvents();
-            name = dialog->objectName();
+            name = opener.picture != nullptr ? QString::fromLatin1(opener.picture)
+                                             : dialog->objectName();
             const QString file = QDir(directory).filePath(name + QStringLiteral(".png"));
             if (dialog->grab().save(file, "PNG")) {
                 ++written;
