@@ -36,7 +36,7 @@ bool CheckElementSize(const char* function, void* handle, const velmar_rollkaste
     bool fits = false;
     vm::Guarded(function, [&] {
         if (TForm1* form = vm::FormOf(handle))
-            fits = check(box, form->elementWidth, form->elementHeight);
+            fits = check(box, form->state.elementSize.width, form->state.elementSize.height);
     });
     return fits;
 }

@@ -154,7 +154,7 @@ const velmar_rollkasten* TRollkastenForm::ChosenBox() const {
 void TRollkastenForm::LoadKastenListen() {
     boxes_.clear();
     Materialdaten query = request_;
-    const bool answered = form_.service.getRollkaesten(query);
+    const bool answered = form_.state.service.getRollkaesten(query);
     velmar_rollkasten none;
     none.box.name = localText("IDS_KEINKASTEN").toStdU16String();
     boxes_.push_back(std::move(none));
@@ -206,7 +206,7 @@ void TRollkastenForm::LoadZubehoer(QListWidget* listBox, int kind, int currentId
         const velmar_artikel* curtain = vm::SelectedEntry(LbPanzer, curtains_);
         query.curtainId = curtain != nullptr ? curtain->nameId.id : 0;
     }
-    if (form_.service.getRollKastenZubehoer(query)) list = std::move(query.articleTexts1);
+    if (form_.state.service.getRollKastenZubehoer(query)) list = std::move(query.articleTexts1);
     vm::FillEntryList(listBox, list);
     vm::SelectEntryById(listBox, list, currentId);
 }
@@ -228,7 +228,7 @@ void TRollkastenForm::LoadFuehrungen(int currentId) {
     if (box == nullptr || SelectedData(ListBox2) < 1) return;
     Materialdaten query = Query();
     query.articleId = box->box.id;
-    if (form_.service.getRollKastenFuehrungen(query) && !query.cutPositions.empty())
+    if (form_.state.service.getRollKastenFuehrungen(query) && !query.cutPositions.empty())
         guideRails_ = std::move(query.cutPositions.front().opening1.zusatz);
     vm::FillEntryList(LbRfs, guideRails_);
     vm::SelectEntryById(LbRfs, guideRails_, currentId);
@@ -265,12 +265,13 @@ void TRollkastenForm::UpdateUeberstand() {
 void TRollkastenForm::CheckKasten() {
     velmar_rollkasten chosen;
     ReadKasten(chosen);
-    const bool curtainFits =
-        vm::CheckPanzerGroesse(chosen, form_.elementWidth, form_.elementHeight);
+    const bool curtainFits = vm::CheckPanzerGroesse(chosen, form_.state.elementSize.width,
+                                                    form_.state.elementSize.height);
     LSizeError->setVisible(!curtainFits);
     Panel_2->setVisible(curtainFits);
     if (!curtainFits) return;
-    const bool heightFits = vm::CheckElementHoehe(chosen, form_.elementWidth, form_.elementHeight);
+    const bool heightFits = vm::CheckElementHoehe(chosen, form_.state.elementSize.width,
+                                                  form_.state.elementSize.height);
     LHighError->setVisible(!heightFits);
     Panel_2->setVisible(heightFits);
 }
@@ -297,7 +298,7 @@ void TRollkastenForm::DrawKasten() {
             request_.elementCode = ks_element::oneArticle;
             request_.cutPositions = {std::move(position)};
             const bool ok = vm::CallKeepingLists(
-                request_, {}, [this](Materialdaten& r) { return form_.service.getCut(r); });
+                request_, {}, [this](Materialdaten& r) { return form_.state.service.getCut(r); });
             request_.elementCode = elementCode;
             // The rule of box and frame reads the element's positions.
             request_.cutPositions = std::move(elementPositions);

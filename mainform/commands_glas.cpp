@@ -5,20 +5,12 @@
 #include "model/ks_lists.h"
 
 void TForm1::BtnGlasClick(QObject*) {
-    ReadNumbersBack();
-    TGlasForm dialog(service, spacerCode, request.beadSashSideId, ks_konst::sash, request.sashId,
-                     false, psiG, ugValue, request.glassId, request.glasses, request,
-                     MessageOwner());
+    state.ReadNumbersBack();
+    vm::FormState& s = state;
+    TGlasForm dialog(s.service, s.spacerCode, s.request.beadSashSideId, ks_konst::sash,
+                     s.request.sashId, false, s.psiG, s.ugValue, s.request.glassId,
+                     s.request.glasses, s.request, MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return;
-    request.glassId = dialog.resultGlass.nameId.id;
-    SetArtikelLabel(LGlasName, request.glasses, request.glassId);
-    ugValue = dialog.ug;
-    psiG = dialog.psiG;
-    spacerCode = dialog.resultGlass.intValue;
-    ornamentId = dialog.resultGlass.steel1.nameId.id;
-    ornamentName = dialog.resultGlass.steel1.nameId.name;
-    ShowGlasRow();
-    userChoice[ucGlas] = true;
-    UpdateData(80, true, 0);
+    s.ChooseGlass(dialog.resultGlass, dialog.ug, dialog.psiG);
 }

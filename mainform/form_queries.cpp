@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "dialogs/Glasdlg.h"
+#include "dialogs/Sprossendlg.h"
+#include "dialogs/Zusatzdlg.h"
 #include "mainform/vm_mainform.h"
 #include "model/text_codec.h"
 #include "model/ks_lists.h"
 #include "platform/drawing/qv_database.h"
 #include "service/service_client.h"
 #include "ui/list_helpers.h"
+#include "ui/request_lists.h"
 #include "ui/sketch.h"
 
 namespace vm {
@@ -18,8 +21,8 @@ namespace {
 // A fresh request with the form's header: its keys and request kind 2.
 Materialdaten FormRequest(const TForm1& form) {
     Materialdaten request;
-    request.hostKey1 = form.hostKey1;
-    request.hostKey2 = form.hostKey2;
+    request.hostKey1 = form.state.hostKey1;
+    request.hostKey2 = form.state.hostKey2;
     request.requestKind = 2;
     return request;
 }
@@ -27,8 +30,8 @@ Materialdaten FormRequest(const TForm1& form) {
 // A copy of the form's own request with its current numbers, so that
 // answers cannot touch the lists the rows show.
 Materialdaten CopyOfFormRequest(TForm1& form) {
-    form.ReadNumbersBack();
-    return form.request;
+    form.state.ReadNumbersBack();
+    return form.state.request;
 }
 
 // The glass of a configuration and its glazing beads are the articles of
@@ -46,26 +49,26 @@ int GetCut(TForm1& form, const velmar_cut& cut, QV_C_DataBase& database, velmar_
     Materialdaten request;
     request.fillFrom(cut.data);
     request.requestKind = 2;
-    request.hostKey1 = form.hostKey1;
-    request.hostKey2 = form.hostKey2;
+    request.hostKey1 = form.state.hostKey1;
+    request.hostKey2 = form.state.hostKey2;
     request.elementCode = cut.intValue;
     request.sashSpecialRebate = cut.flag; // the cut's flag travels in the sash's
     request.cutSecondValue = cut.intValue2;
     request.firstDimension = 1.1;
     request.secondDimension = 1.7;
-    request.option1 = form.option1;
-    request.option2 = form.option2;
-    request.option3 = form.option3;
-    request.serviceFlag = form.serviceFlag;
+    request.option1 = form.state.option1;
+    request.option2 = form.state.option2;
+    request.option3 = form.state.option3;
+    request.serviceFlag = form.state.serviceFlag;
     request.cutPositions = cut.positions;
     Materialdaten glass = request;
-    if (!form.service.getCut(request)) return 0;
+    if (!form.state.service.getCut(request)) return 0;
     const bool drawn = LoadHostSketch(database, request.drawing);
     info.materials = request.materials;
     info.wallConnections = request.wallConnections;
     info.flag1 = drawn;
     // The glass's own material follows the cut's parts.
-    info.flag2 = form.service.getGlasMaterial(glass) && !glass.materials.empty();
+    info.flag2 = form.state.service.getGlasMaterial(glass) && !glass.materials.empty();
     info.materials.insert(info.materials.end(), glass.materials.begin(), glass.materials.end());
     text = vmjson::utf8FromWide(request.cutText);
     return drawn ? 1 : 0;
@@ -73,11 +76,11 @@ int GetCut(TForm1& form, const velmar_cut& cut, QV_C_DataBase& database, velmar_
 
 void CheckAccessoryForCut(TForm1& form, std::vector<velmar_cutpos>& positions) {
     Materialdaten request = CopyOfFormRequest(form);
-    request.elementCode = form.elementCode;
-    request.elementSubcode = form.elementSubcode;
+    request.elementCode = form.state.elementCode;
+    request.elementSubcode = form.state.elementSubcode;
     request.articleId = 0;
     request.accessoryPositions = positions;
-    if (form.service.getArtikelZusatz(request)) positions = request.accessoryPositions;
+    if (form.state.service.getArtikelZusatz(request)) positions = request.accessoryPositions;
 }
 
 int AddProfileToAccessoryForCut(TForm1& form, velmar_cutpos& position, int article, int side) {
@@ -85,7 +88,7 @@ int AddProfileToAccessoryForCut(TForm1& form, velmar_cutpos& position, int artic
     request.articleId = article;
     request.queryArgument = side;
     request.cutPositions = {position};
-    if (!form.service.getZusatzProfilInfo(request) || request.cutPositions.empty()) return 0;
+    if (!form.state.service.getZusatzProfilInfo(request) || request.cutPositions.empty()) return 0;
     position = request.cutPositions.front();
     return 1;
 }
@@ -97,9 +100,9 @@ bool AddWallProfileToAccessoryForCut(TForm1& form, std::vector<velmar_cutpos>& p
     request.systemId = series;
     request.elementCode = side;
     request.frameId = frame;
-    request.elementSubcode = form.elementSubcode;
+    request.elementSubcode = form.state.elementSubcode;
     request.accessoryPositions = positions;
-    if (form.service.addWallProfileToAccessoryForCut(request))
+    if (form.state.service.addWallProfileToAccessoryForCut(request))
         positions = request.accessoryPositions;
     return true;
 }
@@ -115,48 +118,61 @@ void RemoveProfileTypeFromAccessories(std::vector<velmar_cutpos>& positions, int
 
 void GetProfileTypesForCut(TForm1& form, std::vector<velmar_cutpos>& positions, int elementCode) {
     Materialdaten request = FormRequest(form);
-    request.systemId = form.request.systemId;
+    request.systemId = form.state.request.systemId;
     request.elementCode = elementCode;
-    request.elementSubcode = form.elementSubcode;
+    request.elementSubcode = form.state.elementSubcode;
     request.cutPositions = positions;
-    if (form.service.getProfileTypesForCut(request)) positions = request.cutPositions;
+    if (form.state.service.getProfileTypesForCut(request)) positions = request.cutPositions;
 }
 
 int ChangeArtikel(TForm1& form, velmar_artikel& article, int konstType, bool withReinforcement) {
+    Materialdaten& r = form.state.request;
     std::vector<velmar_artikel>* list = nullptr;
-    bool coupling = false;
+    const bool coupling = konstType == ks_konst::coupling;
     switch (konstType) {
     case ks_konst::frame:
-        list = &form.request.frames;
+        list = &r.frames;
         break;
     case ks_konst::sash:
-        list = &form.request.sashes;
+        list = &r.sashes;
         break;
     case ks_konst::mullion:
-        list = &form.request.mullions;
+        list = &r.mullions;
         break;
     case ks_konst::astragal:
-        list = &form.request.astragals;
+        list = &r.astragals;
         break;
     case ks_konst::coupling:
-        coupling = true;
-        if (article.nameId.intValue & ks_coupling::horizontal)
-            list = &form.request.couplingsHorizontal;
-        if (article.nameId.intValue & ks_coupling::vertical) list = &form.request.couplingsVertical;
+        if (article.nameId.intValue & ks_coupling::horizontal) list = &r.couplingsHorizontal;
+        if (article.nameId.intValue & ks_coupling::vertical) list = &r.couplingsVertical;
         break;
     default:
         break;
     }
     if (list == nullptr) return 0;
-    int number = article.nameId.id;
-    const bool chosen = coupling ? form.SelectKopplung(*list, number, false, false)
-                                 : form.SelectArtikel(*list, konstType, number, nullptr, nullptr,
-                                                      withReinforcement, false);
-    if (!chosen) return 0;
-    const auto it = std::find_if(list->begin(), list->end(), [number](const velmar_artikel& a) {
-        return a.nameId.id == number;
-    });
-    if (it != list->end()) article = *it;
+    // The reinforcements chosen stay with the candidate in the form's list,
+    // as a row's choice leaves them.
+    velmar_artikel* chosen = nullptr;
+    if (coupling) {
+        TForm1::CouplingChoice choice;
+        if (!form.OpenKopplungDialog(*list, article.nameId.id, choice)) return 0;
+        chosen = EntryAt(*list, choice.index);
+        if (chosen != nullptr) {
+            chosen->steel1 = choice.reinforcement;
+            if ((chosen->nameId.intValue & ks_coupling::bothChambers) != 0)
+                chosen->steel2 = choice.reinforcement;
+        }
+    } else {
+        TForm1::ArticleChoice choice;
+        if (!form.OpenArtikelDialog(*list, konstType, article.nameId.id, withReinforcement, choice))
+            return 0;
+        chosen = EntryAt(*list, choice.index);
+        if (chosen != nullptr && withReinforcement) {
+            chosen->steel1 = choice.steel1;
+            chosen->steel2 = choice.steel2;
+        }
+    }
+    if (chosen != nullptr) article = *chosen;
     return 1;
 }
 
@@ -167,9 +183,9 @@ int ChangeGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead,
     if (elementCode > 0) request.elementCode = elementCode;
     request.glassId = glass.nameId.id;
     request.glasses = {glass};
-    if (!form.service.getGlas(request)) return 0;
+    if (!form.state.service.getGlas(request)) return 0;
     std::vector<velmar_artikel> glasses = std::move(request.glasses);
-    TGlasForm dialog(form.service, glass.intValue, glazingBead.nameId.id, profile.konstType,
+    TGlasForm dialog(form.state.service, glass.intValue, glazingBead.nameId.id, profile.konstType,
                      profile.nameId.id, showGlazingBeads, glass.nameId.value2, glass.nameId.value1,
                      glass.nameId.id, glasses, request, &form);
     dialog.exec();
@@ -183,8 +199,8 @@ int ChangeGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead,
 void SetGlaeser(TForm1& form, const velmar_vector<velmar_glas>& glasses) {
     Materialdaten request = CopyOfFormRequest(form);
     request.glasses.assign(glasses.items.begin(), glasses.items.end());
-    form.service.setGlas(request);
-    form.UpdateData(60, false, 0);
+    form.state.service.setGlas(request);
+    form.state.UpdateData(ReloadLevel::Glass, false, 0);
 }
 
 int CorrectGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead, int profile,
@@ -192,7 +208,7 @@ int CorrectGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead
     Materialdaten request = CopyOfFormRequest(form);
     request.glassId = glass.nameId.id;
     request.glasses = {glass};
-    if (!form.service.getGlas(request)) return 0;
+    if (!form.state.service.getGlas(request)) return 0;
     // Only the catalogue's glass of that number corrects it; a glass the
     // catalogue no longer has stays the host's, and the result says so.
     const auto found =
@@ -208,7 +224,7 @@ int CorrectGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead
     request.glassId = glass.nameId.id;
     (frameSide ? request.frameId : request.sashId) = profile;
     (frameSide ? request.beadFrameSideId : request.beadSashSideId) = glazingBead.nameId.id;
-    if (!form.service.getGlasleisten(request)) return 1;
+    if (!form.state.service.getGlasleisten(request)) return 1;
     const auto& beads = frameSide ? request.beadsFrameSide : request.beadsSashSide;
     if (const velmar_artikel* bead = EntryAt(beads, FindEntryIndex(beads, glazingBead.nameId.id)))
         glazingBead = *bead;
@@ -248,10 +264,10 @@ int GetAufbauprofil(TForm1& form, const velmar_cutpos& position, int sash, int s
     request.systemId = series;
     bool ok = false;
     if (top) {
-        ok = form.service.getAufbauprofilOben(request);
+        ok = form.state.service.getAufbauprofilOben(request);
     } else {
         request.cutPositions = {position};
-        ok = form.service.getAufbauprofilUnten(request);
+        ok = form.state.service.getAufbauprofilUnten(request);
     }
     const auto& offered = request.articleTexts1; // the build-on profiles
     if (!ok || offered.size() != 1) return 0;
@@ -262,8 +278,70 @@ int GetAufbauprofil(TForm1& form, const velmar_cutpos& position, int sash, int s
 void AddDefaultBasisProfile(TForm1& form, std::vector<velmar_cutpos>& positions) {
     Materialdaten request = CopyOfFormRequest(form);
     request.accessoryPositions = positions;
-    form.service.addDefaultBasisProfile(request);
+    form.state.service.addDefaultBasisProfile(request);
     positions = request.accessoryPositions;
 }
 
 } // namespace vm
+
+// ---- queries that let the user choose in a dialog ---------------------------------
+// They ask on the form's own request and give it back as it was, so the rows
+// and the next reload see nothing of them.
+
+int TForm1::GetSprosse(const velmar_artikel& bar, int glassId, int& konstType,
+                       velmar_artikel& result) {
+    const Materialdaten kept = state.request;
+    state.PrepareRequest();
+    state.request.articleId = bar.nameId.id;
+    state.request.glassId = glassId;
+    vm::CallKeepingLists(state.request, {},
+                         [this](Materialdaten& r) { return state.service.getSprossen(r); });
+    state.request.glassId = kept.glassId;
+
+    TSprossenForm dialog(state.service, state.request, konstType, bar.nameId.id,
+                         bar.steel1.nameId.id, MessageOwner());
+    dialog.exec();
+    if (dialog.accepted) {
+        konstType = dialog.konstType;
+        const auto& bars = TSprossenForm::BarList(state.request, konstType);
+        // The bar as the service lists it: the reinforcement picked in the
+        // dialog is not part of the answer.
+        if (const velmar_artikel* chosen = vm::EntryAt(bars, dialog.chosenIndex)) result = *chosen;
+    }
+    state.request = kept;
+    return dialog.accepted ? 1 : 0;
+}
+
+int TForm1::GetAccessoryForCut(int articleId, int elementCodeOfCut, int cutSide,
+                               std::vector<velmar_cutpos>& positions, unsigned int& chosen) {
+    const Materialdaten kept = state.request;
+    state.PrepareRequest();
+    state.request.articleId = articleId;
+    state.request.elementCode = elementCodeOfCut;
+    // The service fills the openings of the cut positions with what it
+    // offers and completes the accessories chosen so far.
+    state.request.cutPositions = positions;
+    state.request.accessoryPositions = positions;
+    // Parts of a roller shutter are not offered where the element has a box.
+    state.request.rollerShutterBoxes.clear();
+    if (state.rollkasten.box.id > 0) state.request.rollerShutterBoxes.push_back(state.rollkasten);
+    int result = 0;
+    if (vm::CallKeepingLists(state.request, {}, [this](Materialdaten& r) {
+            return state.service.getArtikelZusatz(r);
+        })) {
+        const std::vector<velmar_cutpos> offered = std::move(state.request.cutPositions);
+        std::vector<velmar_cutpos> selection = std::move(state.request.accessoryPositions);
+        state.request.cutPositions.clear();
+        state.request.accessoryPositions.clear();
+        TZusatzForm dialog(state.service, state.request, offered, selection, cutSide, chosen,
+                           MessageOwner());
+        dialog.exec();
+        if (dialog.accepted) {
+            positions = std::move(selection);
+            chosen = dialog.checkedCount;
+            result = 1;
+        }
+    }
+    state.request = kept;
+    return result;
+}

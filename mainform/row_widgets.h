@@ -1,15 +1,19 @@
 #pragma once
-// Small controls of the main form's rows: labels that act as buttons and keep
-// an index in their Tag, and the rows' 13 x 13 icons.
+// Small controls of the main form's rows: labels that act as buttons and
+// show the index of their row's entry in their Tag, and the rows' 13 x 13
+// icons.
 
 #include <QLabel>
 #include <QPixmap>
 
+#include "mainform/form_state.h"
+
 namespace vm {
 
-// A label the user can click. Tag keeps the index, in the row's candidate
-// list, of the entry shown (-1: nothing shown); caption labels and icons keep
-// -1 for good.
+// A label the user can click. A name label's Tag shows the index, in the
+// row's candidate list, of the entry shown (-1: nothing shown); the form's
+// state holds that index, the form copies it here when it shows the row.
+// Caption labels and icons keep -1 for good.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -30,23 +34,7 @@ private:
     bool pressed_ = false;
 };
 
-// What a row's icon shows.
-enum class RowIcon {
-    System,
-    Farbe,
-    Rahmen,
-    Fluegel,
-    Pfosten,
-    Stulp,
-    Glas,
-    GlasleisteR,
-    GlasleisteF,
-    KopplungSenk,
-    KopplungWaag,
-    Roll
-};
-
 // 13 x 13 icon with a transparent background, drawn in the rows' grey.
-QPixmap DrawRowIcon(RowIcon kind);
+QPixmap DrawRowIcon(FormRow row);
 
 } // namespace vm

@@ -1,22 +1,21 @@
 #pragma once
 // The main configurator form: one row per component of the element, each
-// showing the article chosen now. The form keeps the current choice as
-// numbers in its exchange record and, per row, the index of the shown
-// candidate in its name label's Tag; every reload asks the calculation
-// service for the candidate lists again and tells the host what changed.
+// showing the article chosen now. The form is the view of its state
+// (mainform/form_state.h): it shows the entry each row's state names, opens
+// a row's dialog when the user clicks the row and hands the dialog's choice
+// to the state, which reloads and tells the host what changed. The row
+// commands lie in commands_*.cpp, the host's queries in form_queries.cpp.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
-#include <initializer_list>
 #include <vector>
 
 #include "interface/velmar_types.h"
-#include "mainform/nrt_data.h"
+#include "mainform/form_state.h"
 #include "mainform/row_widgets.h"
-#include "model/materialdaten.h"
 #include "model/records.h"
 
 class QFrame;
@@ -27,6 +26,9 @@ class ServiceClient;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
+    using UserChoice = vm::FormState::UserChoice;
+    using enum vm::FormState::UserChoice;
+
     // The widest text a row shows before it is cut with "...", in pixels;
     // set by every form's construction.
     static int maxRowTextWidth;
@@ -43,19 +45,18 @@ public:
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
-    // ---- host calls ---------------------------------------------------------
-    // Fills `data` from the rows (the members carried for host and service
-    // keep the values `data` has) and asks the service for the frame's Uf.
-    void GetData(velmar_data& data);
-    // New element parameters and, when `data` is not null, a new record; then
-    // a full reload without notifying.
+    // ---- host calls (the state's) ----------------------------------------------
+    void GetData(velmar_data& data) { state.GetData(data); }
     void SetNewData(int newElementCode, int newElementSubcode, bool newRollerShutterAllowed,
                     double newReferenceValue, eCompForm newCompForm, bool newServiceFlag,
-                    const velmar_data* data);
-    void SetNewRC2(bool value);
-    void SetBreiteHoeheElement(double width, double height);
+                    const velmar_data* data) {
+        state.SetNewData(newElementCode, newElementSubcode, newRollerShutterAllowed,
+                         newReferenceValue, newCompForm, newServiceFlag, data);
+    }
+    void SetNewRC2(bool value) { state.SetNewRC2(value); }
+    void SetBreiteHoeheElement(double width, double height) { state.SetElementSize(width, height); }
 
-    // ---- host queries with a dialog (one file per kind: queries_*.cpp) ----------
+    // ---- host queries with a dialog (form_queries.cpp) ---------------------------
     // The accessories of one cut: asks the service what it offers for the
     // profile `articleId` (element code `elementCodeOfCut`) beside the
     // accessories chosen in `positions` and lets the user tick them for the
@@ -70,38 +71,46 @@ public:
     // reinforcement chosen for it); the result is 1. Else 0.
     int GetSprosse(const velmar_artikel& bar, int glassId, int& konstType, velmar_artikel& result);
 
-    // ---- reloads -------------------------------------------------------------
-    // Reloads the candidate lists from `level` on (40 everything, 45 colours
-    // and below, 50 articles and below, 60 glass, astragal, couplings and
-    // beads, 70/80 beads, 90/100 nothing), shows them, and when `notify` is
-    // set reports the changed rows to the host.
-    void UpdateData(int level, bool notify, int previousElementCode);
-    void LoadSystems();
-    void LoadColors();
-    void LoadArtikel();
-    void LoadRollkaesten();
-    void LoadGlas();
-    void LoadStulp();
-    void LoadKopplungen();
-    void LoadGlasleisten();
+    // ---- dialogs of the rows ------------------------------------------------------
+    // What the article and coupling dialogs chose: the index in the list they
+    // were given and the reinforcements.
+    struct ArticleChoice {
+        int index = -1;
+        velmar_stahl steel1;
+        velmar_stahl steel2;
+    };
+    struct CouplingChoice {
+        int index = -1;
+        velmar_stahl reinforcement;
+    };
+    // The article dialog on `list` (article type `konstType`) with `number`
+    // current; true and `choice` on OK.
+    bool OpenArtikelDialog(const std::vector<velmar_artikel>& list, int konstType, int number,
+                           bool withReinforcement, ArticleChoice& choice);
+    bool OpenKopplungDialog(const std::vector<velmar_artikel>& list, int number,
+                            CouplingChoice& choice);
 
-    // Shows the entry with `number` (else the list's default, else its first
-    // entry) in `label` and keeps its index in the label's Tag; "-" and -1
-    // when the list is empty or `number` is -2. True when an entry is shown.
+    // ---- reloads (the state's) ----------------------------------------------------
+    void UpdateData(vm::ReloadLevel level, bool notify, int previousElementCode) {
+        state.UpdateData(level, notify, previousElementCode);
+    }
+    void ReadNumbersBack() { state.ReadNumbersBack(); }
+    bool CheckRollkastenRahmen() const { return state.CheckRollkastenRahmen(); }
+    void RemoveRollkastenIfInvalid() { state.RemoveRollkastenIfInvalid(); }
+
+    // ---- display -------------------------------------------------------------------
+    // Shows the entry with `number` of `list` (else the list's default, else
+    // its first entry) in `label` and makes it the row's shown entry; "-"
+    // and none when the list is empty or `number` is -2. True when an entry
+    // is shown.
     bool SetArtikelLabel(vm::ClickLabel* label, const std::vector<velmar_artikel>& list,
                          int number);
     bool SetNameIdLabel(vm::ClickLabel* label, const std::vector<velmar_nameid>& list, int number);
-    template <class Entry>
-    bool SetEntryLabel(vm::ClickLabel* label, const std::vector<Entry>& list, int number);
     // `text` when it fits `maxWidth` pixels in the label's font; else its
     // shortest prefix wider than that, ending in "...".
     QString FitCaption(const QString& text, const QLabel* label, int maxWidth) const;
 
-    // Reads the numbers of the shown candidates back into the request; a row
-    // whose index lies outside its list keeps the number held.
-    void ReadNumbersBack();
-
-    // ---- events ----------------------------------------------------------------
+    // ---- events ----------------------------------------------------------------------
     void FormShow();
     void FormResize();
     void FormDestroy();
@@ -122,26 +131,7 @@ public:
     void LKopplungWaagNameClick(QObject* sender);
     void LRollClick(QObject* sender);
 
-    // The shared article choice: opens the article dialog for `list` with
-    // article type `typeCode`; on OK stores the choice in `number`, applies the
-    // chosen reinforcements and, with `showResult`, shows it and reloads.
-    // True when OK was chosen.
-    bool SelectArtikel(std::vector<velmar_artikel>& list, int typeCode, int& number,
-                       vm::ClickLabel* nameLabel, QLabel* secondLabel, bool withReinforcement,
-                       bool showResult);
-    // The shared coupling choice (`horizontal` selects the row shown).
-    bool SelectKopplung(std::vector<velmar_artikel>& list, int& number, bool showResult,
-                        bool horizontal);
-    // True when a roller-shutter box sits on a 100 mm frame that the
-    // element's cut positions do not allow.
-    bool CheckRollkastenRahmen();
-    // Tells the user and removes the box when the combination is not allowed.
-    void RemoveRollkastenIfInvalid();
-    // Aluminium cladding stays chosen only where the shown profile series
-    // offers it (bit 1 of its flags).
-    void ApplyFirstFlagRule();
-
-    // ---- controls ----------------------------------------------------------------
+    // ---- controls ----------------------------------------------------------------------
     vm::ClickLabel *LSystem, *LSystemName, *ImageSystem;
     vm::ClickLabel *LFarbe, *LFarbeName, *ImageFarbe;
     vm::ClickLabel *LRahmen, *LRahmenName, *ImageRahmen;
@@ -159,63 +149,16 @@ public:
     QFrame *Line1, *Line2, *Line3, *Line4, *LineBottom;
     QToolButton *BtnSystem, *BtnFarbe, *BtnRahmen, *BtnFluegel, *BtnPfosten, *BtnStulp, *BtnGlas,
         *BtnGlasleisteR, *BtnGlasleisteF, *BtnKopplungSenk, *BtnKopplungWaag, *BtnRoll;
-    // Second labels of the article choice; hidden.
+    // Reserved: hidden labels of the layout, "----"; nothing shows in them.
     QLabel *LAusRahmen, *LAusFluegel, *LAusPfosten, *LAusStulp, *LAusKopplung;
 
-    // ---- state -----------------------------------------------------------------
-    // The user's choices, in the order of the change report.
-    enum UserChoice {
-        ucRahmen,
-        ucFluegel,
-        ucPfosten,
-        ucStulp,
-        ucGlas,
-        ucGlasleisteR,
-        ucGlasleisteF,
-        ucKopplungSenk,
-        ucKopplungWaag,
-        ucFarbe,
-        ucSystemChanged,
-        ucCount
-    };
-
-    ServiceClient& service;     // the calculation service every request goes to
-    Materialdaten request;      // exchange record: current numbers and candidate lists
-    NRT_DATA certificationData; // constructed empty
-    velmar_data record;         // the configuration the form edits
-    velmar_data secondRecord;   // the record as last taken over
-    vm_changeCallback changeCallback = nullptr;
-    void* callbackUser = nullptr;
+    // ---- state -----------------------------------------------------------------------
+    vm::FormState state;
     QPointer<QWidget> hostWindow;
-    int hostKey1 = 0;
-    int hostKey2 = 0;
-    int elementCodeGiven = 0;
-    int elementCode = 0;
-    int elementSubcodeGiven = 0;
-    int elementSubcode = 0;
-    bool option1 = false; // aluminium cladding shells
-    bool option2 = false;
-    bool option3 = false;
-    double referenceValueGiven = 0.0;
-    double referenceValue = 0.0; // kept for the host; nothing reads it
-    eCompForm compFormGiven = cfDefault;
-    eCompForm compForm = cfDefault;
-    double elementWidth = 0.0;  // millimetres
-    double elementHeight = 0.0; // millimetres
-    double psiG = 0.041;        // edge-seal value of the glass
-    int spacerCode = 11;        // spacer kind of the glass
-    int ornamentId = 0;         // ornament glass chosen with the glass
-    WideText ornamentName;
-    double ugValue = 0.0;         // thermal value of the shown glass
-    velmar_rollkasten rollkasten; // the box; its number is 0 without a box
-    bool rollerShutterAllowed = true;
-    bool rollerShutterAllowedWork = true;
-    bool serviceFlag = false;
-    bool initialLoad = true; // until the first full reload after taking a record over
-    WideText colourCode;
-    QString lastHint;
-    std::array<bool, ucCount> userChoice{};
-    bool layoutPending = true;
+    QString lastHint; // the hint shown last
+
+    // True while the host's callback runs: the form goes on after it returns.
+    bool IsNotifying() const { return state.IsNotifying(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -225,30 +168,22 @@ protected:
 
 private:
     using Handler = void (TForm1::*)(QObject* sender);
-    // Everything the form knows of one row, in one place.
+    // What the view knows of one row.
     struct RowDef {
         const char* key;  // names the controls: L<key>, L<key>Name, Image<key>, ...
         const char* text; // the caption
-        vm::RowIcon icon;
         int top;
         vm::ClickLabel* TForm1::*caption;
         vm::ClickLabel* TForm1::*name;
         vm::ClickLabel* TForm1::*image;
         QFrame* TForm1::*line;
         QToolButton* TForm1::*button;
-        bool labelsHidden;                       // the glazing-bead rows show only their icons
-        int listBase;                            // candidate list in the request; -1 for the box
-        int Materialdaten::*number;              // current number; null for the box
-        velmar_nameid velmar_data::*nameIdField; // what GetData fills (or null)
-        velmar_artikel velmar_data::*artikelField;
-        int changeCode;
-        int choice;            // UserChoice, or -1 (never forced)
-        int reportPosition;    // place in the change report; -1 not reported
+        bool labelsHidden;     // the glazing-bead rows show only their icons
         bool hint;             // the name label shows its entry as hint
         Handler command;       // caption, name label and icon
         Handler buttonCommand; // the row's speed button
     };
-    static const std::array<RowDef, 12>& RowDefs();
+    static const std::array<RowDef, vm::kFormRows>& RowDefs();
     // One row's controls and its definition.
     struct Row {
         vm::ClickLabel* caption;
@@ -258,36 +193,25 @@ private:
         QToolButton* button;
         const RowDef* def;
     };
-    // One row's values in the change report.
-    struct ReportRow {
-        int code;
-        int number;
-        int choice; // UserChoice, or -1 for the box
-    };
-    static constexpr std::size_t kReportRows = 11;
 
     void BuildLayout();
     void ApplyArialFont();
     void BindCommands();
-    void TakeRecordOver(const velmar_data& data);
-    void PrepareRequest();
-    // Number of the candidate the row shows; the number held when its index
-    // lies outside its list (and the box's number for the box row).
-    int ShownRowNumber(const Row& row);
-    std::array<ReportRow, kReportRows> TakeSnapshot();
-    void ReportChanges(const std::array<ReportRow, kReportRows>& before, int level);
-    void Notify(int code);
-    void ShowRollkasten();
-    void ShowGlasRow();
-    void ApplyStoredReinforcements(std::vector<velmar_artikel>& list, int number,
-                                   const velmar_artikel& stored);
+    // The row whose name label is `label`; the frame row for an unknown one.
+    vm::FormRow RowOf(const QLabel* label) const;
+    vm::ClickLabel* NameLabel(vm::FormRow row) const {
+        return rows_[static_cast<std::size_t>(row)].name;
+    }
+    // Shows in the row's name label what the state says it shows.
+    void ShowRow(vm::FormRow row);
+    void ShowEntryText(vm::ClickLabel* label, int index, const QString& text);
+    template <class Entry>
+    bool SetEntryLabel(vm::ClickLabel* label, const std::vector<Entry>& list, int number);
+    void ShowMessage(vm::FormMessage message);
     QWidget* MessageOwner();
+    // The article row's choice in the article dialog; the state stores it.
+    void ChooseRowArticle(vm::FormRow row, int konstType, bool withReinforcement);
+    void ChooseRowCoupling(vm::FormRow row);
 
-    std::array<Row, 12> rows_{};
-    int previousElementCode_ = 0;
-    int notifying_ = 0;
-
-public:
-    // True while the host's callback runs: the form goes on after it returns.
-    bool IsNotifying() const { return notifying_ > 0; }
+    std::array<Row, vm::kFormRows> rows_{};
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the main form and the selection dialogs: filling list
-// boxes from candidate lists and picking the current entry, and numbers in
-// the component's fixed text notation.
+// boxes from candidate lists and picking the current entry by the rule of
+// model/entry_pick.h, and numbers in the component's fixed text notation.
 
 #include <QListWidget>
 #include <QString>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/entry_pick.h"
 #include "model/records.h"
 
 namespace vm {
@@ -49,44 +50,6 @@ template <class Entry> void FillEntryList(QListWidget* listBox, const std::vecto
 // Reinforcement lists: the same, with one tab stop at 220 dialog units so
 // that a name's details after a tab line up.
 void FillEntryList(QListWidget* listBox, const std::vector<velmar_stahl>& list);
-
-// The one pick rule of rows and lists: the position whose entry has the
-// given id; failing that the first whose entry is marked as the default;
-// failing that position 0 (`matched` false). -1 when there is no position.
-// `entryAt(position)` gives the entry behind a position, or null for one
-// without an entry, which is skipped.
-struct Pick {
-    int position = -1;
-    bool matched = false;
-};
-template <class EntryAt> Pick PickEntry(int count, int id, EntryAt entryAt) {
-    if (count <= 0) return {};
-    for (int i = 0; i < count; ++i)
-        if (const auto* entry = entryAt(i); entry != nullptr && entry->getId() == id)
-            return {i, true};
-    for (int i = 0; i < count; ++i)
-        if (const auto* entry = entryAt(i); entry != nullptr && entry->isDefault())
-            return {i, true};
-    return {0, false};
-}
-
-// The entry behind `index`, or null outside the list.
-template <class Entry> const Entry* EntryAt(const std::vector<Entry>& list, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
-    return &list[static_cast<std::size_t>(index)];
-}
-template <class Entry> Entry* EntryAt(std::vector<Entry>& list, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
-    return &list[static_cast<std::size_t>(index)];
-}
-
-// Index of the entry to show for `id` in `list` by the pick rule; -1 for an
-// empty list.
-template <class Entry> int FindEntryIndex(const std::vector<Entry>& list, int id) {
-    return PickEntry(static_cast<int>(list.size()), id,
-                     [&](int i) { return &list[static_cast<std::size_t>(i)]; })
-        .position;
-}
 
 // The entry behind the selected item of a list box; null for none.
 template <class Entry>

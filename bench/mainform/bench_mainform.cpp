@@ -87,7 +87,7 @@ void BM_UpdateData(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        form->UpdateData(level, false, 0);
+        form->UpdateData(static_cast<vm::ReloadLevel>(level), false, 0);
         benchmark::DoNotOptimize(form->LGlasleisteRName->Tag);
     }
     state.SetLabel(CatalogueFile(catalogue));

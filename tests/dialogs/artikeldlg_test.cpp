@@ -23,13 +23,13 @@ protected:
     void SetUp() override {
         FormTest::SetUp();
         FormTest::Open();
-        ASSERT_GE(form->request.frames.size(), 2u);
+        ASSERT_GE(form->state.request.frames.size(), 2u);
     }
     std::unique_ptr<TArtikelForm> Open(std::vector<velmar_artikel>& list, int konstType,
                                        bool withReinforcement, int steel1 = 0, int steel2 = 0) {
         return std::make_unique<TArtikelForm>(serviceClient, true, withReinforcement, steel2,
                                               steel1, konstType, list[0].nameId.id, list,
-                                              form->request);
+                                              form->state.request);
     }
 };
 
@@ -38,7 +38,7 @@ QListWidget* List(QDialog* d, const char* name) {
 }
 
 TEST_F(ArtikelDialogTest, ChambersByProfileTypeAndTheSectionOfTheChoice) {
-    auto& r = form->request;
+    auto& r = form->state.request;
     const Materialdaten before = r;
     // Preselected reinforcements hold only while the dialog opens: the
     // second frame offers its own defaults, not these others of its own.
@@ -83,7 +83,7 @@ TEST_F(ArtikelDialogTest, ChambersByProfileTypeAndTheSectionOfTheChoice) {
 }
 
 TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
-    auto& r = form->request;
+    auto& r = form->state.request;
     std::vector<velmar_nameid> series = r.systems;
     series.push_back(velmar_nameid{});
     series.back().id = 4711;

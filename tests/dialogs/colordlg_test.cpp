@@ -24,16 +24,16 @@ protected:
     const std::vector<velmar_nameid>& ColoursOf(int series, bool cladding = false) {
         velmar_data data = RecordOfSeries(series);
         data.option1 = cladding;
-        return Open(data).request.colours;
+        return Open(data).state.request.colours;
     }
     QStringList Names(int group) {
         QStringList names;
-        for (const velmar_nameid& c : form->request.colours)
+        for (const velmar_nameid& c : form->state.request.colours)
             if (c.intValue & group) names << vm::ToQString(c.name);
         return names;
     }
     int First(int group) {
-        for (const velmar_nameid& c : form->request.colours)
+        for (const velmar_nameid& c : form->state.request.colours)
             if (c.intValue & group) return c.id;
         return 0;
     }
@@ -56,7 +56,7 @@ TEST_F(ColorDialogTest, FoilGroupsWithPictureAndBodyColours) {
         Names(TColorDlg::RalStandard | TColorDlg::RalSonder | TColorDlg::RalPremium).isEmpty())
         << "RAL price classes come with cladding only";
     // White and ochre base body: the later bit names it.
-    TColorDlg dialog(1005, colours, form->request, serviceClient, u"");
+    TColorDlg dialog(1005, colours, form->state.request, serviceClient, u"");
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Checked(d, "RadioNone"));
         EXPECT_EQ(Find<QLabel>(d, "GrundK")->text(), localText("IDS_OCKER"));
@@ -77,7 +77,8 @@ TEST_F(ColorDialogTest, FoilGroupsWithPictureAndBodyColours) {
 
 TEST_F(ColorDialogTest, RalPriceClassKeepsAndBuildsItsOptions) {
     const auto& colours = ColoursOf(10222, true);
-    TColorDlg dialog(First(TColorDlg::RalStandard), colours, form->request, serviceClient, u"1@0");
+    TColorDlg dialog(First(TColorDlg::RalStandard), colours, form->state.request, serviceClient,
+                     u"1@0");
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find(d, "gbRAL")->isVisible());
         EXPECT_TRUE(Checked(d, "RadioRalStandard"));
@@ -100,7 +101,8 @@ TEST_F(ColorDialogTest, RalPriceClassKeepsAndBuildsItsOptions) {
 TEST_F(ColorDialogTest, RalNumbersAreTypedAndTrimmed) {
     const auto& colours = ColoursOf(8404);
     // One part only: the two-colour fields stay empty.
-    TColorDlg dialog(First(TColorDlg::RalAlu2), colours, form->request, serviceClient, u"3003");
+    TColorDlg dialog(First(TColorDlg::RalAlu2), colours, form->state.request, serviceClient,
+                     u"3003");
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Checked(d, "RadioRalAlu2"));
         EXPECT_FALSE(Find(d, "Image1")->isVisible());
@@ -151,7 +153,7 @@ TEST_F(ColorDialogTest, WithoutPictureOrCurrentColourStillChooses) {
     const auto& colours = ColoursOf(10222);
     ServiceClient broken;
     broken.setLibraryDirectory("/nonexistent/");
-    TColorDlg dialog(4711, colours, form->request, broken, u"1@1");
+    TColorDlg dialog(4711, colours, form->state.request, broken, u"1@1");
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Checked(d, "RadioNone"));
         EXPECT_FALSE(Find(d, "Image1")->isVisible());

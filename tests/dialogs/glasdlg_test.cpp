@@ -23,17 +23,17 @@ protected:
     void SetUp() override {
         FormTest::SetUp();
         FormTest::Open();
-        ASSERT_GE(form->request.glasses.size(), 3u);
+        ASSERT_GE(form->state.request.glasses.size(), 3u);
     }
     // The first glass for which `pred` holds.
     template <class Pred> int GlassWhere(Pred pred) {
-        const auto& list = form->request.glasses;
+        const auto& list = form->state.request.glasses;
         const auto it = std::find_if(list.begin(), list.end(), pred);
         EXPECT_NE(it, list.end()) << "the sample catalogue lacks such a glass";
         return it == list.end() ? -1 : static_cast<int>(it - list.begin());
     }
     std::unique_ptr<TGlasForm> Open(int glass, bool beads, double psiG, int konstType = 23) {
-        auto& r = form->request;
+        auto& r = form->state.request;
         const int profile = konstType == 11 ? r.frameId : r.sashId;
         return std::make_unique<TGlasForm>(
             serviceClient, 11, 0, konstType, profile, beads, psiG, 0.0,
@@ -51,7 +51,7 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
                (a.nameId.intValue & 2) == 0;
     });
     ASSERT_GE(g, 0);
-    const velmar_artikel before = form->request.glasses[static_cast<std::size_t>(g)];
+    const velmar_artikel before = form->state.request.glasses[static_cast<std::size_t>(g)];
     auto dialog = Open(g, false, -1.0);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "ListBox2")->isVisible());
@@ -65,7 +65,7 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
     });
     dialog->exec();
     ASSERT_TRUE(dialog->accepted);
-    const velmar_artikel& after = form->request.glasses[static_cast<std::size_t>(g)];
+    const velmar_artikel& after = form->state.request.glasses[static_cast<std::size_t>(g)];
     EXPECT_DOUBLE_EQ(dialog->ug, vm::ParseNumber(vm::FormatFixed(before.nameId.value1, 1)));
     EXPECT_DOUBLE_EQ(after.nameId.value1, dialog->ug);
     EXPECT_GT(after.steel1.nameId.id, 0);
@@ -91,7 +91,7 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
 TEST_F(GlasDialogTest, PanelWithoutEdgeSealKeepsItsPsiAndSpacer) {
     const int g = GlassWhere([](const velmar_artikel& a) { return (a.nameId.intValue & 2) != 0; });
     ASSERT_GE(g, 0);
-    const velmar_artikel before = form->request.glasses[static_cast<std::size_t>(g)];
+    const velmar_artikel before = form->state.request.glasses[static_cast<std::size_t>(g)];
     auto dialog = Open(g, false, -1.0);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "PsiG")->isVisible());
@@ -104,7 +104,7 @@ TEST_F(GlasDialogTest, PanelWithoutEdgeSealKeepsItsPsiAndSpacer) {
 }
 
 TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
-    auto& r = form->request;
+    auto& r = form->state.request;
     r.beadsFrameSide.clear();
     r.beadsSashSide.clear();
     auto dialog = Open(0, true, -1.0, 11);
@@ -132,7 +132,7 @@ TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
 
 TEST_F(GlasDialogTest, NothingToChooseRefusesOk) {
     std::vector<velmar_artikel> none;
-    TGlasForm empty(serviceClient, 11, 0, 23, 0, false, -1.0, 0.0, 0, none, form->request);
+    TGlasForm empty(serviceClient, 11, 0, 23, 0, false, -1.0, 0.0, 0, none, form->state.request);
     WhenModal([&](QDialog* d) { ClickByName(d, "Panel_2"); });
     empty.exec();
     EXPECT_FALSE(empty.accepted);

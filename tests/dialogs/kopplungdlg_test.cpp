@@ -23,10 +23,10 @@ protected:
     void SetUp() override {
         FormTest::SetUp();
         Open();
-        couplings = form->request.couplingsVertical;
+        couplings = form->state.request.couplingsVertical;
         ASSERT_GE(couplings.size(), 2u);
     }
-    void TearDown() override { EXPECT_TRUE(form->request.drawing.empty()); }
+    void TearDown() override { EXPECT_TRUE(form->state.request.drawing.empty()); }
     std::vector<velmar_artikel> couplings;
 };
 
@@ -43,8 +43,8 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     int index = 0;
     while (!(couplings.at(index).nameId.intValue & ks_coupling::bothChambers)) ++index;
     const velmar_artikel coupling = couplings[static_cast<std::size_t>(index)];
-    const int subcode = form->request.elementSubcode;
-    TKopplungForm dialog(0, coupling.nameId.id, couplings, form->request, serviceClient);
+    const int subcode = form->state.request.elementSubcode;
+    TKopplungForm dialog(0, coupling.nameId.id, couplings, form->state.request, serviceClient);
     int steelRow = -1;
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
@@ -54,7 +54,7 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
         EXPECT_EQ(tree->currentItem(), root->child(index));
         auto* steel = Find<QListWidget>(d, "ListBox2");
         ASSERT_GE(steel->count(), 2);
-        EXPECT_EQ(form->request.reinforcements.at(vm::SelectedEntryIndex(steel)).nameId.id,
+        EXPECT_EQ(form->state.request.reinforcements.at(vm::SelectedEntryIndex(steel)).nameId.id,
                   coupling.steel1.nameId.id);
         EXPECT_TRUE(HasDrawing(d));
 
@@ -70,14 +70,14 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
     EXPECT_EQ(dialog.chosenIndex, index);
-    EXPECT_EQ(dialog.reinforcement, form->request.reinforcements.at(steelRow));
-    EXPECT_EQ(form->request.elementSubcode, subcode);
+    EXPECT_EQ(dialog.reinforcement, form->state.request.reinforcements.at(steelRow));
+    EXPECT_EQ(form->state.request.elementSubcode, subcode);
 }
 
 // The root chosen, a service that cannot answer: the dialog stays usable and
 // chooses what the tree shows.
 TEST_F(KopplungDialogTest, NothingChosenOrNoAnswerStaysUsable) {
-    TKopplungForm dialog(0, couplings[0].nameId.id, couplings, form->request, serviceClient);
+    TKopplungForm dialog(0, couplings[0].nameId.id, couplings, form->state.request, serviceClient);
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ClickNode(tree, tree->topLevelItem(0));
@@ -91,7 +91,7 @@ TEST_F(KopplungDialogTest, NothingChosenOrNoAnswerStaysUsable) {
 
     ServiceClient broken;
     broken.setLibraryDirectory("/nonexistent/");
-    TKopplungForm failing(0, couplings[1].nameId.id, couplings, form->request, broken);
+    TKopplungForm failing(0, couplings[1].nameId.id, couplings, form->state.request, broken);
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(Find<QListWidget>(d, "ListBox2")->count(), 0);
         EXPECT_FALSE(HasDrawing(d));

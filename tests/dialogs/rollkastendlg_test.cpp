@@ -78,7 +78,7 @@ TEST_F(RollkastenDialogTest, TypeThenBoxThenPartsReachTheBoxOnOk) {
         ClickByName(d, "Panel_2");
     });
     ClickByName(form.get(), "LRollName");
-    const velmar_rollkasten& box = form->rollkasten;
+    const velmar_rollkasten& box = form->state.rollkasten;
     EXPECT_EQ(box.box.id, 9283);
     EXPECT_EQ(box.part2.id, 7401);
     EXPECT_EQ(box.part3.id, 8102);
@@ -93,7 +93,7 @@ TEST_F(RollkastenDialogTest, TypeThenBoxThenPartsReachTheBoxOnOk) {
 
 TEST_F(RollkastenDialogTest, ElementTooLargeOrTooHighHidesOk) {
     form->SetBreiteHoeheElement(1000, 1800);
-    TRollkastenForm dialog(*form, form->rollkasten, form->request);
+    TRollkastenForm dialog(*form, form->state.rollkasten, form->state.request);
     WhenModal([&](QDialog* d) {
         ClickItem(List(d, "ListBox1"), kAufsatz);
         // 9279 is lower than the element.
@@ -120,10 +120,10 @@ TEST_F(RollkastenDialogTest, ElementTooLargeOrTooHighHidesOk) {
 }
 
 TEST_F(RollkastenDialogTest, OpensOnTheEditedBoxAndDoubleClickTakesTheTypesFirstBox) {
-    velmar_rollkasten& box = form->rollkasten;
+    velmar_rollkasten& box = form->state.rollkasten;
     {
         // Open once to take a box of the catalogue over as the edited one.
-        TRollkastenForm first(*form, box, form->request);
+        TRollkastenForm first(*form, box, form->state.request);
         WhenModal([&](QDialog* d) {
             ClickItem(List(d, "ListBox1"), kAufsatz);
             ClickItem(List(d, "ListBox2"), kBox9284);
@@ -133,14 +133,14 @@ TEST_F(RollkastenDialogTest, OpensOnTheEditedBoxAndDoubleClickTakesTheTypesFirst
     }
     ASSERT_EQ(box.box.id, 9284);
 
-    TRollkastenForm again(*form, box, form->request);
+    TRollkastenForm again(*form, box, form->state.request);
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(List(d, "ListBox2")->currentItem()->text(), kBox9284);
         EXPECT_TRUE(Find<QRadioButton>(d, "rbBSl")->isChecked());
     });
     again.exec();
 
-    TRollkastenForm doubleClicked(*form, box, form->request);
+    TRollkastenForm doubleClicked(*form, box, form->state.request);
     WhenModal(
         [&](QDialog* d) { ClickItem(List(d, "ListBox1"), QStringLiteral("Vorbaukasten"), true); });
     doubleClicked.exec();

@@ -30,13 +30,13 @@ protected:
     void SetUp() override {
         FormTest::SetUp();
         Open(RecordOfSeries(kSeries));
-        form->request.glassId = kGlass;
-        ASSERT_TRUE(serviceClient.getSprossen(form->request));
-        ASSERT_GE(form->request.barsGlassDividing.size(), 2u);
-        ASSERT_FALSE(form->request.barsViennese.empty());
+        form->state.request.glassId = kGlass;
+        ASSERT_TRUE(serviceClient.getSprossen(form->state.request));
+        ASSERT_GE(form->state.request.barsGlassDividing.size(), 2u);
+        ASSERT_FALSE(form->state.request.barsViennese.empty());
     }
     QString BarName(int id) const {
-        for (const velmar_artikel& bar : form->request.barsGlassDividing)
+        for (const velmar_artikel& bar : form->state.request.barsGlassDividing)
             if (bar.nameId.id == id) return vm::ToQString(bar.nameId.name);
         ADD_FAILURE() << "no bar " << id;
         return {};
@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
-    auto& r = form->request;
+    auto& r = form->state.request;
     TSprossenForm dialog(serviceClient, r, 8377, 0, 0);
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find<QRadioButton>(d, "WienerRB")->isChecked());
@@ -78,7 +78,7 @@ TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
 }
 
 TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
-    auto& r = form->request;
+    auto& r = form->state.request;
     // A kind outside the four shows the glass-dividing bars.
     TSprossenForm dialog(serviceClient, r, 4711, kBar2, 31001);
     WhenModal([&](QDialog* d) {
@@ -107,7 +107,7 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
 // reinforcement the user picked for it.
 TEST_F(SprossenDialogTest, QueryHandsBackTheListedBar) {
     velmar_artikel listed;
-    for (const velmar_artikel& bar : form->request.barsGlassDividing)
+    for (const velmar_artikel& bar : form->state.request.barsGlassDividing)
         if (bar.nameId.id == kBar1) listed = bar;
     ASSERT_EQ(listed.steel1.nameId.id, 31007);
     WhenModal([&](QDialog* d) {

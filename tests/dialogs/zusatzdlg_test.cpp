@@ -30,7 +30,7 @@ protected:
     // What the service offers for the form's frame, with `chosen` as the
     // accessories chosen so far (in every opening of one position).
     void Ask(const std::vector<velmar_zusatzartikel>& chosen = {}) {
-        Materialdaten q = form->request;
+        Materialdaten q = form->state.request;
         q.articleId = q.frameId;
         q.cutPositions.clear();
         q.accessoryPositions.assign(1, velmar_cutpos());
@@ -78,7 +78,7 @@ void Click(QDialog* d, const char* text, bool onStateImage = true) {
 
 TEST_F(ZusatzDialogTest, TickingFollowsExclusionsAndChildren) {
     Ask({Offered(kStaticExtension)});
-    TZusatzForm dialog(serviceClient, form->request, offered, selection, 151, 7);
+    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 151, 7);
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ASSERT_EQ(tree->topLevelItemCount(), 3); // frame and the two sill groups
@@ -135,7 +135,7 @@ TEST_F(ZusatzDialogTest, ReinforcementAndDistanceOfTheAccessoryInHand) {
     velmar_zusatzartikel extension = Offered(kStaticExtension);
     extension.artikel.steel1.nameId.id = 31003;
     Ask({extension});
-    TZusatzForm dialog(serviceClient, form->request, offered, selection, 0, 0);
+    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 0, 0);
     WhenModal([&](QDialog* d) {
         Click(d, "Verbreiterung 50 mm, statisch", false);
         auto* chamber1 = Find<QListWidget>(d, "ListBox2");
@@ -182,7 +182,7 @@ TEST(ZusatzDialogRules, KeyListsAndChildren) {
     std::vector<velmar_cutpos> selection(1);
     selection[0].opening1.zusatz = {offered[0].opening1.zusatz[0], offered[0].opening1.zusatz[1],
                                     offered[0].opening1.zusatz[2], entry(9, 77, "z", "")};
-    TZusatzForm dialog(serviceClient, form->request, offered, selection, 151, 0);
+    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 151, 0);
     WhenModal([&](QDialog* d) {
         Click(d, "E5"); // "a;b" names no key
         EXPECT_EQ(State(d, "E1"), 2);

@@ -20,7 +20,7 @@ constexpr int kStaticExtension = 27004;
 
 TEST_F(FormTest, AccessoriesWithoutTextsStayChosen) {
     Open(RecordOfSeries(kSeries));
-    Materialdaten q = form->request;
+    Materialdaten q = form->state.request;
     q.articleId = q.frameId;
     q.cutPositions.clear();
     q.accessoryPositions.assign(1, velmar_cutpos());
@@ -32,7 +32,7 @@ TEST_F(FormTest, AccessoriesWithoutTextsStayChosen) {
     const std::vector<velmar_cutpos> offered = q.cutPositions;
     std::vector<velmar_cutpos> selection = q.accessoryPositions;
 
-    TZusatzForm dialog(serviceClient, form->request, offered, selection, 151, 0);
+    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 151, 0);
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ASSERT_EQ(tree->topLevelItemCount(), 3) << "frame and the two sill groups";

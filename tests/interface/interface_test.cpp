@@ -124,7 +124,8 @@ TEST_F(InterfaceTest, OnlyTheInterfaceIsVisible) {
         EXPECT_NE(dlsym(library, exported), nullptr) << exported;
     // The form, the service client and the platform layer stay inside.
     for (const char* internal :
-         {"serviceClient", "_ZN6TForm116staticMetaObjectE", "_ZN6TForm110UpdateDataEibi",
+         {"serviceClient", "_ZN6TForm116staticMetaObjectE",
+          "_ZN2vm9FormState10UpdateDataENS_11ReloadLevelEbi",
           "_Z15ModuleDirectoryRKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"})
         EXPECT_EQ(dlsym(library, internal), nullptr) << internal;
     dlclose(library);

@@ -88,7 +88,7 @@ TEST_F(CommandTest, SeriesReportsElevenAloneAndTakesTheNewDefaults) {
     const velmar_data data = DataOf(*form);
     EXPECT_NE(data.system.id, before.system.id);
     // Every article row shows the new series' preselection.
-    const auto& r = form->request;
+    const auto& r = form->state.request;
     for (const auto& [label, list] :
          {std::pair{form->LRahmenName, &r.frames}, std::pair{form->LFluegelName, &r.sashes},
           std::pair{form->LPfostenName, &r.mullions}, std::pair{form->LGlasName, &r.glasses}}) {
@@ -117,7 +117,7 @@ TEST_F(CommandTest, ColourGlassAndBoxReportTheirRows) {
     EXPECT_EQ(recorder.codes[recorder.codes.size() - 2], 10);
     EXPECT_EQ(vm::ToQString(DataOf(*form).farbe.name), form->LFarbeName->text());
 
-    const int glass = form->request.glassId;
+    const int glass = form->state.request.glassId;
     Choose("LGlasName");
     ExpectReport(6);
     EXPECT_NE(DataOf(*form).glas.nameId.id, glass);
@@ -137,7 +137,7 @@ TEST_F(CommandTest, ColourGlassAndBoxReportTheirRows) {
 TEST_F(CommandTest, CouplingsWithTheirReinforcementAndACancelThatStaysSilent) {
     // Vertical: a coupling whose reinforcement fills both chambers, with its
     // last reinforcement.
-    const auto& vertical = form->request.couplingsVertical;
+    const auto& vertical = form->state.request.couplingsVertical;
     int both = 0;
     while (!(vertical.at(both).nameId.intValue & ks_coupling::bothChambers)) ++both;
     const int id = vertical[static_cast<std::size_t>(both)].nameId.id;
@@ -167,7 +167,7 @@ TEST_F(CommandTest, CouplingsWithTheirReinforcementAndACancelThatStaysSilent) {
     recorder.codes.clear();
     WhenModal([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
     ClickByName(form.get(), "ImageKopplungWaag");
-    form->UpdateData(100, true, 0);
+    form->UpdateData(vm::ReloadLevel::None, true, 0);
     EXPECT_TRUE(recorder.codes.empty());
     EXPECT_EQ(DataOf(*form).kopplungSenk.nameId.id, id);
 }
@@ -185,7 +185,7 @@ protected:
         data.rollkasten.box.name = u"Aufsatzkasten AK 245";
     }
     void ExpectBoxRemoved() {
-        EXPECT_EQ(form->rollkasten.box.id, 0);
+        EXPECT_EQ(form->state.rollkasten.box.id, 0);
         ExpectReport(9);
     }
     velmar_data data;
@@ -195,7 +195,7 @@ protected:
 TEST_F(HundredMillimetreFrame, BoxRowRemovesTheBoxAndNeverOpensTheDialog) {
     data.rahmen.nameId.id = kFrame100;
     Open(data).show();
-    ASSERT_EQ(form->request.frameId, kFrame100);
+    ASSERT_EQ(form->state.request.frameId, kFrame100);
     int opened = 0;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -223,11 +223,11 @@ TEST_F(HundredMillimetreFrame, BoxRowRemovesTheBoxAndNeverOpensTheDialog) {
 
 TEST_F(HundredMillimetreFrame, FrameChosenWithABoxWarnsOnceAndRemovesIt) {
     Open(data);
-    ASSERT_NE(form->request.frameId, kFrame100);
+    ASSERT_NE(form->state.request.frameId, kFrame100);
     ASSERT_FALSE(form->CheckRollkastenRahmen());
     // What the frame's choice does before its rule runs.
-    form->SetArtikelLabel(form->LRahmenName, form->request.frames, kFrame100);
-    form->UpdateData(60, false, 0);
+    form->SetArtikelLabel(form->LRahmenName, form->state.request.frames, kFrame100);
+    form->UpdateData(vm::ReloadLevel::Glass, false, 0);
     form->RemoveRollkastenIfInvalid();
     EXPECT_EQ(messages.messages().size(), 1u);
     ExpectBoxRemoved();

@@ -20,17 +20,18 @@ struct ShownRow {
 };
 
 std::vector<ShownRow> ArticleRows(TForm1& f) {
-    return {{"system", f.LSystemName, f.request.systems.size()},
-            {"colour", f.LFarbeName, f.request.colours.size()},
-            {"frame", f.LRahmenName, f.request.frames.size()},
-            {"sash", f.LFluegelName, f.request.sashes.size()},
-            {"mullion", f.LPfostenName, f.request.mullions.size()},
-            {"astragal", f.LStulpName, f.request.astragals.size()},
-            {"glass", f.LGlasName, f.request.glasses.size()},
-            {"bead frame side", f.LGlasleisteRName, f.request.beadsFrameSide.size()},
-            {"bead sash side", f.LGlasleisteFName, f.request.beadsSashSide.size()},
-            {"coupling vertical", f.LKopplungSenkName, f.request.couplingsVertical.size()},
-            {"coupling horizontal", f.LKopplungWaagName, f.request.couplingsHorizontal.size()}};
+    return {
+        {"system", f.LSystemName, f.state.request.systems.size()},
+        {"colour", f.LFarbeName, f.state.request.colours.size()},
+        {"frame", f.LRahmenName, f.state.request.frames.size()},
+        {"sash", f.LFluegelName, f.state.request.sashes.size()},
+        {"mullion", f.LPfostenName, f.state.request.mullions.size()},
+        {"astragal", f.LStulpName, f.state.request.astragals.size()},
+        {"glass", f.LGlasName, f.state.request.glasses.size()},
+        {"bead frame side", f.LGlasleisteRName, f.state.request.beadsFrameSide.size()},
+        {"bead sash side", f.LGlasleisteFName, f.state.request.beadsSashSide.size()},
+        {"coupling vertical", f.LKopplungSenkName, f.state.request.couplingsVertical.size()},
+        {"coupling horizontal", f.LKopplungWaagName, f.state.request.couplingsHorizontal.size()}};
 }
 
 class DataTest : public FormTest {
@@ -38,8 +39,8 @@ protected:
     // A frame of the series that is not the service's preselection.
     static velmar_artikel OtherFrame(int series) {
         auto probe = MakeForm(RecordOfSeries(series));
-        EXPECT_GE(probe->request.frames.size(), 2u);
-        for (const velmar_artikel& frame : probe->request.frames)
+        EXPECT_GE(probe->state.request.frames.size(), 2u);
+        for (const velmar_artikel& frame : probe->state.request.frames)
             if (!frame.nameId.isDefault_) return frame;
         return {};
     }
@@ -76,12 +77,12 @@ TEST_F(DataTest, GetDataHandsBackTheShownRowsAndTheServicesUf) {
     out.ufValue = -1.0;
     form->GetData(out);
 
-    const Materialdaten& r = form->request;
+    const Materialdaten& r = form->state.request;
     EXPECT_EQ(out.farbe, r.colours.at(form->LFarbeName->Tag));
     EXPECT_EQ(out.rahmen, r.frames.at(form->LRahmenName->Tag));
     EXPECT_EQ(out.glasleisteF, r.beadsSashSide.at(form->LGlasleisteFName->Tag));
     EXPECT_EQ(out.glas.nameId.id, r.glasses.at(form->LGlasName->Tag).nameId.id);
-    EXPECT_DOUBLE_EQ(out.glas.nameId.value1, form->ugValue);
+    EXPECT_DOUBLE_EQ(out.glas.nameId.value1, form->state.ugValue);
     EXPECT_DOUBLE_EQ(out.glas.nameId.value2, 0.041); // none given: the default edge seal
     EXPECT_EQ(out.glas.intValue, 11);
     EXPECT_DOUBLE_EQ(out.systemValue, r.systems.at(form->LSystemName->Tag).value1);
@@ -105,15 +106,16 @@ TEST_F(DataTest, RecordChoicesAreShownAndGlassValuesKept) {
     // A glass that is not the preselection either.
     const velmar_artikel glass = [&] {
         auto probe = MakeForm(host);
-        return probe->request.glasses.at(probe->request.glasses.at(0).nameId.isDefault_ ? 1 : 0);
+        return probe->state.request.glasses.at(
+            probe->state.request.glasses.at(0).nameId.isDefault_ ? 1 : 0);
     }();
     host.rahmen = frame;
     host.glas = glass;
     host.glas.nameId.value2 = 0.035;
     host.glas.intValue = 4;
     Open(host);
-    EXPECT_EQ(form->request.frames.at(form->LRahmenName->Tag).nameId.id, frame.nameId.id);
-    EXPECT_EQ(form->request.glasses.at(form->LGlasName->Tag).nameId.id, glass.nameId.id);
+    EXPECT_EQ(form->state.request.frames.at(form->LRahmenName->Tag).nameId.id, frame.nameId.id);
+    EXPECT_EQ(form->state.request.glasses.at(form->LGlasName->Tag).nameId.id, glass.nameId.id);
     velmar_data out;
     form->GetData(out);
     EXPECT_EQ(out.rahmen.nameId.id, frame.nameId.id);
@@ -123,7 +125,7 @@ TEST_F(DataTest, RecordChoicesAreShownAndGlassValuesKept) {
 
 TEST_F(DataTest, StoredReinforcementsApplyOnlyToTheFirstLoad) {
     auto probe = MakeForm(RecordOfSeries(kCladdingSeries));
-    velmar_artikel frame = probe->request.frames.at(probe->LRahmenName->Tag);
+    velmar_artikel frame = probe->state.request.frames.at(probe->LRahmenName->Tag);
     const velmar_stahl serviceSteel = frame.steel1;
     probe.reset();
 
@@ -139,19 +141,19 @@ TEST_F(DataTest, StoredReinforcementsApplyOnlyToTheFirstLoad) {
     EXPECT_EQ(out.rahmen.steel2.nameId.id, 4343);
 
     // A later reload shows the service's candidate as it comes.
-    form->UpdateData(50, false, 0);
+    form->UpdateData(vm::ReloadLevel::Articles, false, 0);
     form->GetData(out);
     EXPECT_EQ(out.rahmen.steel1, serviceSteel);
 
     // Taking the configuration over again re-applies the stored
     // reinforcements to whichever frame is current, also one whose number is
     // not the stored article's.
-    ASSERT_GE(form->request.frames.size(), 2u);
+    ASSERT_GE(form->state.request.frames.size(), 2u);
     const int other = form->LRahmenName->Tag == 0 ? 1 : 0;
-    form->LRahmenName->Tag = other;
+    form->state.shown[static_cast<std::size_t>(vm::FormRow::Rahmen)] = other;
     form->SetNewData(1, 0, true, 0.0, cfDefault, false, nullptr);
     form->GetData(out);
-    EXPECT_EQ(out.rahmen.nameId.id, form->request.frames[other].nameId.id);
+    EXPECT_EQ(out.rahmen.nameId.id, form->state.request.frames[other].nameId.id);
     EXPECT_EQ(out.rahmen.steel1.nameId.id, 4242);
 }
 
@@ -160,15 +162,15 @@ TEST_F(DataTest, CladdingFlagStaysOnlyWithASeriesThatOffersIt) {
     host.option1 = true;
     host.option2 = true;
     auto offering = MakeForm(host);
-    EXPECT_TRUE(offering->option1);
-    EXPECT_TRUE(offering->request.option1);
+    EXPECT_TRUE(offering->state.option1);
+    EXPECT_TRUE(offering->state.request.option1);
 
     host = RecordOfSeries(kPlainSeries);
     host.option1 = true;
     host.option2 = true;
     auto plain = MakeForm(host);
-    EXPECT_FALSE(plain->option1);
-    EXPECT_TRUE(plain->option2);
+    EXPECT_FALSE(plain->state.option1);
+    EXPECT_TRUE(plain->state.option2);
     velmar_data out;
     plain->GetData(out);
     EXPECT_FALSE(out.option1);
@@ -180,9 +182,9 @@ TEST_F(DataTest, NewDataWithoutRecordKeepsTheConfiguration) {
     const velmar_data before = DataOf(*form);
     form->SetNewData(5, 6, false, 2.5, static_cast<eCompForm>(3), true, nullptr);
     // The service hears the element from the next request on.
-    EXPECT_EQ(form->request.elementCode, 5);
-    EXPECT_EQ(form->request.elementSubcode, 6);
-    EXPECT_TRUE(form->request.serviceFlag);
+    EXPECT_EQ(form->state.request.elementCode, 5);
+    EXPECT_EQ(form->state.request.elementSubcode, 6);
+    EXPECT_TRUE(form->state.request.serviceFlag);
     EXPECT_EQ(DataOf(*form), before);
     EXPECT_TRUE(recorder.codes.empty());
     EXPECT_TRUE(messages.messages().empty());
@@ -198,7 +200,7 @@ TEST_F(DataTest, NewRecordIsShownAndTheSeriesChangeAnnounced) {
     next.option3 = true;
     form->SetNewRC2(false);
     form->SetNewData(1, 0, true, 0.0, cfDefault, false, &next);
-    EXPECT_EQ(form->request.systems.at(form->LSystemName->Tag).id, kPlainSeries);
+    EXPECT_EQ(form->state.request.systems.at(form->LSystemName->Tag).id, kPlainSeries);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].first, localText("IDS_SYSTEM_CHANGED"));
     EXPECT_EQ(messages.messages()[0].second, QStringLiteral("Warnung"));
@@ -223,15 +225,15 @@ TEST_F(DataTest, DoorElementAfterAnotherElementStartsWithTheDefaultFrame) {
     host.rahmen = other;
     Open(host);
     form->SetNewData(1, 0, true, 0.0, cfDefault, false, nullptr);
-    EXPECT_EQ(form->request.frames.at(form->LRahmenName->Tag).nameId.id, other.nameId.id);
+    EXPECT_EQ(form->state.request.frames.at(form->LRahmenName->Tag).nameId.id, other.nameId.id);
 
     form->SetNewData(337, 0, true, 0.0, cfDefault, false, nullptr);
-    EXPECT_TRUE(form->request.frames.at(form->LRahmenName->Tag).nameId.isDefault_);
+    EXPECT_TRUE(form->state.request.frames.at(form->LRahmenName->Tag).nameId.isDefault_);
 
     // Staying a door element keeps the frame.
     form->SetNewData(1, 0, true, 0.0, cfDefault, false, &host);
     form->SetNewData(1, 0, true, 0.0, cfDefault, false, nullptr);
-    EXPECT_EQ(form->request.frames.at(form->LRahmenName->Tag).nameId.id, other.nameId.id);
+    EXPECT_EQ(form->state.request.frames.at(form->LRahmenName->Tag).nameId.id, other.nameId.id);
 }
 
 TEST_F(DataTest, RollerShutterBoxShowsItsNameUnlessNotAllowed) {
@@ -240,10 +242,10 @@ TEST_F(DataTest, RollerShutterBoxShowsItsNameUnlessNotAllowed) {
     host.rollkasten.box.name = u"Aufsatzkasten AK 175";
     Open(host);
     EXPECT_EQ(form->LRollName->text(), QStringLiteral("Aufsatzkasten AK 175 "));
-    EXPECT_TRUE(form->request.rollerShutterBoxes.empty());
+    EXPECT_TRUE(form->state.request.rollerShutterBoxes.empty());
 
     auto denied = MakeForm(host, nullptr, 1, false);
-    EXPECT_EQ(denied->rollkasten.box.id, 0);
+    EXPECT_EQ(denied->state.rollkasten.box.id, 0);
     EXPECT_EQ(denied->LRollName->text(), QStringLiteral("-"));
 }
 
@@ -252,11 +254,11 @@ TEST_F(DataTest, UnknownNumbersFallBackToThePreselection) {
     host.rahmen.nameId.id = 1;
     host.farbe.id = 424242;
     Open(host);
-    EXPECT_TRUE(form->request.systems.at(form->LSystemName->Tag).isDefault());
-    EXPECT_TRUE(form->request.frames.at(form->LRahmenName->Tag).isDefault());
-    EXPECT_TRUE(form->request.colours.at(form->LFarbeName->Tag).isDefault());
+    EXPECT_TRUE(form->state.request.systems.at(form->LSystemName->Tag).isDefault());
+    EXPECT_TRUE(form->state.request.frames.at(form->LRahmenName->Tag).isDefault());
+    EXPECT_TRUE(form->state.request.colours.at(form->LFarbeName->Tag).isDefault());
     // Number -2 shows nothing.
-    EXPECT_FALSE(form->SetArtikelLabel(form->LRahmenName, form->request.frames, -2));
+    EXPECT_FALSE(form->SetArtikelLabel(form->LRahmenName, form->state.request.frames, -2));
     EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("-"));
     EXPECT_EQ(form->LRahmenName->Tag, -1);
 }

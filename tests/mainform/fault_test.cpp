@@ -60,7 +60,7 @@ TEST_F(FaultTest, EmptyListShowsADashAndKeepsTheNumber) {
 
     // No number is read back from the empty row: the record's stays.
     form->ReadNumbersBack();
-    EXPECT_EQ(form->request.astragalId, 42);
+    EXPECT_EQ(form->state.request.astragalId, 42);
     velmar_data out;
     form->GetData(out);
     EXPECT_EQ(out.stulp, host.stulp);
@@ -69,7 +69,7 @@ TEST_F(FaultTest, EmptyListShowsADashAndKeepsTheNumber) {
     // When the service answers again, the next reload shows the held
     // number, which did not change.
     state->failing = 0;
-    form->UpdateData(60, true, 0);
+    form->UpdateData(vm::ReloadLevel::Glass, true, 0);
     EXPECT_EQ(form->LStulpName->text(), QStringLiteral("Stulp 2"));
     EXPECT_EQ(recorder.codes, std::vector<int>{});
 }
@@ -131,7 +131,7 @@ TEST_F(FaultTest, RequestsCarryTheFormsNumbersAndExtraData) {
     EXPECT_EQ(form->LGlasleisteRName->text(), QStringLiteral("Leiste R2"));
 
     // Later reloads ask for the service's preselection.
-    form->UpdateData(60, false, 0);
+    form->UpdateData(vm::ReloadLevel::Glass, false, 0);
     EXPECT_EQ(LastRequest(*state, "_KS_getKopplungen").couplingVerticalId, 0);
     EXPECT_EQ(LastRequest(*state, "_KS_getGlasleisten").beadFrameSideId, 0);
     EXPECT_EQ(form->LKopplungSenkName->text(), QStringLiteral("Kopplung S1"));
@@ -140,8 +140,8 @@ TEST_F(FaultTest, RequestsCarryTheFormsNumbersAndExtraData) {
     EXPECT_EQ(LastRequest(*state, "_KS_getGlas").glassId, 52);
 
     // After a system change the glass is asked for afresh.
-    form->userChoice[TForm1::ucSystemChanged] = true;
-    form->UpdateData(45, false, 0);
+    form->state.userChoice[TForm1::ucSystemChanged] = true;
+    form->UpdateData(vm::ReloadLevel::Colours, false, 0);
     EXPECT_EQ(LastRequest(*state, "_KS_getGlas").glassId, 0);
 }
 
@@ -171,7 +171,7 @@ TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
     form->GetData(out);
     EXPECT_EQ(out.rahmen.nameId.id, 11);
     EXPECT_DOUBLE_EQ(out.ufValue, -1.0);
-    form->UpdateData(40, true, 0);
+    form->UpdateData(vm::ReloadLevel::Series, true, 0);
     EXPECT_TRUE(recorder.codes.empty());
 }
 

@@ -132,7 +132,7 @@ TEST_F(LayoutTest, LongArticleNamesAreCutInTheRowButWholeInTheHint) {
     EXPECT_GE(form->LRahmenName->width(),
               QFontMetrics(form->LRahmenName->font()).horizontalAdvance(shown));
 
-    form->request.frames = {longFrame};
+    form->state.request.frames = {longFrame};
     form->OnNameIdMouseMove(form->LRahmenName);
     EXPECT_EQ(form->LRahmenName->toolTip(), name);
     // Caption labels and the colour row have no hint.
