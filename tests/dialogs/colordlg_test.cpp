@@ -143,7 +143,7 @@ TEST_F(ColorDialogTest, ShellSeriesOffersTheRalBoxInTheDecorsPlace) {
         ClickByName(d, "Panel_2");
     });
     ClickByName(form.get(), "LFarbeName");
-    EXPECT_EQ(form->colourCode, u"1@0");
+    EXPECT_EQ(form->state.colourCode, u"1@0");
     EXPECT_EQ(vm::ToQString(DataOf(*form).farbe.name), chosen);
 }
 
