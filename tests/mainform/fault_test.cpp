@@ -5,12 +5,18 @@
 
 #include <dlfcn.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "interface/velmar.h"
 #include "platform/os/message.h"
 #include "service/ks_api.h"
 #include "service/service_client.h"
 #include "tests/support/fake_kalksrv.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/ui_driver.h"
 
 namespace {
@@ -205,6 +211,58 @@ TEST_F(FaultTest, ArticleDialogOnAFailingServiceLeavesTheFormWorking) {
 }
 
 } // namespace
+
+// What each query without an instance sends: every argument below is 100
+// plus the tag it travels in (so a swapped pair shows), beside the request
+// header and the cut position.
+TEST_F(FaultTest, HandleLessQueriesPutEachArgumentInItsTag) {
+    const velmar_cutpos position = test_support::cutPosition({{23001, 11}});
+    velmar_cutpos box = test_support::cutPosition({{163, 170}}); // with curtain 210
+    box.opening1.artikel.items[0].steel1.nameId.id = 210;
+    int length = 0;
+    std::vector<std::string> texts;
+    std::vector<velmar_zusatzartikel> equipment;
+    struct Case {
+        const char* entry;
+        bool sendsPosition;
+        std::vector<std::pair<int, int>> tags; // tag, value
+        std::function<void()> call;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"_KS_checkFluegelgroessen", true,
+         {{1, 1}, {9, 1}, {3, 103}, {10, 110}, {11, 110}, {4, 104}, {5, 105}, {110, 210}},
+         [&] { vm_checkFluegelgroessen(position, true, 119, 210, 110, 104, 105, 103, 114, 112); }},
+        {"_KS_checkBrand", false, {{1, 1}, {9, 1}, {3, 103}, {4, 104}},
+         [&] { vm_checkBrand(103, 104); }},
+        {"_KS_getArtikelDwgKatalog", false, {{1, 1}, {9, 1}, {3, 103}, {63, 163}, {4, 104}},
+         [&] { vm_deleteData(vm_getArtikelDwg(length, 103, 163, 104)); }},
+        {"_KS_getMinMaxSizeForRollerShutter", false,
+         {{1, 1}, {9, 1}, {3, 103}, {63, 163}, {110, 210}},
+         [&] { vm_getMinMaxSizeForRollerShutter(103, {position, box}, length, length); }},
+        {"_KS_getArtikelTextForCut", true, {{1, 101}, {9, 1}, {3, 103}},
+         [&] { vm_getArtikelTextForCut(position, 103, 101, texts, texts); }},
+        {"_KS_getAusstattung", false, {{1, 101}, {9, 1}, {3, 103}, {5, 105}, {4, 104}},
+         [&] { vm_getAusstattung(105, 103, 104, 101, equipment); }},
+        {"_KS_getUfForCut", true, {{1, 1}, {9, 2}, {3, 103}, {5, 105}, {4, 104}},
+         [&] { vm_getUfForCut(position, 103, 104, 105); }},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        c.call();
+        Materialdaten sent = LastRequest(*state, c.entry);
+        for (const auto& [tag, value] : c.tags) EXPECT_EQ(*sent.intField(tag), value) << tag;
+        EXPECT_EQ(sent.cutPositions.size(), c.sendsPosition ? 1u : 0u);
+    }
+    Materialdaten sash = LastRequest(*state, "_KS_checkFluegelgroessen");
+    for (const auto& [tag, value] : {std::pair{19, 119.0}, {14, 114.0}, {12, 112.0}})
+        EXPECT_DOUBLE_EQ(*sash.doubleField(tag), value) << tag;
+    EXPECT_TRUE(*sash.flagField(84));
+    vm_getGlasdickeReal(115);
+    EXPECT_EQ(state->glassNumber, 115);
+    EXPECT_TRUE(messages.messages().empty());
+}
 
 // The queries without an instance, on a service that is missing and on one
 // whose every entry point fails: each leaves its result as it was before the
