@@ -222,15 +222,18 @@ TEST_F(HundredMillimetreFrame, BoxRowRemovesTheBoxAndNeverOpensTheDialog) {
 }
 
 TEST_F(HundredMillimetreFrame, FrameChosenWithABoxWarnsOnceAndRemovesIt) {
-    Open(data);
+    Open(data).show();
     ASSERT_NE(form->state.request.frameId, kFrame100);
-    ASSERT_FALSE(form->CheckRollkastenRahmen());
-    // What the frame's choice does before its rule runs.
-    form->SetArtikelLabel(form->LRahmenName, form->state.request.frames, kFrame100);
-    form->UpdateData(vm::ReloadLevel::Glass, false, 0);
-    form->RemoveRollkastenIfInvalid();
+    ASSERT_EQ(form->state.rollkasten.box.id, 9286);
+    WhenModal([](QDialog* d) {
+        ClickItem(Find<QListWidget>(d, "ListBox1"),
+                  QStringLiteral("Renovierungsrahmen 82 MD, 100 mm"));
+        ClickByName(d, "Panel_2");
+    });
+    ClickByName(form.get(), "LRahmenName");
     EXPECT_EQ(messages.messages().size(), 1u);
-    ExpectBoxRemoved();
+    EXPECT_EQ(form->state.rollkasten.box.id, 0);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{2, 1, 9, 1}));
     EXPECT_EQ(DataOf(*form).rahmen.nameId.id, kFrame100) << "the frame stays chosen";
 }
 
