@@ -103,26 +103,4 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     EXPECT_FALSE(dialog.reinforcementName.empty());
 }
 
-// The host's query hands back the bar as the service lists it, whichever
-// reinforcement the user picked for it.
-TEST_F(SprossenDialogTest, QueryHandsBackTheListedBar) {
-    velmar_artikel listed;
-    for (const velmar_artikel& bar : form->state.request.barsGlassDividing)
-        if (bar.nameId.id == kBar1) listed = bar;
-    ASSERT_EQ(listed.steel1.nameId.id, 31007);
-    WhenModal([&](QDialog* d) {
-        ClickByName(d, "GlasRB");
-        ClickItem(Find<QListWidget>(d, "ListBox1"), BarName(kBar1));
-        auto* steel = Find<QListWidget>(d, "ListBox2");
-        ASSERT_EQ(steel->count(), 2);
-        ClickRow(steel, vm::SelectedEntryIndex(steel) == 0 ? 1 : 0); // 31014
-        ClickByName(d, "Panel_2");
-    });
-    velmar_artikel bar, result;
-    int kind = 1296;
-    EXPECT_EQ(form->GetSprosse(bar, kGlass, kind, result), 1);
-    EXPECT_EQ(kind, 1295);
-    EXPECT_EQ(result, listed);
-}
-
 } // namespace

@@ -130,18 +130,46 @@ TEST_F(QueriesTest, CorrectedGlassComesFromTheCatalogue) {
     // A glass the catalogue does not have stays the host's, with its bead.
     velmar_artikel unknown = data.glas;
     unknown.nameId.id = 987654;
+    unknown.konstType = 43;
     const velmar_artikel givenBead = bead;
     velmar_artikel kept = unknown;
     EXPECT_EQ(vm_correctGlas(form, kept, bead, data.fluegel.nameId.id, 23, true), 0);
     EXPECT_EQ(kept, unknown);
     EXPECT_EQ(bead, givenBead);
-    velmar_cutpos position;
-    unknown.konstType = 43;
-    position.opening1.artikel.items = {unknown, data.glas};
-    position.opening1.artikel.items.back().konstType = 43;
-    std::vector<velmar_cutpos> positions = {position};
+    std::vector<velmar_cutpos> positions(1);
+    positions[0].opening1.artikel.items = {unknown, glass};
     EXPECT_EQ(vm_correctGlasses(form, positions, 0), 1);
     EXPECT_EQ(positions[0].opening1.artikel.items[0], unknown);
+}
+
+TEST_F(QueriesTest, BaseAndAddOnProfilesAndTheHostsGlasses) {
+    ASSERT_EQ(data.system.id, 10222);
+    // The series' base profile joins the first opening of every position, once.
+    std::vector<velmar_cutpos> positions = {FramePosition(), FramePosition()};
+    vm_addDefaultBasisProfile(form, positions);
+    vm_addDefaultBasisProfile(form, positions);
+    for (const velmar_cutpos& p : positions)
+        EXPECT_EQ(p.opening1.zusatz.size() == 1 ? p.opening1.zusatz[0].getId() : 0, 27074);
+
+    // One add-on profile above the frame; below it two, so none is chosen.
+    velmar_artikel profile;
+    EXPECT_EQ(vm_getAufbauprofil(form, FramePosition(), 0, 10222, true, profile), 1);
+    EXPECT_EQ(vm_getAufbauprofil(form, FramePosition(), 0, 10222, false, profile), 0);
+    EXPECT_EQ(profile.nameId.id, 27071);
+    EXPECT_EQ(vm_getAufbauprofil(form, FramePosition(), 0, 8830, false, profile), 1);
+    EXPECT_EQ(profile.nameId.id, 27008);
+
+    // The host's glasses are the preselection of the next reload.
+    velmar_vector<velmar_glas> glasses;
+    glasses.items.resize(1);
+    glasses.items[0].nameId.id = 6007;
+    vm_setGlaeser(form, glasses);
+    velmar_data noGlass = data;
+    noGlass.glas = velmar_artikel();
+    vm_setNewData(form, 1, 0, true, false, 0.0, cfDefault, false, &noGlass);
+    vm_getdata(form, noGlass);
+    EXPECT_EQ(noGlass.glas.nameId.id, 6007);
+    vm_setGlaeser(form, velmar_vector<velmar_glas>());
 }
 
 TEST_F(QueriesTest, RollerShutterChecksAtTheirLimits) {
