@@ -109,28 +109,19 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     EXPECT_TRUE(dialog->cladding) << "the hidden box hands the flag back";
     EXPECT_TRUE(dialog->secondOption);
 
-    // The service's series answer locks the cladding; the host's third
-    // option does not.
+    // The lock is the service's (its series answer), not the host's third
+    // option: a locked request takes the flag away and disables the box.
     r.option3 = true;
-    auto unlocked = open(true);
-    WhenModal([&](QDialog* d) {
-        EXPECT_TRUE(Find(d, "Alu")->isEnabled());
-        ClickByName(d, "Panel_2");
-    });
-    unlocked->exec();
-    EXPECT_TRUE(unlocked->cladding);
-    r.option3 = false;
-
-    // A locked request takes the flag away and keeps the box disabled.
-    bool& lock = *r.flagField(ks_request::claddingLock);
-    lock = true;
+    *r.flagField(ks_request::claddingLock) = true;
     auto locked = open(true);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "Alu")->isEnabled());
         ClickByName(d, "Panel_2");
     });
     locked->exec();
-    lock = false;
+    *r.flagField(ks_request::claddingLock) = false;
+    EXPECT_TRUE(open(true)->cladding) << "the third option alone locks nothing";
+    r.option3 = false;
     ASSERT_TRUE(locked->accepted);
     EXPECT_FALSE(locked->cladding);
     EXPECT_EQ(r.systems[static_cast<std::size_t>(locked->chosenIndex)].id, r.systemId);
