@@ -43,6 +43,12 @@ INSERT INTO glasleiste VALUES
  (8850, 'F', 0, 28111, 23, 28, 1, 10), (8850, 'F', 0, 28112, 29, 36, 0, 20),
  (8850, 'F', 0, 28113, 37, 44, 0, 30), (8850, 'F', 0, 28114, 45, 49, 0, 40);
 
+-- glass-dividing bar (1295); 61_sprossen.sql gives it the series' glasses
+INSERT INTO artikel (id, serie_id, konst_type, artikelnr, name, beschreibung, gewicht,
+                     ansichtsbreite, bautiefe, falzhoehe, glasfalz, kammern, wandstaerke,
+                     dichtungen, standard, sortierung) VALUES
+ (26031, 8850, 1295, '76.701', 'Glasteilende Sprosse 76, 56 mm', 'mit Stahl', 1.08, 56, 76, 17, 50, 3, 2.5, 2, 1, 10);
+
 --  artikel, kammer, stahl, standard, sortierung
 INSERT INTO artikel_stahl VALUES
  (28001, 1, 31004, 1, 10), (28001, 1, 31005, 0, 20), (28001, 2, 31007, 1, 10),
@@ -51,7 +57,8 @@ INSERT INTO artikel_stahl VALUES
  (28012, 1, 31005, 1, 10),
  (28021, 1, 31012, 1, 10), (28021, 1, 31009, 0, 20),
  (28031, 1, 31001, 1, 10),
- (28042, 1, 31010, 1, 10), (28043, 1, 31010, 1, 10);
+ (28042, 1, 31010, 1, 10), (28043, 1, 31010, 1, 10),
+ (26031, 1, 31014, 1, 10), (26031, 1, 31001, 0, 20);
 
 --  artikel, min_breite, max_breite, min_hoehe, max_hoehe, max_flaeche, max_gewicht
 INSERT INTO fluegel_grenze VALUES
