@@ -1,8 +1,10 @@
 #include "kalksrv/answers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <type_traits>
+#include <unordered_map>
 
 #include "model/ks_lists.h"
 
@@ -70,36 +72,15 @@ bool seriesExists(Catalogue& c, int series) {
     return q.next();
 }
 
-// Reinforcement from a ReinforcementsOf row.
-velmar_stahl reinforcement(const Query& q) {
+// Reinforcement from a ReinforcementsOf row (or the columns from `first` on).
+velmar_stahl reinforcement(const Query& q, int first = 0) {
     velmar_stahl s;
-    s.nameId = nameid(q.integer(0), q.text(1), q.flag(6));
-    s.text = q.text(2);
-    s.value1 = q.real(3); // Ix, cm⁴
-    s.value2 = q.real(4); // Iy, cm⁴
-    s.value3 = q.real(5); // kg/m
+    s.nameId = nameid(q.integer(first), q.text(first + 1), q.flag(first + 6));
+    s.text = q.text(first + 2);
+    s.value1 = q.real(first + 3); // Ix, cm⁴
+    s.value2 = q.real(first + 4); // Iy, cm⁴
+    s.value3 = q.real(first + 5); // kg/m
     return s;
-}
-
-// The default reinforcement of a chamber (its first when none is marked);
-// an empty record when the chamber takes none.
-velmar_stahl defaultReinforcement(Catalogue& c, int article, int chamber) {
-    Query q = c.query(Catalogue::ReinforcementsOf);
-    q.bind(1, article).bind(2, chamber);
-    velmar_stahl first;
-    bool haveFirst = false;
-    while (q.next()) {
-        if (q.flag(6)) {
-            velmar_stahl s = reinforcement(q);
-            return s;
-        }
-        if (!haveFirst) {
-            first = reinforcement(q);
-            haveFirst = true;
-        }
-    }
-    first.nameId.isDefault_ = haveFirst;
-    return first;
 }
 
 // Profile article from an ArticlesOfKind row (columns 0..9, default in 10).
@@ -130,9 +111,31 @@ std::vector<velmar_artikel> articles(Catalogue& c, int series, int konstType, in
         if (colourGroups && !(q.integer(5) & colourGroups)) continue;
         out.push_back(profile(q, konstType));
     }
+    // The defaults of every chamber in one pass, not a query per article:
+    // a list holds up to a thousand of them.
+    std::unordered_map<int, std::array<velmar_stahl, 2>> defaults;
+    Query r = c.query(Catalogue::ReinforcementsOfKind);
+    r.bind(1, series).bind(2, konstType);
+    int article = 0, chamber = 0;
+    bool marked = false;
+    while (r.next()) {
+        const bool first = r.integer(0) != article || r.integer(1) != chamber;
+        article = r.integer(0);
+        chamber = r.integer(1);
+        if (chamber != 1 && chamber != 2) continue;
+        if (first) marked = false;
+        if (marked || !(first || r.flag(8))) continue;
+        velmar_stahl& steel = defaults[article][static_cast<std::size_t>(chamber - 1)];
+        steel = reinforcement(r, 2);
+        // The first of a chamber stands in for a default when none is marked.
+        steel.nameId.isDefault_ = true;
+        marked = r.flag(8);
+    }
     for (velmar_artikel& a : out) {
-        a.steel1 = defaultReinforcement(c, a.nameId.id, 1);
-        a.steel2 = defaultReinforcement(c, a.nameId.id, 2);
+        const auto it = defaults.find(a.nameId.id);
+        if (it == defaults.end()) continue;
+        a.steel1 = it->second[0];
+        a.steel2 = it->second[1];
     }
     oneDefault(out);
     return out;

@@ -32,6 +32,12 @@ const char* const kSql[Catalogue::StatementCount] = {
     "SELECT s.id, s.name, s.artikelnr, s.ix, s.iy, s.gewicht, a.standard FROM artikel_stahl a "
     "JOIN stahl s ON s.id = a.stahl_id WHERE a.artikel_id = ?1 AND a.kammer = ?2 "
     "ORDER BY a.sortierung, a.stahl_id LIMIT 1000",
+    // ReinforcementsOfKind(serie, konst_type): artikel, kammer, then the columns of
+    //   ReinforcementsOf, in the order of each chamber's list
+    "SELECT a.artikel_id, a.kammer, s.id, s.name, s.artikelnr, s.ix, s.iy, s.gewicht, "
+    "a.standard FROM artikel r JOIN artikel_stahl a ON a.artikel_id = r.id "
+    "JOIN stahl s ON s.id = a.stahl_id WHERE r.serie_id = ?1 AND r.konst_type = ?2 "
+    "ORDER BY a.artikel_id, a.kammer, a.sortierung, a.stahl_id",
     // SashLimits(artikel): min_breite, max_breite, min_hoehe, max_hoehe, max_flaeche,
     //   max_gewicht
     "SELECT min_breite, max_breite, min_hoehe, max_hoehe, max_flaeche, max_gewicht "

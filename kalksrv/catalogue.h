@@ -70,17 +70,18 @@ public:
     // The statements, one per question the answers ask. Each names its
     // parameters and result columns in catalogue.cpp.
     enum Statement {
-        Series,           // all series in list order
-        SeriesById,       // one series
-        ColoursOfSeries,  // colours of a series (with or without cladding colours)
-        ColourById,       // one colour
-        ArticlesOfKind,   // articles of a series and construction type
-        ArticleById,      // one article
-        ReinforcementsOf, // reinforcements of an article's chamber, default first
-        SashLimits,       // size and weight limits of a sash
-        UfCombination,    // measured Uf of a frame and sash
-        GlassesOfSeries,  // glasses of a series
-        GlassById,        // one glass
+        Series,               // all series in list order
+        SeriesById,           // one series
+        ColoursOfSeries,      // colours of a series (with or without cladding colours)
+        ColourById,           // one colour
+        ArticlesOfKind,       // articles of a series and construction type
+        ArticleById,          // one article
+        ReinforcementsOf,     // reinforcements of an article's chamber, default first
+        ReinforcementsOfKind, // those of every article of a series and construction type
+        SashLimits,           // size and weight limits of a sash
+        UfCombination,        // measured Uf of a frame and sash
+        GlassesOfSeries,      // glasses of a series
+        GlassById,            // one glass
         DefaultGlassOfSeries,
         DefaultFrameOfSeries,
         DefaultSashOfSeries,
