@@ -104,6 +104,8 @@ std::vector<velmar_artikel> articles(Catalogue& c, int series, int konstType, in
         q.bind(1, colour);
         if (q.next()) colourGroups = q.integer(0) & ks_colour::groups;
     }
+    const auto key = std::make_tuple(series, konstType, colourGroups);
+    if (const auto it = c.articleLists.find(key); it != c.articleLists.end()) return it->second;
     std::vector<velmar_artikel> out;
     Query q = c.query(Catalogue::ArticlesOfKind);
     q.bind(1, series).bind(2, konstType);
@@ -138,6 +140,7 @@ std::vector<velmar_artikel> articles(Catalogue& c, int series, int konstType, in
         a.steel2 = it->second[1];
     }
     oneDefault(out);
+    c.articleLists.emplace(key, out);
     return out;
 }
 

@@ -9,13 +9,16 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
+#include "model/records.h"
 #include "model/rpc_property.h"
 
 namespace kalksrv {
@@ -114,6 +117,11 @@ public:
     // literal: its address is the key. Throws CatalogueError when the
     // catalogue lacks what it reads.
     Query query(const char* sql);
+
+    // Article lists as answered, by series, construction type and colour
+    // groups: the catalogue does not change while it is open, and a
+    // vendor's list costs a thousand rows to build again.
+    std::map<std::tuple<int, int, int>, std::vector<velmar_artikel>> articleLists;
 
 private:
     Catalogue() = default;
