@@ -153,7 +153,7 @@ const velmar_rollkasten* TRollkastenForm::ChosenBox() const {
 
 void TRollkastenForm::LoadKastenListen() {
     boxes_.clear();
-    Materialdaten query = request_;
+    Materialdaten query = vm::CopyWithoutRowLists(request_);
     const bool answered = form_.state.service.getRollkaesten(query);
     velmar_rollkasten none;
     none.box.name = localText("IDS_KEINKASTEN").toStdU16String();

@@ -28,10 +28,11 @@ Materialdaten FormRequest(const TForm1& form) {
 }
 
 // A copy of the form's own request with its current numbers, so that
-// answers cannot touch the lists the rows show.
+// answers cannot touch the lists the rows show; without those lists, which
+// no query asks with (each sets the lists it sends).
 Materialdaten CopyOfFormRequest(TForm1& form) {
     form.state.ReadNumbersBack();
-    return form.state.request;
+    return CopyWithoutRowLists(form.state.request);
 }
 
 // The glass of a configuration and its glazing beads are the articles of
