@@ -122,6 +122,8 @@ public:
     // groups: the catalogue does not change while it is open, and a
     // vendor's list costs a thousand rows to build again.
     std::map<std::tuple<int, int, int>, std::vector<velmar_artikel>> articleLists;
+    // The accessory trees offered, by series and profile kind, the same way.
+    std::map<std::pair<int, int>, std::vector<velmar_zusatzartikel>> accessoryLists;
 
 private:
     Catalogue() = default;

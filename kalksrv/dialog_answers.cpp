@@ -458,6 +458,8 @@ WideText typeName(Catalogue& c, int konstType) {
 
 // The accessory tree offered for one profile kind of a series.
 std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind) {
+    const auto key = std::make_pair(series, forKind);
+    if (const auto it = c.accessoryLists.find(key); it != c.accessoryLists.end()) return it->second;
     struct Row {
         int id, group, article, konstType, parent, count;
         std::string key, excluded;
@@ -508,6 +510,7 @@ std::vector<velmar_zusatzartikel> offered(Catalogue& c, int series, int forKind)
         z.intValue4 = row.id;
         out.push_back(std::move(z));
     }
+    c.accessoryLists.emplace(key, out);
     return out;
 }
 
