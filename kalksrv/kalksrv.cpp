@@ -129,7 +129,7 @@ int32_t dispatch(Answer answer, KsContext context, const uint8_t* request, int32
         // record's own write leaves them out.
         if (!record.drawing.empty()) record.addBlock(ks_answer::drawing, record.drawing);
         if (!record.spareBlock.empty()) record.addBlock(ks_answer::spareBlock, record.spareBlock);
-        const std::vector<std::uint8_t> bytes = record.toBytes();
+        const std::vector<std::uint8_t> bytes = record.takeBytes();
         if (bytes.empty()) return 0;
         auto* block = new uint8_t[bytes.size()];
         std::memcpy(block, bytes.data(), bytes.size());

@@ -231,6 +231,15 @@ void RpcPropertySet::addBlock(std::uint32_t id, std::span<const std::uint8_t> by
     addItem().setBlock(static_cast<std::uint32_t>(bytes.size()), bytes.data(), id);
 }
 
+const RpcProperty* RpcPropertySet::following(const RpcProperty& item) const {
+    // Only with the index built for the items as they are (findItem builds
+    // it for a large set, where lookups cost).
+    if (indexed_ != items_.size() || !idsUnique_ || items_.empty()) return nullptr;
+    const RpcProperty* first = items_.data();
+    if (&item < first || &item >= first + items_.size() - 1) return nullptr;
+    return &item + 1;
+}
+
 const RpcProperty& RpcPropertySet::findItem(std::uint32_t id) const {
     ensureItems();
     const std::size_t n = items_.size();
@@ -245,6 +254,7 @@ const RpcProperty& RpcPropertySet::findItem(std::uint32_t id) const {
         std::size_t size = 64;
         while (size < 2 * n) size *= 2;
         index_.assign(size, 0);
+        idsUnique_ = true;
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint32_t key = items_[i].id;
             for (std::size_t s = slotHash(key) & (size - 1);; s = (s + 1) & (size - 1)) {
@@ -252,7 +262,10 @@ const RpcProperty& RpcPropertySet::findItem(std::uint32_t id) const {
                     index_[s] = (std::uint64_t{key} + 1) << 32 | i;
                     break;
                 }
-                if (index_[s] >> 32 == std::uint64_t{key} + 1) break; // keep the first
+                if (index_[s] >> 32 == std::uint64_t{key} + 1) { // keep the first
+                    idsUnique_ = false;
+                    break;
+                }
             }
         }
         indexed_ = n;
@@ -324,6 +337,22 @@ const std::vector<std::uint8_t>& RpcPropertySet::patchedStorage() {
     put32(storage_.data() + 4, std::bit_cast<std::uint32_t>(static_cast<float>(version)));
     put32(storage_.data() + 12, header);
     return storage_;
+}
+
+std::vector<std::uint8_t> RpcPropertySet::takeBytes() {
+    std::vector<std::uint8_t> out;
+    if (packetIsStorage()) {
+        if (storage_.size() > INT32_MAX) throw std::bad_alloc();
+        out = std::move(storage_);
+        storage_ = {};
+        put32(out.data() + 4, std::bit_cast<std::uint32_t>(static_cast<float>(version)));
+        put32(out.data() + 12, header);
+        takenSize_ = out.size();
+    } else {
+        out = toBytes();
+    }
+    reset();
+    return out;
 }
 
 std::vector<std::uint8_t> RpcPropertySet::toBytes() const {

@@ -183,6 +183,10 @@ public:
 
     // The packet as bytes (serialize in one call).
     std::vector<std::uint8_t> toBytes() const;
+    // The same, taken out of the set, which is reset: the packet a record
+    // wrote is handed over without a copy (a request of a vendor's lists
+    // holds megabytes).
+    std::vector<std::uint8_t> takeBytes();
 
 protected:
     // Replaces the items by a packet that `write` appends to the set's own
@@ -194,6 +198,9 @@ private:
     int fail(int code);
     void takeItems(const PacketView& view) const;
     void ensureItems() const;
+    // The item after `item` when it is what findItem would give for its id
+    // (the set holds no id twice); null otherwise.
+    const RpcProperty* following(const RpcProperty& item) const;
     bool packetIsStorage() const { return storageIsPacket_ && !itemsAdded_; }
     const std::vector<std::uint8_t>& patchedStorage();
     int adopt(std::span<const std::uint8_t> bytes);
@@ -206,11 +213,13 @@ private:
     bool itemsAdded_ = false;           // items were added after storage_ was written
     std::vector<std::uint8_t> packet_;  // built by serialize(nullptr)
     bool packetBuilt_ = false;
+    std::size_t takenSize_ = 0; // of the packet takeBytes took, reserved for the next
 
     // Open-addressed index of first occurrences (id + 1, position); empty
     // while the set is small.
     mutable std::vector<std::uint64_t> index_;
     mutable std::size_t indexed_ = 0;
+    mutable bool idsUnique_ = false; // of the indexed items
 };
 
 // Root of every streamable record.
@@ -252,18 +261,25 @@ bool RpcPropertySet::getList(std::vector<T>& list, std::uint32_t firstId,
     bool ok = true;
     // Every element needs an item of its own, so the loop ends within
     // itemCount() steps.
+    const RpcProperty* next = nullptr;
     for (std::uint32_t id = firstId; list.size() < maxCount; ++id) {
-        const RpcProperty& item = findItem(id);
+        // A list is written element after element: the item after the last
+        // one found is the next element's, a lookup only where it is not.
+        const RpcProperty& item = next && next->id == id ? *next : findItem(id);
         if (!item.present || item.block.empty()) break;
         T& element = list.emplace_back();
         if (ok) ok = element.T::readPacket(item.block);
         if (id == UINT32_MAX) break;
+        next = following(item);
     }
     return ok;
 }
 
 template <class F> bool RpcPropertySet::writeOwnPacket(F&& write) {
     reset();
+    // Storage handed over by takeBytes is gone: room for a packet as large
+    // as that one, so that the writer does not grow it step by step.
+    if (storage_.capacity() < takenSize_) storage_.reserve(takenSize_);
     PacketWriter writer(storage_);
     write(writer);
     writer.finish();

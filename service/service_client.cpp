@@ -116,7 +116,7 @@ bool ServiceClient::callService(Materialdaten& data, std::uint32_t header, const
         data.reset();
         data.write();
         data.header = header;
-        request = data.toBytes();
+        request = data.takeBytes();
     } catch (const std::exception&) {
         data.reset();
         return false; // a request too large for one packet

@@ -313,7 +313,7 @@ void BM_MaterialdatenWrite(benchmark::State& state) {
     Materialdaten m = exchange(static_cast<int>(state.range(0)));
     for (auto _ : state) { // as the service client sends a request
         m.write();
-        benchmark::DoNotOptimize(m.toBytes());
+        benchmark::DoNotOptimize(m.takeBytes());
     }
     state.SetItemsProcessed(state.iterations() * 26 * state.range(0));
 }

@@ -135,4 +135,14 @@ TEST(ExchangeLists, ThousandElementsAreContiguousAndAGapEndsAList) {
     gappy.putRecord(m.frames[3], 1003);
     const Materialdaten back = answerFrom(gappy.toBytes());
     EXPECT_EQ(back.frames.size(), 2u);
+
+    // An element whose tag comes twice is read from its first item, also
+    // where the list is read item after item.
+    RpcPropertySet twice;
+    twice.putRecord(m.frames[999], 1001);
+    for (int i = 0; i < 40; ++i) twice.putRecord(m.frames[static_cast<std::size_t>(i)], 1000 + i);
+    const Materialdaten first = answerFrom(twice.toBytes());
+    ASSERT_EQ(first.frames.size(), 40u);
+    EXPECT_EQ(first.frames[1], m.frames[999]);
+    EXPECT_EQ(first.frames[2], m.frames[2]);
 }
