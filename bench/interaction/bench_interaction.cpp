@@ -15,9 +15,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <chrono>
 #include <cstdio>
@@ -156,6 +158,10 @@ Timing Interact(Host& host, bool keepChoice, const std::function<void()>& start)
     start();
     const Clock::time_point returned = Clock::now();
     qApp->removeEventFilter(&probe);
+    // What the host's event loop does before the next click: windows of
+    // closed dialogs go (their deletion waits for the loop).
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!probe.seen) {
         t.error = "no dialog showed";
         return t;
@@ -340,7 +346,9 @@ int Soak(long rounds) {
             }
         }
         if (round == 1) first = ResidentKb();
-        if (round % 100 == 0) std::fprintf(stderr, "round %ld: %ld kB\n", round, ResidentKb());
+        if (round % 100 == 0)
+            std::fprintf(stderr, "round %ld: %ld kB, %lld windows\n", round, ResidentKb(),
+                         static_cast<long long>(QGuiApplication::allWindows().size()));
     }
     std::printf("rss_growth_kb=%ld\n", ResidentKb() - first);
     return 0;
