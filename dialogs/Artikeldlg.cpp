@@ -84,28 +84,11 @@ void TArtikelForm::FillArticles(int articleId) {
     vm::SelectEntryById(ListBox1, articles_, articleId);
 }
 
-std::vector<velmar_stahl> TArtikelForm::QueryReinforcements(int articleId, int chamber) {
-    // The chamber travels where the form's requests carry the element
-    // subcode; both fields are the form's again after the call.
-    const int articleBefore = request_.articleId;
-    const int subcodeBefore = request_.elementSubcode;
-    request_.articleId = articleId;
-    request_.elementSubcode = chamber;
-    request_.reinforcements.clear();
-    vm::CallKeepingLists(request_, {},
-                         [this](Materialdaten& r) { return service_.getArtikelInc(r); });
-    std::vector<velmar_stahl> list = std::move(request_.reinforcements);
-    request_.reinforcements.clear();
-    request_.articleId = articleBefore;
-    request_.elementSubcode = subcodeBefore;
-    return list;
-}
-
 void TArtikelForm::LoadReinforcements() {
     const velmar_artikel* article = vm::SelectedEntry(ListBox1, articles_);
     const int articleId = article != nullptr ? article->nameId.id : -1;
-    steels1_ = QueryReinforcements(articleId, 1);
-    steels2_ = QueryReinforcements(articleId, 2);
+    steels1_ = vm::QueryReinforcements(service_, request_, articleId, 1);
+    steels2_ = vm::QueryReinforcements(service_, request_, articleId, 2);
     const QSignalBlocker block2(ListBox2);
     const QSignalBlocker block3(ListBox3);
     vm::FillEntryList(ListBox2, steels1_);

@@ -59,7 +59,6 @@ private:
     void ListBox2Click();
     void cbDefaultClick();
     void LoadReinforcements();
-    std::vector<velmar_stahl> QueryReinforcements(int articleId, int chamber);
     void Draw();
 
     ServiceClient& service_;

@@ -51,13 +51,6 @@ QString LastMatching(const ColourBit (&bits)[4], int flags) {
     return text;
 }
 
-template <class W> W* Placed(W* widget, const char* name, int left, int top) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->move(left, top);
-    widget->adjustSize();
-    return widget;
-}
-
 // The group radios in the order the chosen group is read from them; none
 // checked means the first group.
 struct GroupRadio {
@@ -118,55 +111,40 @@ TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
     : SelectionDialog(parent, QStringLiteral("ColorDlg"), QStringLiteral("Farbauswahl"), 498, 454),
       colourText(text), colours_(colours), request_(request), service_(service),
       currentId_(currentId) {
-    QWidget* client = Client();
-    gbDekor = new QGroupBox(QStringLiteral(" Dekore "), client);
-    gbDekor->setObjectName(QStringLiteral("gbDekor"));
-    gbDekor->setGeometry(14, 13, 247, 334);
-    const auto RalEdit = [this](const char* name, int top) {
-        auto* edit = new QLineEdit(gbDekor);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setGeometry(109, top, 121, 21);
-        return edit;
-    };
-    edtRalai = RalEdit("edtRalai", 180);
-    lblRalaussen = Placed(new QLabel(QStringLiteral("außen:"), gbDekor), "lblRalaussen", 60, 221);
-    edtRalaussen = RalEdit("edtRalaussen", 217);
-    lblRalinnen = Placed(new QLabel(QStringLiteral("innen:"), gbDekor), "lblRalinnen", 64, 251);
-    edtRalinnen = RalEdit("edtRalinnen", 245);
-    Image1 = new QLabel(gbDekor);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    gbDekor = AddGroupBox("gbDekor", QStringLiteral(" Dekore "), 14, 13, 247, 334);
+    edtRalai = AddEdit("edtRalai", 109, 180, 121, 21, gbDekor);
+    lblRalaussen = AddLabel("lblRalaussen", QStringLiteral("außen:"), 60, 221, -1, gbDekor);
+    edtRalaussen = AddEdit("edtRalaussen", 109, 217, 121, 21, gbDekor);
+    lblRalinnen = AddLabel("lblRalinnen", QStringLiteral("innen:"), 64, 251, -1, gbDekor);
+    edtRalinnen = AddEdit("edtRalinnen", 109, 245, 121, 21, gbDekor);
+    Image1 = AddLabel("Image1", QString(), 20, 234, -1, gbDekor);
     Image1->setGeometry(20, 234, 145, 92);
     Image1->setScaledContents(true);
     Image1->hide();
 
-    Panel2 = new QFrame(client);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2 = AddPanel("Panel2", 13, 353, 248, 65);
     Panel2->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Panel2->setGeometry(13, 353, 248, 65);
-    lblGK = Placed(new QLabel(QStringLiteral("Grundkörper:"), Panel2), "lblGK", 10, 14);
-    GrundK = Placed(new QLabel(Panel2), "GrundK", 90, 14);
+    lblGK = AddLabel("lblGK", QStringLiteral("Grundkörper:"), 10, 14, -1, Panel2);
+    GrundK = AddLabel("GrundK", QString(), 90, 14, -1, Panel2);
     GrundK->resize(150, GrundK->height());
-    LabelDicht = Placed(new QLabel(QStringLiteral("Dichtung:"), Panel2), "LabelDicht", 10, 38);
-    Dichtung = Placed(new QLabel(Panel2), "Dichtung", 90, 38);
+    LabelDicht = AddLabel("LabelDicht", QStringLiteral("Dichtung:"), 10, 38, -1, Panel2);
+    Dichtung = AddLabel("Dichtung", QString(), 90, 38, -1, Panel2);
     Dichtung->resize(150, Dichtung->height());
 
-    gbRAL = new QGroupBox(QStringLiteral("RAL"), client);
-    gbRAL->setObjectName(QStringLiteral("gbRAL"));
-    gbRAL->setGeometry(267, 13, 201, 218);
-    Label2 = Placed(new QLabel(QStringLiteral("innen GK"), gbRAL), "Label2", 12, 26);
-    rbweiss = AddRadioButton(gbRAL, "rbweiss", QStringLiteral("weiss"), 80, 24);
+    gbRAL = AddGroupBox("gbRAL", QStringLiteral("RAL"), 267, 13, 201, 218);
+    Label2 = AddLabel("Label2", QStringLiteral("innen GK"), 12, 26, -1, gbRAL);
+    rbweiss = AddRadioButton("rbweiss", QStringLiteral("weiss"), 80, 24, -1, gbRAL);
     rbweiss->setChecked(true);
-    rbDekor = AddRadioButton(gbRAL, "rbDekor", QStringLiteral("Dekor"), 80, 46);
-    Label1 = Placed(new QLabel(QStringLiteral("außen VS"), gbRAL), "Label1", 12, 78);
-    cbVoranodisiert = new QCheckBox(QStringLiteral("voranodisiert"), gbRAL);
-    Placed(cbVoranodisiert, "cbVoranodisiert", 80, 76);
-    Panel3 = new QFrame(gbRAL);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setGeometry(8, 108, 185, 98);
+    rbDekor = AddRadioButton("rbDekor", QStringLiteral("Dekor"), 80, 46, -1, gbRAL);
+    Label1 = AddLabel("Label1", QStringLiteral("außen VS"), 12, 78, -1, gbRAL);
+    cbVoranodisiert =
+        AddCheckBox("cbVoranodisiert", QStringLiteral("voranodisiert"), 80, 76, -1, gbRAL);
+    Panel3 = AddPanel("Panel3", 8, 108, 185, 98, gbRAL);
 
     for (const GroupRadio& g : kGroupRadios) {
-        QRadioButton* radio = AddRadioButton(g.priceClass ? static_cast<QWidget*>(Panel3) : gbDekor,
-                                             g.name, QString::fromUtf8(g.text), g.left, g.top);
+        QRadioButton* radio =
+            AddRadioButton(g.name, QString::fromUtf8(g.text), g.left, g.top, -1,
+                           g.priceClass ? static_cast<QWidget*>(Panel3) : gbDekor);
         this->*g.member = radio;
         groupRadios_.emplace_back(radio, g.group);
         // The price classes show with their box.

@@ -74,14 +74,8 @@ TGlasForm::TGlasForm(ServiceClient& service, int spacerCode_, int glazingBeadId,
     Panel_3->hide();
     Panel_2->setGeometry(568, 593, 75, 22);
     Panel_1->setGeometry(656, 593, 75, 22);
-    for (QWidget* bottom :
-         {static_cast<QWidget*>(PsiGMaterial), static_cast<QWidget*>(Label2),
-          static_cast<QWidget*>(Ug), static_cast<QWidget*>(Label3), static_cast<QWidget*>(PsiG),
-          static_cast<QWidget*>(PsiGCB), static_cast<QWidget*>(Label1),
-          static_cast<QWidget*>(Label6), static_cast<QWidget*>(Panel_3)})
-        AnchorBottom(bottom);
-    AnchorBottom(Panel_2, true);
-    AnchorBottom(Panel_1, true);
+    Anchor({PsiGMaterial, Label2, Ug, Label3, PsiG, PsiGCB, Label1, Label6, Panel_3}, MoveDown);
+    Anchor({Panel_2, Panel_1}, MoveDown | MoveRight);
 
     preview_ = std::make_unique<vm::SectionPreview>(Panel2);
 

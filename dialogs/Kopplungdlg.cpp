@@ -52,11 +52,7 @@ TKopplungForm::TKopplungForm(int reinforcementId, int couplingId,
       couplings_(couplings), request_(request), service_(service),
       reinforcementId_(reinforcementId), couplingId_(couplingId) {
     setMinimumSize(450, 500);
-    auto* tree = new CouplingTree(Client());
-    tree->setObjectName(QStringLiteral("TreeView1"));
-    tree->setGeometry(8, 8, 432, 425);
-    tree->setHeaderHidden(true);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* tree = AddTree<CouplingTree>("TreeView1", 8, 8, 432, 425);
     // The chosen coupling stays marked while the reinforcement list has the
     // focus.
     QPalette palette = tree->palette();
@@ -72,26 +68,17 @@ TKopplungForm::TKopplungForm(int reinforcementId, int couplingId,
     Panel2 = AddPanel("Panel2", 447, 8, 401, 541);
     Panel_2->setGeometry(680, 552, 75, 22);
     Panel_1->setGeometry(768, 552, 75, 22);
-    for (QWidget* bottom : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(ListBox2),
-                            static_cast<QWidget*>(Label1)})
-        AnchorBottom(bottom);
-    AnchorBottom(Panel_2, true);
-    AnchorBottom(Panel_1, true);
+    // The tree follows every edge, the drawing the right and the bottom one.
+    Anchor({Label2, ListBox2, Label1}, MoveDown);
+    Anchor({Panel_2, Panel_1}, MoveDown | MoveRight);
+    Anchor(TreeView1, StretchDown | StretchRight);
+    Anchor(Panel2, MoveRight | StretchDown);
 
     preview_ = std::make_unique<vm::SectionPreview>(Panel2);
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
 }
 
 TKopplungForm::~TKopplungForm() = default;
-
-void TKopplungForm::resizeEvent(QResizeEvent* event) {
-    SelectionDialog::resizeEvent(event);
-    // The tree follows every edge, the drawing the right and the bottom one.
-    const int dw = width() - kWidth;
-    const int dh = height() - kHeight;
-    if (TreeView1 != nullptr) TreeView1->setGeometry(8, 8, 432 + dw, 425 + dh);
-    if (Panel2 != nullptr) Panel2->setGeometry(447 + dw, 8, 401, 541 + dh);
-}
 
 void TKopplungForm::FormShow() {
     preview_->Activate();
@@ -119,23 +106,17 @@ void TKopplungForm::TreeView1MouseDown(const QTreeWidgetItem* item) {
 }
 
 void TKopplungForm::LoadReinforcements() {
-    request_.reinforcements.clear();
+    reinforcements_.clear();
     int preselect = 0;
     if (const velmar_artikel* coupling = vm::EntryAt(couplings_, current_)) {
         preselect = coupling->steel1.nameId.id;
-        const int articleId = request_.articleId;
-        const int subcode = request_.elementSubcode;
-        request_.articleId = coupling->nameId.id;
-        request_.elementSubcode = kFirstChamber;
-        vm::CallKeepingLists(request_, {},
-                             [this](Materialdaten& r) { return service_.getArtikelInc(r); });
-        request_.articleId = articleId;
-        request_.elementSubcode = subcode;
+        reinforcements_ =
+            vm::QueryReinforcements(service_, request_, coupling->nameId.id, kFirstChamber);
     }
     {
         const QSignalBlocker blocker(ListBox2);
-        vm::FillEntryList(ListBox2, request_.reinforcements);
-        vm::SelectEntryById(ListBox2, request_.reinforcements, preselect);
+        vm::FillEntryList(ListBox2, reinforcements_);
+        vm::SelectEntryById(ListBox2, reinforcements_, preselect);
     }
     ListBox2Click();
 }
@@ -147,7 +128,7 @@ void TKopplungForm::ListBox2Click() {
         return;
     }
     velmar_artikel drawn = *coupling;
-    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, request_.reinforcements)) {
+    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_)) {
         drawn.steel1 = *steel;
         if ((drawn.nameId.intValue & ks_coupling::bothChambers) != 0) drawn.steel2 = *steel;
     }
@@ -162,7 +143,7 @@ void TKopplungForm::Button2Click() {
     if (selected && index >= 0) {
         chosenIndex = index;
         current_ = index;
-        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, request_.reinforcements))
+        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_))
             reinforcement = *steel;
     }
 }

@@ -42,7 +42,6 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormShow() override;
@@ -56,6 +55,7 @@ private:
     Materialdaten& request_;
     ServiceClient& service_;
     std::unique_ptr<vm::SectionPreview> preview_;
+    std::vector<velmar_stahl> reinforcements_; // of the current coupling, behind ListBox2
     int reinforcementId_;
     int couplingId_;
     int current_ = -1; // index of the current coupling; -1 for none

@@ -38,13 +38,11 @@ TNameIdForm::TNameIdForm(bool optionVisible_, bool secondOption_, bool cladding_
     vm::SetTabStopDialogUnits(ListBox1, 100);
     Alu = AddCheckBox("Alu", QStringLiteral("Aluvorsatzschalen verwenden"), 8, 422);
     // The gasket kinds are not offered; nothing reads them.
-    RadioGroup1 = new QGroupBox(Client());
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(168, 360, 257, 64);
-    VerschweissRB = AddRadioButton(RadioGroup1, "VerschweissRB",
-                                   QStringLiteral("verschweißbare Dichtung"), 264 - 168, 376 - 360);
-    EinrollRB = AddRadioButton(RadioGroup1, "EinrollRB", QStringLiteral("einrollbare Dichtung"),
-                               264 - 168, 400 - 360);
+    RadioGroup1 = AddGroupBox("RadioGroup1", QString(), 168, 360, 257, 64);
+    VerschweissRB = AddRadioButton("VerschweissRB", QStringLiteral("verschweißbare Dichtung"),
+                                   264 - 168, 376 - 360, -1, RadioGroup1);
+    EinrollRB = AddRadioButton("EinrollRB", QStringLiteral("einrollbare Dichtung"), 264 - 168,
+                               400 - 360, -1, RadioGroup1);
     RadioGroup1->hide();
     Label1 = AddLabel("Label1", QStringLiteral("-----"), 8, 445);
     Panel_2->setGeometry(262, 434, 75, 22);

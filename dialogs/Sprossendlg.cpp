@@ -37,14 +37,12 @@ TSprossenForm::TSprossenForm(ServiceClient& service, Materialdaten& request, int
                       570),
       konstType(konstType_), reinforcementId(reinforcementId_), service_(service),
       request_(request), barId_(barId) {
-    RadioGroup1 = new QGroupBox(QStringLiteral("Sprossentyp"), Client());
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(8, 16, 769, 57);
+    RadioGroup1 = AddGroupBox("RadioGroup1", QStringLiteral("Sprossentyp"), 8, 16, 769, 57);
     // The buttons sit on the group; their places are given in the dialog's
     // coordinates.
     const auto radio = [this](const char* name, const QString& text, int left) {
-        return AddRadioButton(RadioGroup1, name, text, left - RadioGroup1->x(),
-                              40 - RadioGroup1->y());
+        return AddRadioButton(name, text, left - RadioGroup1->x(), 40 - RadioGroup1->y(), -1,
+                              RadioGroup1);
     };
     GlasRB = radio("GlasRB", QStringLiteral("glasteilende Sprosse"), 24);
     KlebeRB = radio("KlebeRB", QStringLiteral("Klebesprosse"), 205);
@@ -116,15 +114,12 @@ void TSprossenForm::FillBars() {
 void TSprossenForm::LoadReinforcements() {
     if (!GlasRB->isChecked()) return;
     const velmar_artikel* bar = vm::SelectedEntry(ListBox1, bars_);
-    request_.articleId = bar != nullptr ? bar->nameId.id : -1;
-    request_.reinforcements.clear();
-    request_.elementSubcode = kFirstChamber;
-    vm::CallKeepingLists(request_, {},
-                         [this](Materialdaten& r) { return service_.getArtikelInc(r); });
+    reinforcements_ = vm::QueryReinforcements(service_, request_,
+                                              bar != nullptr ? bar->nameId.id : -1, kFirstChamber);
     const QSignalBlocker blocker(ListBox2);
-    vm::FillEntryList(ListBox2, request_.reinforcements);
+    vm::FillEntryList(ListBox2, reinforcements_);
     // After the first load the default reinforcement of each bar is offered.
-    vm::SelectEntryById(ListBox2, request_.reinforcements, opening_ ? reinforcementId : -1);
+    vm::SelectEntryById(ListBox2, reinforcements_, opening_ ? reinforcementId : -1);
 }
 
 void TSprossenForm::ListBox1Click() {
@@ -146,7 +141,7 @@ void TSprossenForm::ShowSection() {
     // The section shows the bar with the reinforcement chosen for it.
     velmar_artikel drawn = *bar;
     if (GlasRB->isChecked())
-        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, request_.reinforcements))
+        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_))
             drawn.steel1 = *steel;
     preview_->ShowArticle(service_, request_, drawn, konstType);
 }
@@ -154,7 +149,7 @@ void TSprossenForm::ShowSection() {
 void TSprossenForm::Panel_2Click() {
     chosenIndex = vm::SelectedEntryIndex(ListBox1);
     if (GlasRB->isChecked()) {
-        const velmar_stahl* steel = vm::SelectedEntry(ListBox2, request_.reinforcements);
+        const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_);
         reinforcementId = steel != nullptr ? steel->nameId.id : -1;
         reinforcementName = steel != nullptr ? steel->nameId.name : WideText();
     }

@@ -69,7 +69,8 @@ private:
 
     ServiceClient& service_;
     Materialdaten& request_;
-    std::vector<velmar_artikel> bars_; // the bars of the kind shown
+    std::vector<velmar_artikel> bars_;         // the bars of the kind shown
+    std::vector<velmar_stahl> reinforcements_; // of the bar shown, behind ListBox2
     std::unique_ptr<vm::SectionPreview> preview_;
     int barId_;
     int listBox1Height_;

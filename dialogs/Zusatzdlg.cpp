@@ -70,11 +70,7 @@ TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
       further(further_), service_(service), request_(request), offered_(offered),
       selection_(selection), cutSide_(cutSide) {
     setMinimumSize(450, 500);
-    TreeView1 = new QTreeWidget(Client());
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setGeometry(8, 8, 432, 377);
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setColumnCount(1);
+    TreeView1 = AddTree("TreeView1", 8, 8, 432, 377);
     TreeView1->viewport()->installEventFilter(this);
     Label2 = AddLabel("Label2", QStringLiteral("Aussteifung"), 8, 393);
     Label3 = AddLabel("Label3", QStringLiteral("Abstand von der Fensteraußenkante (mm):"), 8, 393);
@@ -89,11 +85,12 @@ TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
     Panel2 = AddPanel("Panel2", 447, 8, 401, 541);
     Panel_2->setGeometry(680, 552, 75, 22);
     Panel_1->setGeometry(768, 552, 75, 22);
-    for (QWidget* bottom :
-         std::initializer_list<QWidget*>{Label2, Label3, ListBox2, Edit1, Label4, ListBox3, Label1})
-        AnchorBottom(bottom);
-    AnchorBottom(Panel_2, true);
-    AnchorBottom(Panel_1, true);
+    // The tree takes what the dialog grows; the section keeps its width at
+    // the right edge.
+    Anchor({Label2, Label3, ListBox2, Edit1, Label4, ListBox3, Label1}, MoveDown);
+    Anchor({Panel_2, Panel_1}, MoveDown | MoveRight);
+    Anchor(TreeView1, StretchDown | StretchRight);
+    Anchor(Panel2, MoveRight | StretchDown);
 
     preview_ = std::make_unique<vm::SectionPreview>(Panel2);
 
@@ -105,16 +102,6 @@ TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
 }
 
 TZusatzForm::~TZusatzForm() = default;
-
-void TZusatzForm::resizeEvent(QResizeEvent* event) {
-    SelectionDialog::resizeEvent(event);
-    // The tree takes what the dialog grows; the section keeps its width at
-    // the right edge.
-    const int grownWidth = width() - kClientWidth;
-    const int grownHeight = height() - kClientHeight;
-    TreeView1->setGeometry(8, 8, 432 + grownWidth, 377 + grownHeight);
-    Panel2->setGeometry(447 + grownWidth, 8, 401, 541 + grownHeight);
-}
 
 // ---- the tree ------------------------------------------------------------------
 
@@ -367,14 +354,9 @@ void TZusatzForm::LoadReinforcements(int chamber, QListWidget* list,
                                      std::vector<velmar_stahl>& shown) {
     auto& chosen = chamber == 1 ? chamber1_ : chamber2_;
     const auto held = currentNode_ != nullptr ? chosen.find(currentNode_) : chosen.end();
-    request_.reinforcements.clear();
-    if (currentEntry_ != nullptr && held != chosen.end()) {
-        request_.articleId = currentEntry_->getId();
-        request_.elementSubcode = chamber;
-        vm::CallKeepingLists(request_, {},
-                             [this](Materialdaten& r) { return service_.getArtikelInc(r); });
-    }
-    shown = request_.reinforcements;
+    shown.clear();
+    if (currentEntry_ != nullptr && held != chosen.end())
+        shown = vm::QueryReinforcements(service_, request_, currentEntry_->getId(), chamber);
     const QSignalBlocker blocker(list);
     vm::FillEntryList(list, shown);
     if (held != chosen.end()) vm::SelectEntryById(list, shown, held->second.getId());

@@ -57,7 +57,6 @@ public:
 
 protected:
     void Panel_2Click() override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

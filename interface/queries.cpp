@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dialogs/size_checks.h"
 #include "interface/guard.h"
 #include "mainform/form_queries.h"
-#include "mainform/size_checks.h"
 #include "mainform/vm_mainform.h"
-#include "model/text_codec.h"
 #include "model/ks_lists.h"
 #include "model/materialdaten.h"
+#include "model/text_codec.h"
 #include "service/service_client.h"
 
 namespace {

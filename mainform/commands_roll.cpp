@@ -1,7 +1,7 @@
 // The roller-shutter row: no box on a 100 mm frame where the element's cut
 // positions forbid it, else the box dialog.
 
-#include "mainform/Rollkastendlg.h"
+#include "dialogs/Rollkastendlg.h"
 #include "mainform/vm_mainform.h"
 
 void TForm1::LRollClick(QObject*) {
@@ -11,9 +11,9 @@ void TForm1::LRollClick(QObject*) {
         return;
     }
     state.LoadRollkaesten();
-    velmar_rollkasten box = state.rollkasten;
-    TRollkastenForm dialog(*this, box, state.request, MessageOwner());
+    TRollkastenForm dialog({state.service, state.request, state.rollkasten, state.elementSize},
+                           MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return;
-    state.ChooseBox(box);
+    state.ChooseBox(dialog.result.chosen);
 }

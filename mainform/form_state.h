@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "dialogs/size_checks.h"
 #include "interface/velmar_types.h"
 #include "mainform/nrt_data.h"
 #include "model/materialdaten.h"
@@ -54,12 +55,6 @@ inline constexpr std::size_t kFormRows = 12;
 enum class FormMessage {
     SeriesChanged, // a reload shows another profile series than before
     BoxNotOnFrame, // the box cannot sit on the element's 100 mm frame
-};
-
-// Millimetres; 0 until the host sets them.
-struct ElementSize {
-    double width = 0.0;
-    double height = 0.0;
 };
 
 // What vm_create hands the form besides the record.

@@ -9,6 +9,8 @@
 #include "model/ks_lists.h"
 #include "model/materialdaten.h"
 
+class ServiceClient;
+
 namespace vm {
 
 // The row lists of the main form, taken out of a request so that they do
@@ -74,5 +76,11 @@ inline Materialdaten CopyWithoutRowLists(Materialdaten& request) {
     held.Restore(request);
     return copy;
 }
+
+// The reinforcements the service offers for chamber `chamber` (1, 2) of
+// the article `articleId`, asked on `request`, which comes back as it was:
+// the chamber travels where a form's requests carry the element subcode.
+std::vector<velmar_stahl> QueryReinforcements(ServiceClient& service, Materialdaten& request,
+                                              int articleId, int chamber);
 
 } // namespace vm

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,8 +77,8 @@ void SelectionDialog::Panel_1Click() {
 }
 
 QLabel* SelectionDialog::AddLabel(const char* name, const QString& text, int left, int top,
-                                  int width) {
-    auto* label = Named(new QLabel(text, client_), name);
+                                  int width, QWidget* parent) {
+    auto* label = Named(new QLabel(text, Parent(parent)), name);
     label->move(left, top);
     if (width < 0)
         label->adjustSize();
@@ -85,23 +87,31 @@ QLabel* SelectionDialog::AddLabel(const char* name, const QString& text, int lef
     return label;
 }
 
-QListWidget* SelectionDialog::AddListBox(const char* name, int left, int top, int width,
-                                         int height) {
-    auto* list = Named(new QListWidget(client_), name);
+QListWidget* SelectionDialog::AddListBox(const char* name, int left, int top, int width, int height,
+                                         QWidget* parent) {
+    auto* list = Named(new QListWidget(Parent(parent)), name);
     list->setGeometry(left, top, width, height);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
 
-QWidget* SelectionDialog::AddPanel(const char* name, int left, int top, int width, int height) {
-    auto* panel = Named(new QWidget(client_), name);
+QFrame* SelectionDialog::AddPanel(const char* name, int left, int top, int width, int height,
+                                  QWidget* parent) {
+    auto* panel = Named(new QFrame(Parent(parent)), name);
     panel->setGeometry(left, top, width, height);
     return panel;
 }
 
+QGroupBox* SelectionDialog::AddGroupBox(const char* name, const QString& title, int left, int top,
+                                        int width, int height, QWidget* parent) {
+    auto* box = Named(new QGroupBox(title, Parent(parent)), name);
+    box->setGeometry(left, top, width, height);
+    return box;
+}
+
 QPushButton* SelectionDialog::AddButtonPanel(const char* name, const QString& text, int left,
-                                             int top, int width, int height) {
-    auto* button = Named(new QPushButton(text, client_), name);
+                                             int top, int width, int height, QWidget* parent) {
+    auto* button = Named(new QPushButton(text, Parent(parent)), name);
     // Return closes nothing: no button is the dialog's default.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -109,43 +119,63 @@ QPushButton* SelectionDialog::AddButtonPanel(const char* name, const QString& te
     return button;
 }
 
-QComboBox* SelectionDialog::AddComboBox(const char* name, int left, int top, int width) {
-    auto* combo = Named(new QComboBox(client_), name);
+QComboBox* SelectionDialog::AddComboBox(const char* name, int left, int top, int width,
+                                        QWidget* parent) {
+    auto* combo = Named(new QComboBox(Parent(parent)), name);
     combo->move(left, top);
     combo->resize(width, combo->sizeHint().height());
     return combo;
 }
 
-QLineEdit* SelectionDialog::AddEdit(const char* name, int left, int top, int width, int height) {
-    auto* edit = Named(new QLineEdit(client_), name);
+QLineEdit* SelectionDialog::AddEdit(const char* name, int left, int top, int width, int height,
+                                    QWidget* parent) {
+    auto* edit = Named(new QLineEdit(Parent(parent)), name);
     edit->setGeometry(left, top, width, height);
     return edit;
 }
 
+namespace {
+
+// A button with its text at (left, top): as wide as its text, or `width`
+// when that is wider.
+template <class Button> Button* Placed(Button* button, int left, int top, int width) {
+    button->move(left, top);
+    if (width < 0)
+        button->adjustSize();
+    else
+        button->resize(std::max(width, button->sizeHint().width()), button->sizeHint().height());
+    return button;
+}
+
+} // namespace
+
 QCheckBox* SelectionDialog::AddCheckBox(const char* name, const QString& text, int left, int top,
-                                        int width) {
-    auto* box = Named(new QCheckBox(text, client_), name);
-    box->move(left, top);
-    if (width < 0)
-        box->adjustSize();
-    else
-        box->resize(std::max(width, box->sizeHint().width()), box->sizeHint().height());
-    return box;
+                                        int width, QWidget* parent) {
+    return Placed(Named(new QCheckBox(text, Parent(parent)), name), left, top, width);
 }
 
-QRadioButton* SelectionDialog::AddRadioButton(QWidget* parent, const char* name,
-                                              const QString& text, int left, int top, int width) {
-    auto* radio = Named(new QRadioButton(text, parent != nullptr ? parent : client_), name);
-    radio->move(left, top);
-    if (width < 0)
-        radio->adjustSize();
-    else
-        radio->resize(std::max(width, radio->sizeHint().width()), radio->sizeHint().height());
-    return radio;
+QRadioButton* SelectionDialog::AddRadioButton(const char* name, const QString& text, int left,
+                                              int top, int width, QWidget* parent) {
+    return Placed(Named(new QRadioButton(text, Parent(parent)), name), left, top, width);
 }
 
-void SelectionDialog::AnchorBottom(QWidget* widget, bool right) {
-    anchors_.push_back({widget, height() - widget->y(), right ? width() - widget->x() : -1});
+void SelectionDialog::SetUpTree(QTreeWidget* tree, const char* name, int left, int top, int width,
+                                int height) {
+    Named(tree, name);
+    tree->setGeometry(left, top, width, height);
+    tree->setHeaderHidden(true);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void SelectionDialog::Anchor(QWidget* widget, int edges) {
+    const QRect g = widget->geometry();
+    const int bottomGap = height() - ((edges & StretchDown) != 0 ? g.y() + g.height() : g.y());
+    const int rightGap = width() - ((edges & StretchRight) != 0 ? g.x() + g.width() : g.x());
+    anchors_.push_back({widget, edges, bottomGap, rightGap});
+}
+
+void SelectionDialog::Anchor(std::initializer_list<QWidget*> widgets, int edges) {
+    for (QWidget* widget : widgets) Anchor(widget, edges);
 }
 
 void SelectionDialog::SetClientHeight(int height) {
@@ -180,9 +210,13 @@ void SelectionDialog::showEvent(QShowEvent* event) {
 void SelectionDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (client_ != nullptr) client_->setGeometry(rect());
-    for (const Anchor& anchor : anchors_) {
-        const int left = anchor.rightGap < 0 ? anchor.widget->x() : width() - anchor.rightGap;
-        anchor.widget->move(left, height() - anchor.bottomGap);
+    for (const Anchored& a : anchors_) {
+        QRect g = a.widget->geometry();
+        if ((a.edges & MoveDown) != 0) g.moveTop(height() - a.bottomGap);
+        if ((a.edges & MoveRight) != 0) g.moveLeft(width() - a.rightGap);
+        if ((a.edges & StretchDown) != 0) g.setHeight(height() - a.bottomGap - g.y());
+        if ((a.edges & StretchRight) != 0) g.setWidth(width() - a.rightGap - g.x());
+        a.widget->setGeometry(g);
     }
 }
 

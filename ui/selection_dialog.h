@@ -9,10 +9,15 @@
 #include <QDialog>
 #include <QPushButton>
 
+#include <QTreeWidget>
+
+#include <initializer_list>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -47,24 +52,50 @@ protected:
     // Abbrechen and Escape: close without results.
     virtual void Panel_1Click();
 
-    // Controls on the client panel at layout positions (left, top, width,
-    // height). A label without width takes the width of its text, so no text
-    // is clipped whatever the font.
-    QLabel* AddLabel(const char* name, const QString& text, int left, int top, int width = -1);
-    QListWidget* AddListBox(const char* name, int left, int top, int width, int height);
-    QWidget* AddPanel(const char* name, int left, int top, int width, int height);
+    // Controls at layout positions (left, top, width, height) on `parent`,
+    // the client panel when it is null. A label, check box or radio button
+    // without width takes the width of its text, so no text is clipped
+    // whatever the font.
+    QLabel* AddLabel(const char* name, const QString& text, int left, int top, int width = -1,
+                     QWidget* parent = nullptr);
+    QListWidget* AddListBox(const char* name, int left, int top, int width, int height,
+                            QWidget* parent = nullptr);
+    QFrame* AddPanel(const char* name, int left, int top, int width, int height,
+                     QWidget* parent = nullptr);
+    QGroupBox* AddGroupBox(const char* name, const QString& title, int left, int top, int width,
+                           int height, QWidget* parent = nullptr);
     QPushButton* AddButtonPanel(const char* name, const QString& text, int left, int top, int width,
-                                int height);
-    QComboBox* AddComboBox(const char* name, int left, int top, int width);
-    QLineEdit* AddEdit(const char* name, int left, int top, int width, int height = 21);
-    QCheckBox* AddCheckBox(const char* name, const QString& text, int left, int top,
-                           int width = -1);
-    QRadioButton* AddRadioButton(QWidget* parent, const char* name, const QString& text, int left,
-                                 int top, int width = -1);
+                                int height, QWidget* parent = nullptr);
+    QComboBox* AddComboBox(const char* name, int left, int top, int width,
+                           QWidget* parent = nullptr);
+    QLineEdit* AddEdit(const char* name, int left, int top, int width, int height = 21,
+                       QWidget* parent = nullptr);
+    QCheckBox* AddCheckBox(const char* name, const QString& text, int left, int top, int width = -1,
+                           QWidget* parent = nullptr);
+    QRadioButton* AddRadioButton(const char* name, const QString& text, int left, int top,
+                                 int width = -1, QWidget* parent = nullptr);
+    // A tree without header and with one selection; `Tree` may be a
+    // QTreeWidget of the dialog's own.
+    template <class Tree = QTreeWidget>
+    Tree* AddTree(const char* name, int left, int top, int width, int height,
+                  QWidget* parent = nullptr) {
+        auto* tree = new Tree(Parent(parent));
+        SetUpTree(tree, name, left, top, width, height);
+        return tree;
+    }
 
-    // Keeps `widget` at its distance from the bottom (and right) edge when
-    // the dialog's size changes.
-    void AnchorBottom(QWidget* widget, bool right = false);
+    // How a control follows the dialog's edges when its size changes: moved
+    // with the bottom or right edge, or stretched to keep its distance to
+    // it.
+    enum Edge {
+        MoveDown = 0x1,
+        MoveRight = 0x2,
+        StretchDown = 0x4,
+        StretchRight = 0x8,
+    };
+    // Keeps `widget` at its present distances from the edges `edges` names.
+    void Anchor(QWidget* widget, int edges);
+    void Anchor(std::initializer_list<QWidget*> widgets, int edges);
     // Sets the client height, keeping anchored controls at their distances.
     void SetClientHeight(int height);
 
@@ -80,13 +111,17 @@ protected:
     QPushButton* Panel_1 = nullptr; // "Abbrechen"
 
 private:
-    struct Anchor {
+    struct Anchored {
         QWidget* widget;
-        int bottomGap;
-        int rightGap; // -1: left edge fixed
+        int edges;
+        int bottomGap; // from the widget's bottom (stretched) or top (moved) edge
+        int rightGap;  // from the widget's right (stretched) or left (moved) edge
     };
+    QWidget* Parent(QWidget* parent) const { return parent != nullptr ? parent : client_; }
+    void SetUpTree(QTreeWidget* tree, const char* name, int left, int top, int width, int height);
+
     QWidget* client_ = nullptr;
-    std::vector<Anchor> anchors_;
+    std::vector<Anchored> anchors_;
     bool centred_ = false;
     bool formShown_ = false;
 };

@@ -13,6 +13,7 @@
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 #include "ui/list_helpers.h"
+#include "ui/request_lists.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     while (!(couplings.at(index).nameId.intValue & ks_coupling::bothChambers)) ++index;
     const velmar_artikel coupling = couplings[static_cast<std::size_t>(index)];
     const int subcode = form->state.request.elementSubcode;
+    const std::vector<velmar_stahl> offered =
+        vm::QueryReinforcements(serviceClient, form->state.request, coupling.nameId.id, 1);
     TKopplungForm dialog(0, coupling.nameId.id, couplings, form->state.request, serviceClient);
     int steelRow = -1;
     WhenModal([&](QDialog* d) {
@@ -54,8 +57,7 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
         EXPECT_EQ(tree->currentItem(), root->child(index));
         auto* steel = Find<QListWidget>(d, "ListBox2");
         ASSERT_GE(steel->count(), 2);
-        EXPECT_EQ(form->state.request.reinforcements.at(vm::SelectedEntryIndex(steel)).nameId.id,
-                  coupling.steel1.nameId.id);
+        EXPECT_EQ(offered.at(vm::SelectedEntryIndex(steel)).nameId.id, coupling.steel1.nameId.id);
         EXPECT_TRUE(HasDrawing(d));
 
         // Another coupling, then the first again with another reinforcement;
@@ -70,7 +72,7 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
     EXPECT_EQ(dialog.chosenIndex, index);
-    EXPECT_EQ(dialog.reinforcement, form->state.request.reinforcements.at(steelRow));
+    EXPECT_EQ(dialog.reinforcement, offered.at(steelRow));
     EXPECT_EQ(form->state.request.elementSubcode, subcode);
 }
 

@@ -7,8 +7,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "mainform/Rollkastendlg.h"
+#include "dialogs/Rollkastendlg.h"
 #include "platform/drawing/planview.h"
+#include "service/service_client.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 
@@ -32,6 +33,9 @@ protected:
         Open().show();
     }
     QListWidget* List(QDialog* d, const char* name) { return Find<QListWidget>(d, name); }
+    TRollkastenForm::Inputs Inputs(const velmar_rollkasten& box) {
+        return {serviceClient, form->state.request, box, form->state.elementSize};
+    }
 };
 
 bool Shown(QDialog* d, const char* name) {
@@ -93,7 +97,7 @@ TEST_F(RollkastenDialogTest, TypeThenBoxThenPartsReachTheBoxOnOk) {
 
 TEST_F(RollkastenDialogTest, ElementTooLargeOrTooHighHidesOk) {
     form->SetBreiteHoeheElement(1000, 1800);
-    TRollkastenForm dialog(*form, form->state.rollkasten, form->state.request);
+    TRollkastenForm dialog(Inputs(form->state.rollkasten));
     WhenModal([&](QDialog* d) {
         ClickItem(List(d, "ListBox1"), kAufsatz);
         // 9279 is lower than the element.
@@ -123,30 +127,31 @@ TEST_F(RollkastenDialogTest, OpensOnTheEditedBoxAndDoubleClickTakesTheTypesFirst
     velmar_rollkasten& box = form->state.rollkasten;
     {
         // Open once to take a box of the catalogue over as the edited one.
-        TRollkastenForm first(*form, box, form->state.request);
+        TRollkastenForm first(Inputs(box));
         WhenModal([&](QDialog* d) {
             ClickItem(List(d, "ListBox1"), kAufsatz);
             ClickItem(List(d, "ListBox2"), kBox9284);
             ClickByName(d, "Panel_2");
         });
         first.exec();
+        if (first.accepted) box = first.result.chosen;
     }
     ASSERT_EQ(box.box.id, 9284);
 
-    TRollkastenForm again(*form, box, form->state.request);
+    TRollkastenForm again(Inputs(box));
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(List(d, "ListBox2")->currentItem()->text(), kBox9284);
         EXPECT_TRUE(Find<QRadioButton>(d, "rbBSl")->isChecked());
     });
     again.exec();
 
-    TRollkastenForm doubleClicked(*form, box, form->state.request);
+    TRollkastenForm doubleClicked(Inputs(box));
     WhenModal(
         [&](QDialog* d) { ClickItem(List(d, "ListBox1"), QStringLiteral("Vorbaukasten"), true); });
     doubleClicked.exec();
     EXPECT_TRUE(doubleClicked.accepted);
-    EXPECT_EQ(box.box.id, 9301);
-    EXPECT_EQ(box.part2.id, 8708);
+    EXPECT_EQ(doubleClicked.result.chosen.box.id, 9301);
+    EXPECT_EQ(doubleClicked.result.chosen.part2.id, 8708);
 }
 
 } // namespace

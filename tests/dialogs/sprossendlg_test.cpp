@@ -12,6 +12,7 @@
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
 #include "ui/list_helpers.h"
+#include "ui/request_lists.h"
 
 namespace {
 
@@ -41,7 +42,10 @@ protected:
         ADD_FAILURE() << "no bar " << id;
         return {};
     }
-    static int Selected(const std::vector<velmar_stahl>& list, QDialog* d) {
+    // The reinforcement selected in ListBox2 among those the service offers
+    // for `bar`.
+    int Selected(int bar, QDialog* d) {
+        const auto list = vm::QueryReinforcements(serviceClient, form->state.request, bar, 1);
         const velmar_stahl* steel = vm::SelectedEntry(Find<QListWidget>(d, "ListBox2"), list);
         return steel != nullptr ? steel->nameId.id : -1;
     }
@@ -83,12 +87,12 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     TSprossenForm dialog(serviceClient, r, 4711, kBar2, 31001);
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find<QRadioButton>(d, "GlasRB")->isChecked());
-        EXPECT_EQ(Selected(r.reinforcements, d), 31001);
+        EXPECT_EQ(Selected(kBar2, d), 31001);
         auto* bars = Find<QListWidget>(d, "ListBox1");
         ClickItem(bars, BarName(kBar1));
-        EXPECT_EQ(Selected(r.reinforcements, d), 31007);
+        EXPECT_EQ(Selected(kBar1, d), 31007);
         ClickItem(bars, BarName(kBar2));
-        EXPECT_EQ(Selected(r.reinforcements, d), 31014) << "the default, not the id passed in";
+        EXPECT_EQ(Selected(kBar2, d), 31014) << "the default, not the id passed in";
         ClickItem(Find<QListWidget>(d, "ListBox2"),
                   Find<QListWidget>(d, "ListBox2")->item(1)->text());
         ClickItem(bars, BarName(kBar2), true); // a double click is OK

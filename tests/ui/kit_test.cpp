@@ -36,8 +36,7 @@ public:
         list->addItems({QStringLiteral("a"), QStringLiteral("b")});
         Panel_2->move(130, 170);
         Panel_1->move(215, 170);
-        AnchorBottom(Panel_2, true);
-        AnchorBottom(Panel_1, true);
+        Anchor({Panel_2, Panel_1}, MoveDown | MoveRight);
     }
     int chosen = -1;
 

@@ -1,4 +1,4 @@
-#include "mainform/size_checks.h"
+#include "dialogs/size_checks.h"
 
 #include <optional>
 

@@ -3,11 +3,12 @@
 // and chooses its parts (construction type, box, drive, operating side,
 // curtain, curtain colour, guide rail, box overhangs). Every choice is checked
 // against the element's size at once, and the chosen box is drawn on the
-// element's head. The main form's box is written only on OK.
+// element's head. The chosen box is handed back on OK.
 
 #include <memory>
 #include <vector>
 
+#include "dialogs/size_checks.h"
 #include "model/materialdaten.h"
 #include "model/records.h"
 #include "ui/selection_dialog.h"
@@ -16,7 +17,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
-class TForm1;
+class ServiceClient;
 namespace vm {
 class SectionPreview;
 }
@@ -24,12 +25,22 @@ class SectionPreview;
 class TRollkastenForm : public vm::SelectionDialog {
     Q_OBJECT
 public:
-    // `box` is the form's box, edited in place on OK; `request` the form's
-    // exchange record: its header goes into the dialog's own queries and the
-    // drawing is asked on it. The size checks use the form's element size.
-    TRollkastenForm(TForm1& form, velmar_rollkasten& box, Materialdaten& request,
-                    QWidget* parent = nullptr);
+    struct Inputs {
+        ServiceClient& service;
+        // The form's exchange record: its header goes into the dialog's own
+        // queries and the drawing is asked on it.
+        Materialdaten& request;
+        const velmar_rollkasten& box; // the element's box, preselected
+        const vm::ElementSize& size;  // read at every check, so a new size counts at once
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        velmar_rollkasten chosen; // the box with its parts; id 0 for no box
+    };
+    explicit TRollkastenForm(const Inputs& in, QWidget* parent = nullptr);
     ~TRollkastenForm() override;
+
+    Result result;
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
     QListWidget *ListBox1, *ListBox2, *LbAntrieb, *LbPanzer, *LbPanzerfarbe, *LbRfs;
@@ -64,9 +75,10 @@ private:
     Materialdaten Query() const;
     const velmar_rollkasten* ChosenBox() const;
 
-    TForm1& form_;
-    velmar_rollkasten& box_;
+    ServiceClient& service_;
     Materialdaten& request_;
+    const velmar_rollkasten box_; // as the dialog opened
+    const vm::ElementSize& size_;
     std::unique_ptr<vm::SectionPreview> preview_;
     std::vector<velmar_rollkasten> boxes_;
     std::vector<velmar_artikel> drives_, curtains_, curtainColours_;

@@ -1,4 +1,4 @@
-#include "mainform/Rollkastendlg.h"
+#include "dialogs/Rollkastendlg.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <set>
 
-#include "mainform/size_checks.h"
-#include "mainform/vm_mainform.h"
+#include "dialogs/size_checks.h"
 #include "model/ks_lists.h"
 #include "platform/os/locals.h"
 #include "service/service_client.h"
@@ -59,11 +58,10 @@ std::wstring Line(const wchar_t* caption, const WideText& name) {
 
 } // namespace
 
-TRollkastenForm::TRollkastenForm(TForm1& form, velmar_rollkasten& box, Materialdaten& request,
-                                 QWidget* parent)
+TRollkastenForm::TRollkastenForm(const Inputs& in, QWidget* parent)
     : SelectionDialog(parent, QStringLiteral("RollkastenForm"),
                       QStringLiteral("Rollladenkasten wählen"), kClientWidth, 614),
-      form_(form), box_(box), request_(request) {
+      service_(in.service), request_(in.request), box_(in.box), size_(in.size) {
     Label1 = AddLabel("Label1", QStringLiteral("Bauart des Kastens"), 8, 21);
     ListBox1 = AddListBox("ListBox1", 8, 40, 265, 100);
     Label2 = AddLabel("Label2", QStringLiteral("Kastentypen"), 8, 150);
@@ -71,8 +69,8 @@ TRollkastenForm::TRollkastenForm(TForm1& form, velmar_rollkasten& box, Materiald
     Label3 = AddLabel("Label3", QStringLiteral("Antrieb"), 8, 286);
     LbAntrieb = AddListBox("LbAntrieb", 8, 305, 265, 88);
     Label8 = AddLabel("Label8", QStringLiteral("Bedienseite"), 8, 399);
-    rbBSl = AddRadioButton(nullptr, "rbBSl", QStringLiteral("links"), 88, 399);
-    rbBSr = AddRadioButton(nullptr, "rbBSr", QStringLiteral("rechts"), 159, 399);
+    rbBSl = AddRadioButton("rbBSl", QStringLiteral("links"), 88, 399);
+    rbBSr = AddRadioButton("rbBSr", QStringLiteral("rechts"), 159, 399);
     rbBSl->setChecked(true);
     Label4 = AddLabel("Label4", QStringLiteral("Panzer"), 8, 419);
     LbPanzer = AddListBox("LbPanzer", 8, 438, 265, 59);
@@ -81,17 +79,11 @@ TRollkastenForm::TRollkastenForm(TForm1& form, velmar_rollkasten& box, Materiald
     Label6 = AddLabel("Label6", QStringLiteral("Rollladenführung"), 295, 461);
     LbRfs = AddListBox("LbRfs", 294, 480, 244, 100);
     Panel3 = AddPanel("Panel3", 544, 480, 146, 100);
-    Label5 = AddLabel("Label5", QStringLiteral("Kastenüberstand"), 8, 8);
-    CbUeberstandLinks = AddCheckBox("CbUeberstandLinks", QStringLiteral("links (10 cm)"), 8, 32);
-    CbUeberstandRechts = AddCheckBox("CbUeberstandRechts", QStringLiteral("rechts (10 cm)"), 8, 56);
-    for (QWidget* inPanel :
-         {static_cast<QWidget*>(Label5), static_cast<QWidget*>(CbUeberstandLinks),
-          static_cast<QWidget*>(CbUeberstandRechts)}) {
-        const QPoint at = inPanel->pos();
-        inPanel->setParent(Panel3);
-        inPanel->move(at);
-        inPanel->show();
-    }
+    Label5 = AddLabel("Label5", QStringLiteral("Kastenüberstand"), 8, 8, -1, Panel3);
+    CbUeberstandLinks =
+        AddCheckBox("CbUeberstandLinks", QStringLiteral("links (10 cm)"), 8, 32, -1, Panel3);
+    CbUeberstandRechts =
+        AddCheckBox("CbUeberstandRechts", QStringLiteral("rechts (10 cm)"), 8, 56, -1, Panel3);
     Panel2 = AddPanel("Panel2", 295, kPreviewTop, 395, 401);
     LSizeError = MakeErrorLabel(
         AddLabel("LSizeError",
@@ -154,7 +146,7 @@ const velmar_rollkasten* TRollkastenForm::ChosenBox() const {
 void TRollkastenForm::LoadKastenListen() {
     boxes_.clear();
     Materialdaten query = vm::CopyWithoutRowLists(request_);
-    const bool answered = form_.state.service.getRollkaesten(query);
+    const bool answered = service_.getRollkaesten(query);
     velmar_rollkasten none;
     none.box.name = localText("IDS_KEINKASTEN").toStdU16String();
     boxes_.push_back(std::move(none));
@@ -206,7 +198,7 @@ void TRollkastenForm::LoadZubehoer(QListWidget* listBox, int kind, int currentId
         const velmar_artikel* curtain = vm::SelectedEntry(LbPanzer, curtains_);
         query.curtainId = curtain != nullptr ? curtain->nameId.id : 0;
     }
-    if (form_.state.service.getRollKastenZubehoer(query)) list = std::move(query.articleTexts1);
+    if (service_.getRollKastenZubehoer(query)) list = std::move(query.articleTexts1);
     vm::FillEntryList(listBox, list);
     vm::SelectEntryById(listBox, list, currentId);
 }
@@ -228,7 +220,7 @@ void TRollkastenForm::LoadFuehrungen(int currentId) {
     if (box == nullptr || SelectedData(ListBox2) < 1) return;
     Materialdaten query = Query();
     query.articleId = box->box.id;
-    if (form_.state.service.getRollKastenFuehrungen(query) && !query.cutPositions.empty())
+    if (service_.getRollKastenFuehrungen(query) && !query.cutPositions.empty())
         guideRails_ = std::move(query.cutPositions.front().opening1.zusatz);
     vm::FillEntryList(LbRfs, guideRails_);
     vm::SelectEntryById(LbRfs, guideRails_, currentId);
@@ -265,13 +257,11 @@ void TRollkastenForm::UpdateUeberstand() {
 void TRollkastenForm::CheckKasten() {
     velmar_rollkasten chosen;
     ReadKasten(chosen);
-    const bool curtainFits = vm::CheckPanzerGroesse(chosen, form_.state.elementSize.width,
-                                                    form_.state.elementSize.height);
+    const bool curtainFits = vm::CheckPanzerGroesse(chosen, size_.width, size_.height);
     LSizeError->setVisible(!curtainFits);
     Panel_2->setVisible(curtainFits);
     if (!curtainFits) return;
-    const bool heightFits = vm::CheckElementHoehe(chosen, form_.state.elementSize.width,
-                                                  form_.state.elementSize.height);
+    const bool heightFits = vm::CheckElementHoehe(chosen, size_.width, size_.height);
     LHighError->setVisible(!heightFits);
     Panel_2->setVisible(heightFits);
 }
@@ -298,7 +288,7 @@ void TRollkastenForm::DrawKasten() {
             request_.elementCode = ks_element::oneArticle;
             request_.cutPositions = {std::move(position)};
             const bool ok = vm::CallKeepingLists(
-                request_, {}, [this](Materialdaten& r) { return form_.state.service.getCut(r); });
+                request_, {}, [this](Materialdaten& r) { return service_.getCut(r); });
             request_.elementCode = elementCode;
             // The rule of box and frame reads the element's positions.
             request_.cutPositions = std::move(elementPositions);
@@ -347,6 +337,6 @@ void TRollkastenForm::LbPanzerClick() {
 void TRollkastenForm::LbRfsClick() {}
 
 void TRollkastenForm::Panel_2Click() {
-    ReadKasten(box_);
+    ReadKasten(result.chosen);
     SelectionDialog::Panel_2Click();
 }

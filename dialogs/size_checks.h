@@ -8,6 +8,12 @@
 
 namespace vm {
 
+// The element's size in millimetres; 0 until the host sets it.
+struct ElementSize {
+    double width = 0.0;
+    double height = 0.0;
+};
+
 // True when the box's curtain can cover an element of `width` x `height`
 // millimetres: the width and the area (m²) stay within the limits of the
 // box's construction type, curtain and box. No box (id 0 or less) and a
