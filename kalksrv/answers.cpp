@@ -5,6 +5,7 @@
 #include <cmath>
 #include <type_traits>
 #include <unordered_map>
+#include <utility>
 
 #include "model/ks_lists.h"
 
@@ -506,6 +507,28 @@ void answerBoxes(Session& s, Materialdaten& m) {
 
 void answerUfValue(Session& s, Materialdaten& m) {
     m.thermalValue = ufOf(*s.catalogue, m.frameId, m.sashId);
+}
+
+void answerFaceWidths(Session& s, Materialdaten& m) {
+    Catalogue& c = *s.catalogue;
+    m.materials.clear();
+    const int sash = m.sashId;
+    const std::pair<int, int> asked[] = {{m.frameId, ks_konst::frame},
+                                         {sash, ks_konst::sash},
+                                         {m.mullionId, ks_konst::mullion},
+                                         {m.astragalId, ks_konst::astragal}};
+    for (const auto& [id, konstType] : asked) {
+        if (id <= 0) continue;
+        Query q = c.query("SELECT sichtbreite, uf FROM artikel WHERE id = ?1 AND konst_type = ?2");
+        q.bind(1, id).bind(2, konstType);
+        if (!q.next()) continue;
+        KSP_MATERIAL entry;
+        entry.int1 = id;
+        entry.int2 = konstType;
+        entry.double24 = q.real(0);
+        entry.double12 = konstType == ks_konst::sash ? q.real(1) : ufOf(c, id, sash);
+        m.materials.push_back(std::move(entry));
+    }
 }
 
 void answerUfForCut(Session& s, Materialdaten& m) {

@@ -37,6 +37,8 @@ void answerBoxes(Session&, Materialdaten&);
 void answerUfValue(Session&, Materialdaten&);
 void answerUfForCut(Session&, Materialdaten&);
 void answerSetGlasses(Session&, Materialdaten&);
+// Visible face widths and Uf of the element's profiles (_KS_getAnsichtsbreiten)
+void answerFaceWidths(Session&, Materialdaten&);
 
 // Checks and limits asked by the host's queries
 void answerSashSizeCheck(Session&, Materialdaten&);

@@ -185,6 +185,7 @@ struct Answers {
     static constexpr Answer addDefaultBasisProfile = answerDefaultBaseProfile;
     static constexpr Answer getRollKastenFuehrungen = answerGuideRails;
     static constexpr Answer getUfForCut = answerUfForCut;
+    static constexpr Answer getAnsichtsbreiten = answerFaceWidths;
 };
 
 extern "C" {
@@ -263,6 +264,7 @@ int32_t _KS_getGlasdickeReal(KsModule module, int32_t glassNumber, double* thick
         return dispatch(Answers::name, context, request, requestLength, out);                      \
     }
 KS_DISPATCHED(KS_ENTRY)
+KS_OPTIONAL(KS_ENTRY)
 #undef KS_ENTRY
 
 } // extern "C"

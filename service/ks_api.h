@@ -96,9 +96,29 @@ typedef int32_t (*KsDispatchFn)(KsContext context, const uint8_t* request, int32
     X(getRollKastenFuehrungen)                                                                     \
     X(getUfForCut)
 
+/* Optional dispatched entry points: called like those above, but a service
+ * may leave them out. The component resolves them quietly and, without one,
+ * does without what it answers; nothing else changes.
+ *
+ * _KS_getAnsichtsbreiten: the visible face widths of the element's profiles,
+ *   what the component computes the window's Uw from (EN ISO 10077-1). The
+ *   request is the form's own: frame in tag 60, sash 62, mullion 61,
+ *   astragal 64 (0: none). The answer replaces the material list (base
+ *   20000, KSP_MATERIAL) with one entry per profile asked that the service
+ *   knows, in the order frame, sash, mullion, astragal:
+ *     1  the article's id,     2  its construction type (11, 23, 24, 25),
+ *     24 its visible face width in mm: a frame, mullion or astragal from
+ *        its edge to the glass it holds itself, a sash the width it adds
+ *        beyond the glass stop of the profile that holds it; 0 unknown,
+ *     12 Uf in W/(m2K): of a frame, mullion or astragal with the sash of
+ *        the request (as _KS_getUfValue answers it), of a sash its own.
+ *   A profile the service does not know has no entry. */
+#define KS_OPTIONAL(X) X(getAnsichtsbreiten)
+
 /* One function-pointer type per dispatched entry point: Ks_getSystems_Fn ... */
 #define KS_DISPATCH_TYPEDEF(name) typedef KsDispatchFn Ks_##name##_Fn;
 KS_DISPATCHED(KS_DISPATCH_TYPEDEF)
+KS_OPTIONAL(KS_DISPATCH_TYPEDEF)
 #undef KS_DISPATCH_TYPEDEF
 
 /* The exports as the service defines them. The component never calls these
@@ -121,6 +141,7 @@ KS_EXPORT int32_t _KS_readDatabase(const char* text1, const char* text2, const c
     KS_EXPORT int32_t _KS_##name(KsContext context, const uint8_t* request, int32_t requestLength, \
                                  uint8_t** answer);
 KS_DISPATCHED(KS_DISPATCH_DECLARE)
+KS_OPTIONAL(KS_DISPATCH_DECLARE)
 #undef KS_DISPATCH_DECLARE
 
 /* ---- names ------------------------------------------------------------- */

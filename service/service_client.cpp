@@ -109,6 +109,11 @@ void ServiceClient::unload() {
 }
 
 bool ServiceClient::callService(Materialdaten& data, std::uint32_t header, const char* entryPoint) {
+    return dispatch(data, header, entryPoint, true);
+}
+
+bool ServiceClient::dispatch(Materialdaten& data, std::uint32_t header, const char* entryPoint,
+                             bool required) {
     const os::HourglassCursor hourglass;
 
     std::vector<std::uint8_t> request;
@@ -129,7 +134,7 @@ bool ServiceClient::callService(Materialdaten& data, std::uint32_t header, const
 
     const auto entry = resolve<KsDispatchFn>(library_, entryPoint);
     if (!entry) {
-        os::messageBox(functionNotFound, "Error");
+        if (required) os::messageBox(functionNotFound, "Error");
         return false;
     }
 
@@ -160,3 +165,10 @@ void ServiceClient::getGlasdickeReal(int glassNumber, double* thickness) {
     }
 KS_DISPATCHED(KS_CLIENT_METHOD)
 #undef KS_CLIENT_METHOD
+
+#define KS_CLIENT_OPTIONAL(name)                                                                   \
+    bool ServiceClient::name(Materialdaten& data) {                                                \
+        return dispatch(data, 0, "_KS_" #name, false);                                             \
+    }
+KS_OPTIONAL(KS_CLIENT_OPTIONAL)
+#undef KS_CLIENT_OPTIONAL

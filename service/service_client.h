@@ -48,6 +48,9 @@ public:
     // without its "_KS_" prefix (getSystems, getCut, ...).
 #define KS_CLIENT_DECLARE(name) bool name(Materialdaten& data);
     KS_DISPATCHED(KS_CLIENT_DECLARE)
+    // The optional entry points (KS_OPTIONAL) likewise; a service without
+    // one gives false without a message, and the record keeps its request.
+    KS_OPTIONAL(KS_CLIENT_DECLARE)
 #undef KS_CLIENT_DECLARE
 
     // Asks the service for the real thickness of glass `glassNumber` and lets
@@ -77,6 +80,9 @@ public:
     }
 
 private:
+    // callService; a missing entry point is reported only when `required`.
+    bool dispatch(Materialdaten& data, std::uint32_t header, const char* entryPoint, bool required);
+
     os::ModuleHandle library_ = nullptr;
     KsContext context_ = nullptr;
     KsDeleteDataFn releaseFunction_ = nullptr;

@@ -99,6 +99,12 @@ CREATE INDEX serie_farbe_liste ON serie_farbe (serie_id, sortierung, farbe_id);
 --   overlap, kammern chambers, wandstaerke outer wall, dichtungen gasket
 --   levels; kontur the shape variant: '' plain, 'softline' rounded edges
 --   (beads, sashes), 'ecke' a coupling that joins at 90°.
+-- sichtbreite: visible face width in the element, what Uw is computed from
+--   (EN ISO 10077-1, the projected frame as the cuts show it): a frame,
+--   mullion or astragal from its edge to the glass it holds itself, a sash
+--   the width it adds beyond the glass stop of the profile that holds it
+--   (its face width less its lap over the frame and the stop's height).
+--   0: unknown, the element then has no Uw.
 -- serie_id is NULL for articles that belong to no series (guide rails, box
 -- connection profiles).
 CREATE TABLE artikel (
@@ -123,7 +129,8 @@ CREATE TABLE artikel (
     kontur         TEXT    NOT NULL DEFAULT '' CHECK (kontur IN ('', 'softline', 'ecke')),
     brandschutz    INTEGER NOT NULL DEFAULT 0,
     standard       INTEGER NOT NULL DEFAULT 0,
-    sortierung     INTEGER NOT NULL DEFAULT 0
+    sortierung     INTEGER NOT NULL DEFAULT 0,
+    sichtbreite    REAL    NOT NULL DEFAULT 0
 );
 CREATE INDEX artikel_liste ON artikel (serie_id, konst_type, sortierung, id);
 
