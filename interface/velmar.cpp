@@ -12,6 +12,7 @@
 
 #include "interface/guard.h"
 #include "mainform/application_window.h"
+#include "mainform/form_uw.h"
 #include "mainform/vm_mainform.h"
 #include "model/json_codec.h"
 #include "platform/os/message.h"
@@ -107,6 +108,16 @@ VELMAR_EXPORT void vm_setBreiteHoeheElement(void* handle, double width, double h
     Guarded("vm_setBreiteHoeheElement", [&] {
         if (TForm1* form = FormOf(handle)) form->SetBreiteHoeheElement(width, height);
     });
+}
+
+VELMAR_EXPORT bool vm_getUw(void* handle, velmar_uw& result) {
+    bool ok = false;
+    Guarded("vm_getUw", [&] {
+        result = velmar_uw{};
+        if (TForm1* form = FormOf(handle)) ok = vm::FormUw(*form, result);
+    });
+    if (!ok) result = velmar_uw{};
+    return ok;
 }
 
 VELMAR_EXPORT void vm_setMode(void* /*handle*/, eEmMode /*mode*/) {}

@@ -112,8 +112,20 @@ VELMAR_EXPORT void vm_setNewData(void* handle, const int elementCode, const int 
                                  const bool serviceFlag, const velmar_data* data);
 
 // The element's width and height in millimetres (for the roller-shutter
-// checks). Nothing is recomputed.
+// checks and vm_getUw). Nothing is recomputed.
 VELMAR_EXPORT void vm_setBreiteHoeheElement(void* handle, double width, double height);
+
+// The element's Uw after EN ISO 10077-1 (the value a window is declared
+// with under EN 14351-1) and its parts, into `result`: the frame, sash,
+// mullion and astragal as the element has them (its cut positions), their
+// visible face widths and Uf from the calculation service, the glass's Ug
+// and PsiG, at the size of vm_setBreiteHoeheElement or, without one, the
+// standard's reference size 1230 × 1480 mm (result.referenceSize). Asks the
+// service; nothing is reported to the host. False, with `result` zeroed,
+// where a value is missing: no glass, no Ug, a profile without face width or
+// Uf, an element too small for glass, or a service that does not answer
+// face widths (_KS_getAnsichtsbreiten, service/ks_api.h).
+VELMAR_EXPORT bool vm_getUw(void* handle, velmar_uw& result);
 
 // Has no effect.
 VELMAR_EXPORT void vm_setMode(void* handle, eEmMode mode);

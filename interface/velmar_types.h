@@ -49,3 +49,19 @@ enum VM_KONST_TYPE : int {
     ktSprosseInnen = 1297,       // internal, in the cavity
     ktSprosseWiener = 8377,      // Viennese: adhesive with a spacer between the panes
 };
+
+// The window's thermal transmittance Uw after EN ISO 10077-1 and what it is
+// made of, as vm_getUw gives it. SI units; zero throughout when there is no
+// value. uw = (ag·ug + af·uf + lg·psi) / (ag + af), and ag + af is the
+// element's area.
+struct velmar_uw {
+    double uw = 0.0;  // W/(m²K)
+    double af = 0.0;  // projected frame area (frame, sash, mullion, astragal), m²
+    double ag = 0.0;  // visible glass area, m²
+    double lg = 0.0;  // visible glass perimeter, m
+    double uf = 0.0;  // Uf of the frame, its sections weighted by their areas, W/(m²K)
+    double ug = 0.0;  // Ug of the glass, W/(m²K)
+    double psi = 0.0; // PsiG of the glass edge, W/(mK); 0 for glass without edge seal
+    double width = 0.0, height = 0.0; // element size used, mm
+    bool referenceSize = false;       // no size from the host: the standard's 1230 × 1480 mm
+};

@@ -49,6 +49,10 @@ TEST_F(InterfaceTest, NullAndForeignHandlesDoNothing) {
         vm_setBreiteHoeheElement(handle, 1.0, 2.0);
         vm_setMode(handle, emDefault);
         vm_setNewRC2(handle, true);
+        velmar_uw uw;
+        uw.uw = 1.0;
+        EXPECT_FALSE(vm_getUw(handle, uw));
+        EXPECT_EQ(uw.uw, 0.0);
         vm_delete(handle);
     }
     vm_deleteData(nullptr);
@@ -86,6 +90,41 @@ TEST_F(InterfaceTest, EmbeddedInstanceHandsBackTheConfiguration) {
 
     EXPECT_TRUE(recorder.codes.empty());
     EXPECT_NE(velmar_dataToJson(again).find("\"ufValue\""), std::string::npos);
+    vm_delete(form);
+}
+
+// The sample's single-sash window (series 10222: frame 24001, 70 mm, and
+// sash 24011, 50 mm beyond the frame's stop, Uf 0.95; glass 6008, Ug 0.6,
+// PsiG 0.041).
+TEST_F(InterfaceTest, UwOfTheSampleWindowAtTheReferenceSizeAndAtItsOwn) {
+    velmar_data data;
+    void* form = Create(data);
+    ASSERT_NE(form, nullptr);
+    velmar_uw uw;
+    ASSERT_TRUE(vm_getUw(form, uw));
+    EXPECT_TRUE(uw.referenceSize) << "no size from the host";
+    EXPECT_EQ(uw.width, 1230.0);
+    EXPECT_EQ(uw.height, 1480.0);
+    // Glass 990 x 1240 mm.
+    EXPECT_NEAR(uw.ag, 0.990 * 1.240, 1e-9);
+    EXPECT_NEAR(uw.lg, 2 * (0.990 + 1.240), 1e-9);
+    EXPECT_NEAR(uw.af + uw.ag, 1.23 * 1.48, 1e-9);
+    EXPECT_NEAR(uw.uf, 0.95, 1e-9);
+    EXPECT_NEAR(uw.ug, 0.6, 1e-9);
+    EXPECT_NEAR(uw.psi, 0.041, 1e-9);
+    EXPECT_NEAR(uw.uw, 0.81, 0.005);
+
+    vm_setBreiteHoeheElement(form, 2000.0, 1400.0);
+    ASSERT_TRUE(vm_getUw(form, uw));
+    EXPECT_FALSE(uw.referenceSize);
+    EXPECT_NEAR(uw.af + uw.ag, 2.8, 1e-9);
+    EXPECT_NEAR(uw.ag, 1.760 * 1.160, 1e-9);
+
+    // Frame and sash leave no glass.
+    vm_setBreiteHoeheElement(form, 200.0, 1400.0);
+    EXPECT_FALSE(vm_getUw(form, uw));
+    EXPECT_EQ(uw.af, 0.0);
+    EXPECT_TRUE(recorder.codes.empty());
     vm_delete(form);
 }
 

@@ -299,3 +299,25 @@ TEST_F(FaultTest, HandleLessQueriesKeepTheirResultsWhenTheServiceFails) {
     }
     EXPECT_FALSE(messages.messages().empty());
 }
+
+// A service without the optional face widths works as before; the element
+// then has no Uw, and nobody is told of the missing entry point.
+TEST_F(FaultTest, AServiceWithoutFaceWidthsGivesNoUw) {
+    velmar_data host;
+    void* form = vm_create(nullptr, nullptr, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault,
+                           false, host, nullptr, nullptr);
+    ASSERT_NE(form, nullptr);
+    velmar_data out;
+    vm_getdata(form, out);
+    EXPECT_DOUBLE_EQ(out.ufValue, state->uf);
+    velmar_uw uw;
+    uw.uw = 1.2;
+    uw.width = 1230;
+    uw.referenceSize = true;
+    EXPECT_FALSE(vm_getUw(form, uw));
+    EXPECT_EQ(uw.uw, 0.0);
+    EXPECT_EQ(uw.width, 0.0);
+    EXPECT_FALSE(uw.referenceSize);
+    EXPECT_TRUE(messages.messages().empty());
+    vm_delete(form);
+}
