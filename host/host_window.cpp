@@ -319,6 +319,11 @@ HostWindow::HostWindow(const velmar_data& initial, int instances)
     connect(save, &QPushButton::clicked, this, &HostWindow::saveClicked);
     connect(readBack, &QPushButton::clicked, this, &HostWindow::readBack);
 
+    thermal_ = new QLabel(this);
+    thermal_->setObjectName(QStringLiteral("thermal"));
+    thermal_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(thermal_, 1);
+
     for (Instance& instance : instances_) create(instance);
     resize(1280, 720);
     refreshRecord();
@@ -415,9 +420,37 @@ void HostWindow::refreshRecord() {
             addJson(tree_->invisibleRootItem(), QString::fromStdString(it.key()), it.value());
     }
     // A negative Uf is the service's "no value".
-    statusBar()->showMessage(record_.ufValue < 0.0
-                                 ? QStringLiteral("Uf unknown")
-                                 : QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2));
+    QString line = record_.ufValue < 0.0
+                       ? QStringLiteral("Uf unknown")
+                       : QStringLiteral("Uf %1 W/m²K").arg(record_.ufValue, 0, 'f', 2);
+    velmar_uw uw;
+    if (vm_getUw(instance(), uw))
+        line += QStringLiteral("    Uw %1 W/m²K = (Ag %2 m² · Ug %3 + Af %4 m² · Uf %5 + lg %6 m · "
+                               "Ψg %7) / %8 m², %9 × %10 mm%11")
+                    .arg(uw.uw, 0, 'f', 2)
+                    .arg(uw.ag, 0, 'f', 3)
+                    .arg(uw.ug, 0, 'f', 2)
+                    .arg(uw.af, 0, 'f', 3)
+                    .arg(uw.uf, 0, 'f', 2)
+                    .arg(uw.lg, 0, 'f', 2)
+                    .arg(uw.psi, 0, 'f', 3)
+                    .arg(uw.ag + uw.af, 0, 'f', 3)
+                    .arg(uw.width, 0, 'f', 0)
+                    .arg(uw.height, 0, 'f', 0)
+                    .arg(uw.referenceSize ? QStringLiteral(" (reference size)") : QString());
+    else
+        line += QStringLiteral("    Uw unknown");
+    thermal_->setText(line);
+}
+
+nlohmann::ordered_json UwJson(void* instance) {
+    velmar_uw uw;
+    if (!vm_getUw(instance, uw)) return nullptr;
+    return {{"uw", uw.uw},         {"af", uw.af},
+            {"ag", uw.ag},         {"lg", uw.lg},
+            {"uf", uw.uf},         {"ug", uw.ug},
+            {"psi", uw.psi},       {"width", uw.width},
+            {"height", uw.height}, {"referenceSize", uw.referenceSize}};
 }
 
 void HostWindow::addJson(QTreeWidgetItem* parent, const QString& key, const Json& value) {
@@ -449,6 +482,7 @@ void HostWindow::applySize() {
     log(QStringLiteral("vm_setBreiteHoeheElement %1 x %2 mm")
             .arg(width_->value())
             .arg(height_->value()));
+    refreshRecord(); // Uw follows the size
 }
 
 void HostWindow::setNewData(const velmar_data* data) {

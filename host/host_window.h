@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QDoubleSpinBox;
 class QPlainTextEdit;
 class QSpinBox;
@@ -81,6 +82,7 @@ private:
     velmar_data record_;
     QComboBox* instanceChoice_ = nullptr;
     QTreeWidget* tree_ = nullptr;
+    QLabel* thermal_ = nullptr; // Uf, and Uw with its parts
     QPlainTextEdit* log_ = nullptr;
     QDoubleSpinBox* width_ = nullptr;
     QDoubleSpinBox* height_ = nullptr;
@@ -102,3 +104,7 @@ bool ReadConfiguration(const QString& path, velmar_data& data, QString* why);
 
 // Name of the row behind a change code, for the log.
 QString ChangeCodeName(int code);
+
+// vm_getUw of `instance` as the JSON object of velmar_uw's fields; null when
+// the instance has no Uw.
+nlohmann::ordered_json UwJson(void* instance);

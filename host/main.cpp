@@ -79,9 +79,15 @@ int main(int argc, char** argv) {
     }
 
     if (parser.isSet(dump)) {
-        const std::string json = velmar_dataToJson(window.currentRecord());
+        // The record as velmar_dataToJson gives it, and the element's Uw.
+        auto document = nlohmann::ordered_json::parse(velmar_dataToJson(window.currentRecord()),
+                                                      nullptr, false);
+        if (!document.is_object()) document = nlohmann::ordered_json::object();
+        document["uw"] = UwJson(window.instance());
+        const std::string json =
+            document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
         std::fwrite(json.data(), 1, json.size(), stdout);
-        if (json.empty() || json.back() != '\n') std::fputc('\n', stdout);
+        std::fputc('\n', stdout);
         return 0;
     }
 
