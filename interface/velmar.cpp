@@ -114,7 +114,7 @@ VELMAR_EXPORT bool vm_getUw(void* handle, velmar_uw& result) {
     bool ok = false;
     Guarded("vm_getUw", [&] {
         result = velmar_uw{};
-        if (TForm1* form = FormOf(handle)) ok = vm::FormUw(*form, result);
+        if (TForm1* form = FormOf(handle)) ok = vm::FormUw(form->state, result);
     });
     if (!ok) result = velmar_uw{};
     return ok;

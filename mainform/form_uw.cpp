@@ -1,6 +1,6 @@
 #include "mainform/form_uw.h"
 
-#include "mainform/vm_mainform.h"
+#include "mainform/form_state.h"
 #include "model/ks_lists.h"
 #include "model/thermal.h"
 #include "service/service_client.h"
@@ -25,7 +25,7 @@ bool HoldsSash(const velmar_cutpos& position) {
 
 } // namespace
 
-bool FormUw(TForm1& form, velmar_uw& result) {
+bool FormUw(FormState& form, velmar_uw& result) {
     velmar_data data;
     form.GetData(data);
     const velmar_artikel& glass = data.glas;
@@ -72,9 +72,10 @@ bool FormUw(TForm1& form, velmar_uw& result) {
     }
     if (sash && !sashAnswered) return false; // never the figure of fixed glazing
 
-    const bool sized = form.elementWidth > 0 && form.elementHeight > 0;
-    e.width = sized ? form.elementWidth : thermal::kReferenceWidth;
-    e.height = sized ? form.elementHeight : thermal::kReferenceHeight;
+    const ElementSize& size = form.elementSize;
+    const bool sized = size.width > 0 && size.height > 0;
+    e.width = sized ? size.width : thermal::kReferenceWidth;
+    e.height = sized ? size.height : thermal::kReferenceHeight;
     e.ug = glass.nameId.value1;
     e.psi = (glass.nameId.intValue & ks_glass::noEdgeSeal) != 0 ? 0.0 : glass.nameId.value2;
 
