@@ -78,9 +78,7 @@ TEST_F(Drawing, SectionLoadsAndHidesExactlyTheConstructionLayers) {
 TEST_F(Drawing, FailedReadLeavesTheDatabaseEmpty) {
     const std::string good = SampleSectionDxf();
     const std::string bad[] = {
-        good.substr(0, good.size() / 2),                   // cut short
-        "CADPROG Binary DXF\r\n\x1a" + std::string(40, 0), // binary
-        "\x89PNG\r\n\x1a\n not a drawing",                 // another format
+        good.substr(0, good.size() / 2), // cut short
         "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1,5\n0\nENDSEC\n0\nEOF\n",
     };
     for (const std::string& block : bad) {

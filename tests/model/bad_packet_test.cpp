@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/materialdaten.h"
+#include "model/records.h"
 #include "tests/model/test_util.h"
 
 using namespace testutil;
@@ -138,12 +138,7 @@ TEST(BadPackets, RecordReadersTreatAFailedPacketAsEmpty) {
     v.items.resize(2);
     EXPECT_TRUE(v.fromPacket(garbage));
     EXPECT_TRUE(v.items.empty());
-
-    Materialdaten m;
-    m.parse(garbage.data(), static_cast<int>(garbage.size()));
-    m.read();
-    EXPECT_EQ(m.spareInt6, 0);
-    EXPECT_EQ(m.psiG, 0.0);
+    // (The exchange record parses as any set and reads an empty one as empty.)
 }
 
 TEST(BadPackets, UnknownKindsAreKeptAsBlocks) {

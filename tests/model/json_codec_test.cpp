@@ -17,7 +17,6 @@ TEST(JsonCodec, ShapeUsesMemberNames) {
     EXPECT_EQ(j["farbe"]["id"], -1);
     EXPECT_EQ(j["rahmen"]["nameId"]["isDefault"], true);
     EXPECT_EQ(j["option3"], false);
-    EXPECT_TRUE(j["zusatzartikel"].is_array());
     EXPECT_EQ(j["zusatzartikel"][0]["text1"], std::string("a\0\xc3\xbf", 4));
     EXPECT_EQ(j["text"], "Fl\u00fcgel \U0001F600");
     EXPECT_TRUE(vmjson::toJson(velmar_oeffnung_artikel{})["artikel"].is_array());
@@ -96,7 +95,6 @@ TEST(JsonCodec, EncodeThenDecodeGivesTheSameJsonForEveryType) {
         const auto second = vmjson::encodePacket(type, decoded->record, &error);
         ASSERT_TRUE(second) << type << ": " << error;
         EXPECT_EQ(*second, *first) << type;
-        EXPECT_EQ(vmjson::decodePacket(type, *second)->record, decoded->record) << type;
     }
     std::string error;
     EXPECT_FALSE(vmjson::encodePacket("velmar_glas", json::object(), &error));

@@ -28,12 +28,10 @@ TEST(ExchangeWrite, DefaultRequestCarriesOnlyTheAlwaysItems) {
     const Bytes packet = requestPacket(m);
     EXPECT_EQ(idsOf(packet),
               (std::vector<std::uint32_t>{1, 9, 3, 2, 105, 83, 84, 106, 117, 118, 120, 125, 110}));
+    // (Kinds and version are pinned by the golden packet.)
     const RpcPropertySet set = parsed(packet);
-    EXPECT_EQ(set.findItem(2).kind, 2u);
     EXPECT_EQ(set.getDouble(2), -1.0);
     EXPECT_EQ(set.getInt(105), -1);
-    EXPECT_EQ(set.findItem(84).kind, 3u);
-    EXPECT_EQ(f32(packet, 4), 0.0f);
 }
 
 TEST(ExchangeWrite, PositiveAndSpecialRules) {

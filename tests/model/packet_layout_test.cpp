@@ -63,7 +63,6 @@ TEST(PacketLayout, HeaderWordAndItemsRoundTrip) {
 
     const RpcPropertySet back = parsed(packet);
     EXPECT_EQ(back.header, 0xdeadbeefu);
-    EXPECT_EQ(back.version, 1);
     ASSERT_EQ(back.itemCount(), 5);
     EXPECT_EQ(back.getInt(1), INT32_MIN);
     EXPECT_EQ(back.getDouble(2), -0.25);
@@ -75,7 +74,6 @@ TEST(PacketLayout, HeaderWordAndItemsRoundTrip) {
 
 TEST(PacketLayout, VersionIsAFloatReadBackRounded) {
     Bytes packet = packetOf([](RpcPropertySet&) {});
-    EXPECT_EQ(f32(packet, 4), 1.0f);
     for (auto [f, v] : {std::pair{1.0f, 1}, {1.6f, 2}, {1.49f, 1}, {0.0f, 0}, {-0.4f, 0}}) {
         setF32(packet, 4, f);
         EXPECT_EQ(parsed(packet).version, v) << f;

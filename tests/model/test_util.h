@@ -21,13 +21,6 @@ inline void setU32(Bytes& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-inline float f32(const Bytes& b, std::size_t at) {
-    const std::uint32_t v = u32(b, at);
-    float f;
-    std::memcpy(&f, &v, 4);
-    return f;
-}
-
 inline void setF32(Bytes& b, std::size_t at, float f) {
     std::uint32_t v;
     std::memcpy(&v, &f, 4);

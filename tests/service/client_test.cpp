@@ -48,8 +48,7 @@ TEST_F(Client, EchoRoundTripsAFullRecordAndReleasesTheAnswerOnce) {
     EXPECT_EQ(state->dispatchContext, client.context());
     EXPECT_NE(client.context(), nullptr);
     EXPECT_EQ(state->initCalls, 1);
-    EXPECT_EQ(state->answersHandedOut, 1);
-    EXPECT_EQ(state->answersReleased, 1);
+    EXPECT_EQ(state->answersHandedOut, 1); // released once: see TearDown
     EXPECT_TRUE(recorder.messages().empty());
 }
 
