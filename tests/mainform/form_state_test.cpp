@@ -41,23 +41,6 @@ protected:
     std::vector<vm::FormMessage> messages;
 };
 
-TEST_F(FormStateTest, FirstLoadShowsEveryListRowSilently) {
-    vm::FormState& s = Make(RecordOfSeries(10222));
-    EXPECT_TRUE(recorder.codes.empty());
-    EXPECT_TRUE(messages.empty()) << "nothing was shown before";
-    for (std::size_t i = 0; i < vm::kFormRows; ++i) {
-        const auto row = static_cast<FormRow>(i);
-        if (row == FormRow::Roll) continue;
-        ASSERT_NE(s.ShownEntry(row), nullptr) << "row " << i;
-        EXPECT_EQ(s.ShownNumber(row), s.ShownEntry(row)->getId());
-    }
-    // What the host reads back is what the rows show.
-    velmar_data out;
-    s.GetData(out);
-    EXPECT_EQ(out.rahmen.nameId.id, s.ShownNumber(FormRow::Rahmen));
-    EXPECT_EQ(out.system.id, 10222);
-}
-
 TEST_F(FormStateTest, EachLevelShowsItsRowsAgainAndReportsOnlyWhatChanged) {
     const Rows beads = {FormRow::GlasleisteR, FormRow::GlasleisteF};
     Rows glass = beads;
