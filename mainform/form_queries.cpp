@@ -1,6 +1,7 @@
 #include "mainform/form_queries.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "dialogs/Glasdlg.h"
 #include "dialogs/Sprossendlg.h"
@@ -17,6 +18,14 @@
 namespace vm {
 
 namespace {
+
+// The row whose candidates a profile of each construction type is chosen from.
+constexpr std::pair<int, FormRow> kProfileRows[] = {
+    {ks_konst::frame, FormRow::Rahmen},
+    {ks_konst::sash, FormRow::Fluegel},
+    {ks_konst::mullion, FormRow::Pfosten},
+    {ks_konst::astragal, FormRow::Stulp},
+};
 
 // A fresh request with the form's header: its keys and request kind 2.
 Materialdaten FormRequest(const TForm1& form) {
@@ -127,28 +136,18 @@ void GetProfileTypesForCut(TForm1& form, std::vector<velmar_cutpos>& positions, 
 }
 
 int ChangeArtikel(TForm1& form, velmar_artikel& article, int konstType, bool withReinforcement) {
-    Materialdaten& r = form.state.request;
-    std::vector<velmar_artikel>* list = nullptr;
     const bool coupling = konstType == ks_konst::coupling;
-    switch (konstType) {
-    case ks_konst::frame:
-        list = &r.frames;
-        break;
-    case ks_konst::sash:
-        list = &r.sashes;
-        break;
-    case ks_konst::mullion:
-        list = &r.mullions;
-        break;
-    case ks_konst::astragal:
-        list = &r.astragals;
-        break;
-    case ks_konst::coupling:
-        if (article.nameId.intValue & ks_coupling::horizontal) list = &r.couplingsHorizontal;
-        if (article.nameId.intValue & ks_coupling::vertical) list = &r.couplingsVertical;
-        break;
-    default:
-        break;
+    std::vector<velmar_artikel>* list = nullptr;
+    if (coupling) {
+        // A coupling listed both ways is chosen among the vertical ones.
+        const int direction = article.nameId.intValue;
+        if (direction & ks_coupling::vertical)
+            list = form.state.ArticleList(FormRow::KopplungSenk);
+        else if (direction & ks_coupling::horizontal)
+            list = form.state.ArticleList(FormRow::KopplungWaag);
+    } else {
+        for (const auto& [type, row] : kProfileRows)
+            if (type == konstType) list = form.state.ArticleList(row);
     }
     if (list == nullptr) return 0;
     // The reinforcements chosen stay with the candidate in the form's list,

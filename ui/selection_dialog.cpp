@@ -35,6 +35,12 @@ template <class W> W* Named(W* widget, const char* name) {
     return widget;
 }
 
+// Named, at its layout rectangle.
+template <class W> W* Named(W* widget, const char* name, int left, int top, int width, int height) {
+    Named(widget, name)->setGeometry(left, top, width, height);
+    return widget;
+}
+
 } // namespace
 
 QFont SelectionDialog::DialogFont() {
@@ -89,33 +95,27 @@ QLabel* SelectionDialog::AddLabel(const char* name, const QString& text, int lef
 
 QListWidget* SelectionDialog::AddListBox(const char* name, int left, int top, int width, int height,
                                          QWidget* parent) {
-    auto* list = Named(new QListWidget(Parent(parent)), name);
-    list->setGeometry(left, top, width, height);
+    auto* list = Named(new QListWidget(Parent(parent)), name, left, top, width, height);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
 
 QFrame* SelectionDialog::AddPanel(const char* name, int left, int top, int width, int height,
                                   QWidget* parent) {
-    auto* panel = Named(new QFrame(Parent(parent)), name);
-    panel->setGeometry(left, top, width, height);
-    return panel;
+    return Named(new QFrame(Parent(parent)), name, left, top, width, height);
 }
 
 QGroupBox* SelectionDialog::AddGroupBox(const char* name, const QString& title, int left, int top,
                                         int width, int height, QWidget* parent) {
-    auto* box = Named(new QGroupBox(title, Parent(parent)), name);
-    box->setGeometry(left, top, width, height);
-    return box;
+    return Named(new QGroupBox(title, Parent(parent)), name, left, top, width, height);
 }
 
 QPushButton* SelectionDialog::AddButtonPanel(const char* name, const QString& text, int left,
                                              int top, int width, int height, QWidget* parent) {
-    auto* button = Named(new QPushButton(text, Parent(parent)), name);
+    auto* button = Named(new QPushButton(text, Parent(parent)), name, left, top, width, height);
     // Return closes nothing: no button is the dialog's default.
     button->setAutoDefault(false);
     button->setDefault(false);
-    button->setGeometry(left, top, width, height);
     return button;
 }
 
@@ -129,9 +129,7 @@ QComboBox* SelectionDialog::AddComboBox(const char* name, int left, int top, int
 
 QLineEdit* SelectionDialog::AddEdit(const char* name, int left, int top, int width, int height,
                                     QWidget* parent) {
-    auto* edit = Named(new QLineEdit(Parent(parent)), name);
-    edit->setGeometry(left, top, width, height);
-    return edit;
+    return Named(new QLineEdit(Parent(parent)), name, left, top, width, height);
 }
 
 namespace {
@@ -161,8 +159,7 @@ QRadioButton* SelectionDialog::AddRadioButton(const char* name, const QString& t
 
 void SelectionDialog::SetUpTree(QTreeWidget* tree, const char* name, int left, int top, int width,
                                 int height) {
-    Named(tree, name);
-    tree->setGeometry(left, top, width, height);
+    Named(tree, name, left, top, width, height);
     tree->setHeaderHidden(true);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
 }
