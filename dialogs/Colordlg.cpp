@@ -105,12 +105,10 @@ void Opaque(QWidget* widget) {
 
 } // namespace
 
-TColorDlg::TColorDlg(int currentId, const std::vector<velmar_nameid>& colours,
-                     Materialdaten& request, ServiceClient& service, const WideText& text,
-                     QWidget* parent)
+TColorDlg::TColorDlg(const Inputs& in, QWidget* parent)
     : SelectionDialog(parent, QStringLiteral("ColorDlg"), QStringLiteral("Farbauswahl"), 498, 454),
-      colourText(text), colours_(colours), request_(request), service_(service),
-      currentId_(currentId) {
+      colours_(in.colours), request_(in.request), service_(in.service), currentId_(in.currentId),
+      text_(in.text) {
     gbDekor = AddGroupBox("gbDekor", QStringLiteral(" Dekore "), 14, 13, 247, 334);
     edtRalai = AddEdit("edtRalai", 109, 180, 121, 21, gbDekor);
     lblRalaussen = AddLabel("lblRalaussen", QStringLiteral("außen:"), 60, 221, -1, gbDekor);
@@ -228,11 +226,11 @@ void TColorDlg::FormShow() {
     for (const auto& [radio, radioGroup] : groupRadios_)
         if (radioGroup == group) RadioBtnClick(radio);
 
-    const QStringList parts = vm::ToQString(colourText).split(QLatin1Char('@'));
+    const QStringList parts = vm::ToQString(text_).split(QLatin1Char('@'));
     if ((group & kRalPriceClasses) != 0) {
         cbVoranodisiert->setChecked(parts.value(0) == QLatin1String("1"));
         (parts.value(1) == QLatin1String("1") ? rbDekor : rbweiss)->setChecked(true);
-        LC->setText(vm::ToQString(colourText));
+        LC->setText(vm::ToQString(text_));
         LC->adjustSize();
         LC->show();
     } else {
@@ -297,7 +295,7 @@ void TColorDlg::ShowBaseBodyAndGasket() {
 
 void TColorDlg::Panel_2Click() {
     const velmar_nameid* colour = vm::SelectedEntry(ListBox1, shown_);
-    colourId = colour != nullptr ? colour->id : -1;
+    result.chosenId = colour != nullptr ? colour->id : -1;
     const int group = ChosenGroup();
     QString text;
     if ((group & kRalPriceClasses) != 0) {
@@ -308,6 +306,6 @@ void TColorDlg::Panel_2Click() {
     } else if (group == RalAlu2) {
         text = edtRalaussen->text().trimmed() + QLatin1Char('@') + edtRalinnen->text().trimmed();
     }
-    colourText = text.toStdU16String();
+    result.text = text.toStdU16String();
     SelectionDialog::Panel_2Click();
 }

@@ -44,17 +44,26 @@ public:
         VarneoOutside = 0x400000,
     };
 
-    // `colours` is the opener's list and is only read; `request` is the
-    // opener's and carries the picture query.
-    TColorDlg(int colourId, const std::vector<velmar_nameid>& colours, Materialdaten& request,
-              ServiceClient& service, const WideText& colourText, QWidget* parent = nullptr);
+    struct Inputs {
+        ServiceClient& service;
+        // The opener's request: the colour picture is asked on it, its
+        // article number restored afterwards.
+        Materialdaten& request;
+        const std::vector<velmar_nameid>& colours; // the colours the series offers
+        int currentId;                             // the colour preselected
+        const WideText& text; // the colour text as the opener holds it, shown in the RAL options
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        int chosenId = -1; // the chosen colour, -1 for none
+        // "0@0" form for the RAL price classes, RAL numbers for the RAL
+        // finishes, else empty.
+        WideText text;
+    };
+    explicit TColorDlg(const Inputs& in, QWidget* parent = nullptr);
     ~TColorDlg() override;
 
-    // Results, valid when `accepted` is set: the chosen colour (-1 for none)
-    // and its colour text ("0@0" form for the RAL price classes, RAL numbers
-    // for the RAL finishes, else empty).
-    int colourId = -1;
-    WideText colourText;
+    Result result;
 
     QGroupBox *gbDekor, *gbRAL;
     QRadioButton *RadioNone, *RadioOutside, *RadioBoth, *RadioKoOutside, *RadioKoBoth,
@@ -93,4 +102,5 @@ private:
     ServiceClient& service_;
     std::vector<velmar_nameid> shown_;
     int currentId_;
+    const WideText text_; // as the dialog opened
 };

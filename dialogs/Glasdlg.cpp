@@ -41,14 +41,12 @@ const std::vector<TGlasForm::Spacer>& TGlasForm::Spacers() {
     return spacers;
 }
 
-TGlasForm::TGlasForm(ServiceClient& service, int spacerCode_, int glazingBeadId, int konstType,
-                     int profileId, bool showGlazingBeads, double psiG_, double ug_, int glassId,
-                     std::vector<velmar_artikel>& glasses, Materialdaten& request, QWidget* parent)
+TGlasForm::TGlasForm(const Inputs& in, QWidget* parent)
     : SelectionDialog(parent, QStringLiteral("GlasForm"), QStringLiteral("Verglasung wählen"), 739,
                       622),
-      ug(ug_), psiG(psiG_), spacerCode(spacerCode_), service_(service), request_(request),
-      glasses_(glasses), showGlazingBeads_(showGlazingBeads), profileId_(profileId),
-      konstType_(konstType), glazingBeadId_(glazingBeadId), glassId_(glassId) {
+      service_(in.service), request_(in.request), glasses_(in.glasses),
+      showGlazingBeads_(in.showGlazingBeads), profileId_(in.profileId), konstType_(in.konstType),
+      glazingBeadId_(in.glazingBeadId), glassId_(in.currentId), psiG_(in.psiG) {
     Label4 = AddLabel("Label4", QStringLiteral("Verglasung"), 8, 8);
     ListBox1 = AddListBox("ListBox1", 8, 24, 433, 241);
     Label7 = AddLabel("Label7", QStringLiteral("Ornament/Funktionsgläser"), 456, 5);
@@ -100,7 +98,7 @@ void TGlasForm::FormShow() {
     }
     ListBox1Click();
     // The opener's edge-seal value stands over the glass's own.
-    if (psiG >= 0.0 && !std::isnan(psiG)) PsiG->setText(vm::FormatFixed(psiG, 3));
+    if (psiG_ >= 0.0 && !std::isnan(psiG_)) PsiG->setText(vm::FormatFixed(psiG_, 3));
     {
         const QSignalBlocker blocker(PsiGCB);
         PsiGCB->clear();
@@ -210,33 +208,35 @@ void TGlasForm::PsiGCBChange(int row) {
 }
 
 void TGlasForm::Panel_2Click() {
-    ug = vm::ParseNumber(Ug->text());
-    psiG = vm::ParseNumber(PsiG->text());
-    const int row = PsiGCB->currentIndex();
-    spacerCode = row >= 0 ? Spacers()[static_cast<std::size_t>(row)].code : 0;
     const int index = vm::SelectedEntryIndex(ListBox1);
     velmar_artikel* glass = vm::EntryAt(glasses_, index);
     if (glass == nullptr) {
         reject();
         return;
     }
-    resultGlass = *glass;
-    resultGlass.nameId.value1 = ug;
+    Result r;
+    r.ug = vm::ParseNumber(Ug->text());
+    r.psiG = vm::ParseNumber(PsiG->text());
+    const int row = PsiGCB->currentIndex();
+    r.spacerCode = row >= 0 ? Spacers()[static_cast<std::size_t>(row)].code : 0;
+    r.chosen = *glass;
+    r.chosen.nameId.value1 = r.ug;
     const int ornament = vm::SelectedEntryIndex(LbOrnamente);
     if (const velmar_artikel* chosen = vm::EntryAt(ornaments_, ornament); chosen && ornament > 0) {
-        resultGlass.steel1.nameId.id = chosen->nameId.id;
-        resultGlass.steel1.nameId.name = chosen->nameId.name;
+        r.chosen.steel1.nameId.id = chosen->nameId.id;
+        r.chosen.steel1.nameId.name = chosen->nameId.name;
     } else {
-        resultGlass.steel1.nameId.id = 0;
-        resultGlass.steel1.nameId.name.clear();
+        r.chosen.steel1.nameId.id = 0;
+        r.chosen.steel1.nameId.name.clear();
     }
-    if (HasEdgeSeal(resultGlass)) {
-        resultGlass.intValue = spacerCode;
-        resultGlass.nameId.value2 = psiG;
+    if (HasEdgeSeal(r.chosen)) {
+        r.chosen.intValue = r.spacerCode;
+        r.chosen.nameId.value2 = r.psiG;
     }
     if (showGlazingBeads_)
         if (const velmar_artikel* bead = vm::SelectedEntry(ListBox2, BeadList()))
-            resultGlazingBead = *bead;
-    *glass = resultGlass;
+            r.glazingBead = *bead;
+    *glass = r.chosen;
+    result = std::move(r);
     SelectionDialog::Panel_2Click();
 }

@@ -22,23 +22,36 @@ class SectionPreview;
 class TGlasForm : public vm::SelectionDialog {
     Q_OBJECT
 public:
-    // `glasses` and `request` are the opener's and are changed in place: the
-    // bead query fields and lists, and on OK the chosen glass entry.
-    // `konstType` 11 (frame) selects the frame-side bead fields, every other
-    // value the sash side.
-    TGlasForm(ServiceClient& service, int spacerCode, int glazingBeadId, int konstType,
-              int profileId, bool showGlazingBeads, double psiG, double ug, int glassId,
-              std::vector<velmar_artikel>& glasses, Materialdaten& request,
-              QWidget* parent = nullptr);
+    struct Inputs {
+        ServiceClient& service;
+        // The opener's request: its header goes into the ornament query; in
+        // the bead mode the bead query fields and both bead lists are written
+        // into it.
+        Materialdaten& request;
+        // The opener's glass list, changed in place: on OK the chosen entry
+        // takes the values shown, because the main form shows the glass and
+        // its Ug from its own list after a choice.
+        std::vector<velmar_artikel>& glasses;
+        int currentId;         // the glass preselected
+        double psiG;           // the opener's edge-seal value; shown over the glass's own when >= 0
+        bool showGlazingBeads; // opened for a profile: its glazing beads are offered too
+        int konstType; // the profile's type: 11 (frame) the frame-side beads, else the sash side
+        int profileId; // the profile the beads are asked for
+        int glazingBeadId; // the bead preselected
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        // The chosen glass with the Ug, PsiG, spacer code and ornament shown.
+        velmar_artikel chosen;
+        velmar_artikel glazingBead; // the chosen bead, in the bead mode only
+        double ug = 0.0;
+        double psiG = 0.0;
+        int spacerCode = 0; // the spacer kind chosen, 0 for none
+    };
+    explicit TGlasForm(const Inputs& in, QWidget* parent = nullptr);
     ~TGlasForm() override;
 
-    // Results, valid when `accepted` is set: the chosen glass with its Ug,
-    // PsiG, spacer code and ornament; the chosen bead (bead part only).
-    velmar_artikel resultGlass;
-    velmar_artikel resultGlazingBead;
-    double ug;
-    double psiG;
-    int spacerCode;
+    Result result;
 
     QListWidget *ListBox1, *LbOrnamente, *ListBox2;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
@@ -82,4 +95,5 @@ private:
     int konstType_;
     int glazingBeadId_;
     int glassId_;
+    double psiG_;
 };

@@ -26,14 +26,10 @@ bool TNameIdForm::CladdingLocked(const Materialdaten& request) {
     return request.*std::get<bool Materialdaten::*>(lock->member);
 }
 
-TNameIdForm::TNameIdForm(bool optionVisible_, bool secondOption_, bool cladding_, int kind_,
-                         int entryId, const std::vector<velmar_nameid>& entries,
-                         const Materialdaten& request, const QString& caption,
-                         const QString& subtitle, QWidget* parent)
-    : SelectionDialog(parent, QStringLiteral("NameIdForm"), caption, 433, 463),
-      cladding(cladding_ && !CladdingLocked(request)), optionVisible(optionVisible_),
-      secondOption(secondOption_), kind(kind_), request_(request), entries_(entries),
-      caption_(caption), subtitle_(subtitle), entryId_(entryId) {
+TNameIdForm::TNameIdForm(const Inputs& in, QWidget* parent)
+    : SelectionDialog(parent, QStringLiteral("NameIdForm"), in.caption, 433, 463),
+      request_(in.request), entries_(in.entries), caption_(in.caption), subtitle_(in.subtitle),
+      entryId_(in.currentId), cladding_(in.cladding && !CladdingLocked(in.request)) {
     ListBox1 = AddListBox("ListBox1", 8, 8, 417, 409);
     vm::SetTabStopDialogUnits(ListBox1, 100);
     Alu = AddCheckBox("Alu", QStringLiteral("Aluvorsatzschalen verwenden"), 8, 422);
@@ -58,7 +54,7 @@ void TNameIdForm::FormShow() {
     Label1->adjustSize();
     Alu->hide();
     Alu->setEnabled(!CladdingLocked(request_));
-    Alu->setChecked(cladding);
+    Alu->setChecked(cladding_);
     {
         const QSignalBlocker blocker(ListBox1);
         vm::FillEntryList(ListBox1, entries_);
@@ -69,14 +65,13 @@ void TNameIdForm::FormShow() {
 
 void TNameIdForm::ListBox1Click() {
     Alu->setEnabled(false);
-    chosenIndex = vm::SelectedEntryIndex(ListBox1);
-    const velmar_nameid* entry = vm::EntryAt(entries_, chosenIndex);
+    const velmar_nameid* entry = vm::EntryAt(entries_, vm::SelectedEntryIndex(ListBox1));
     if (entry != nullptr && (entry->intValue & kCladdingOffered) != 0 && !CladdingLocked(request_))
         Alu->setEnabled(true);
 }
 
 void TNameIdForm::Panel_2Click() {
-    chosenIndex = vm::SelectedEntryIndex(ListBox1);
-    cladding = Alu->isChecked();
+    result.chosenIndex = vm::SelectedEntryIndex(ListBox1);
+    result.cladding = Alu->isChecked();
     SelectionDialog::Panel_2Click();
 }

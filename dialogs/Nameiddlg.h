@@ -14,30 +14,37 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
+class ServiceClient;
 
 class TNameIdForm : public vm::SelectionDialog {
     Q_OBJECT
 public:
-    // `entries` is the opener's list, read only; `request` tells whether the
-    // cladding is locked. `caption` and `subtitle` are the window title and
-    // the text under the list. `optionVisible`, `secondOption` and `kind`
-    // belong to the opener and are kept for it.
-    TNameIdForm(bool optionVisible, bool secondOption, bool cladding, int kind, int entryId,
-                const std::vector<velmar_nameid>& entries, const Materialdaten& request,
-                const QString& caption, const QString& subtitle, QWidget* parent = nullptr);
+    struct Inputs {
+        ServiceClient& service;                    // not asked: the opener hands the list filled
+        const Materialdaten& request;              // tells whether the cladding is locked
+        const std::vector<velmar_nameid>& entries; // the opener's list
+        int currentId;                             // the entry preselected
+        bool cladding;                             // the cladding shells as the opener holds them
+        QString caption;                           // the window title
+        QString subtitle;                          // the text under the list
+        // The opener's own values, not read by the dialog: the opener keeps
+        // them.
+        bool optionVisible;
+        bool secondOption;
+        int kind;
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        int chosenIndex = -1;  // in the opener's list, -1 for none
+        bool cladding = false; // the cladding shells are to be used
+    };
+    explicit TNameIdForm(const Inputs& in, QWidget* parent = nullptr);
 
     // The cladding lock of a request, as the service's answer to the series
     // query left it.
     static bool CladdingLocked(const Materialdaten& request);
 
-    // Results, valid when `accepted` is set: the index of the chosen entry
-    // in the opener's list (-1 for none) and whether the cladding shells are
-    // to be used. The opener's other values come back as they were given.
-    int chosenIndex = -1;
-    bool cladding;
-    const bool optionVisible;
-    const bool secondOption;
-    const int kind;
+    Result result;
 
     QListWidget* ListBox1;
     QCheckBox* Alu;
@@ -57,4 +64,5 @@ private:
     QString caption_;
     QString subtitle_;
     int entryId_;
+    const bool cladding_; // as the dialog opens: the opener's, unless locked
 };

@@ -81,11 +81,20 @@ void TForm1::BtnSystemClick(QObject*) {
     // The dialog offers the cladding afresh: it is off until the dialog says.
     state.option1 = false;
     const int code = state.elementCode;
-    TNameIdForm dialog(code != ks_element::doorLeafAsFrame && code != kElementNone, !state.option2,
-                       state.option1, kSeriesKind, state.request.systemId, state.request.systems,
-                       state.request, localText("IDS_CAP_SYSTEM"), localText("IDS_SUB_SYSTEM"),
-                       MessageOwner());
+    const bool secondOption = !state.option2;
+    TNameIdForm dialog(
+        {.service = state.service,
+         .request = state.request,
+         .entries = state.request.systems,
+         .currentId = state.request.systemId,
+         .cladding = state.option1,
+         .caption = localText("IDS_CAP_SYSTEM"),
+         .subtitle = localText("IDS_SUB_SYSTEM"),
+         .optionVisible = code != ks_element::doorLeafAsFrame && code != kElementNone,
+         .secondOption = secondOption,
+         .kind = kSeriesKind},
+        MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return;
-    state.ChooseSeries(dialog.chosenIndex, dialog.cladding, dialog.secondOption);
+    state.ChooseSeries(dialog.result.chosenIndex, dialog.result.cladding, secondOption);
 }

@@ -7,11 +7,15 @@
 void TForm1::BtnFarbeClick(QObject*) {
     state.ReadNumbersBack();
     vm::FormState& s = state;
-    TColorDlg dialog(s.request.colourId, s.request.colours, s.request, s.service, s.colourCode,
+    TColorDlg dialog({.service = s.service,
+                      .request = s.request,
+                      .colours = s.request.colours,
+                      .currentId = s.request.colourId,
+                      .text = s.colourCode},
                      MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return;
-    s.ChooseColour(dialog.colourId, dialog.colourText);
+    s.ChooseColour(dialog.result.chosenId, dialog.result.text);
 }
 
 bool TForm1::OpenKopplungDialog(const std::vector<velmar_artikel>& list, int number,

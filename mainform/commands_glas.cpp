@@ -7,10 +7,17 @@
 void TForm1::BtnGlasClick(QObject*) {
     state.ReadNumbersBack();
     vm::FormState& s = state;
-    TGlasForm dialog(s.service, s.spacerCode, s.request.beadSashSideId, ks_konst::sash,
-                     s.request.sashId, false, s.psiG, s.ugValue, s.request.glassId,
-                     s.request.glasses, s.request, MessageOwner());
+    TGlasForm dialog({.service = s.service,
+                      .request = s.request,
+                      .glasses = s.request.glasses,
+                      .currentId = s.request.glassId,
+                      .psiG = s.psiG,
+                      .showGlazingBeads = false,
+                      .konstType = ks_konst::sash,
+                      .profileId = s.request.sashId,
+                      .glazingBeadId = s.request.beadSashSideId},
+                     MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return;
-    s.ChooseGlass(dialog.resultGlass, dialog.ug, dialog.psiG);
+    s.ChooseGlass(dialog.result.chosen, dialog.result.ug, dialog.result.psiG);
 }

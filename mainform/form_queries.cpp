@@ -185,14 +185,21 @@ int ChangeGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead,
     request.glasses = {glass};
     if (!form.state.service.getGlas(request)) return 0;
     std::vector<velmar_artikel> glasses = std::move(request.glasses);
-    TGlasForm dialog(form.state.service, glass.intValue, glazingBead.nameId.id, profile.konstType,
-                     profile.nameId.id, showGlazingBeads, glass.nameId.value2, glass.nameId.value1,
-                     glass.nameId.id, glasses, request, &form);
+    TGlasForm dialog({.service = form.state.service,
+                      .request = request,
+                      .glasses = glasses,
+                      .currentId = glass.nameId.id,
+                      .psiG = glass.nameId.value2,
+                      .showGlazingBeads = showGlazingBeads,
+                      .konstType = profile.konstType,
+                      .profileId = profile.nameId.id,
+                      .glazingBeadId = glazingBead.nameId.id},
+                     &form);
     dialog.exec();
     if (!dialog.accepted) return 0;
-    glass = dialog.resultGlass;
-    if (showGlazingBeads && dialog.resultGlazingBead.nameId.id > 0)
-        glazingBead = dialog.resultGlazingBead;
+    glass = dialog.result.chosen;
+    if (showGlazingBeads && dialog.result.glazingBead.nameId.id > 0)
+        glazingBead = dialog.result.glazingBead;
     return 1;
 }
 

@@ -89,10 +89,13 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     series.back().id = 4711;
     series.back().name = u"Serie ohne Vorsatzschale";
     const auto open = [&](bool cladding) {
-        return std::make_unique<TNameIdForm>(true, true, cladding, 6, r.systemId, series, r,
-                                             QStringLiteral("Profilserie wählen"),
-                                             QStringLiteral("Bitte wählen Sie."));
+        return std::make_unique<TNameIdForm>(TNameIdForm::Inputs{
+            serviceClient, r, series, r.systemId, cladding, QStringLiteral("Profilserie wählen"),
+            QStringLiteral("Bitte wählen Sie."), true, true, 6});
     };
+    // The lock is the service's (its series answer), not the host's third
+    // option: the third option alone locks nothing.
+    r.option3 = true;
     auto dialog = open(true);
     WhenModal([&](QDialog* d) {
         auto* alu = Find<QCheckBox>(d, "Alu");
@@ -105,13 +108,10 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     });
     dialog->exec();
     ASSERT_TRUE(dialog->accepted);
-    EXPECT_EQ(dialog->chosenIndex, static_cast<int>(series.size()) - 1);
-    EXPECT_TRUE(dialog->cladding) << "the hidden box hands the flag back";
-    EXPECT_TRUE(dialog->secondOption);
+    EXPECT_EQ(dialog->result.chosenIndex, static_cast<int>(series.size()) - 1);
+    EXPECT_TRUE(dialog->result.cladding) << "the hidden box hands the flag back";
 
-    // The lock is the service's (its series answer), not the host's third
-    // option: a locked request takes the flag away and disables the box.
-    r.option3 = true;
+    // A locked request takes the flag away and disables the box.
     *r.flagField(ks_request::claddingLock) = true;
     auto locked = open(true);
     WhenModal([&](QDialog* d) {
@@ -120,11 +120,10 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     });
     locked->exec();
     *r.flagField(ks_request::claddingLock) = false;
-    EXPECT_TRUE(open(true)->cladding) << "the third option alone locks nothing";
     r.option3 = false;
     ASSERT_TRUE(locked->accepted);
-    EXPECT_FALSE(locked->cladding);
-    EXPECT_EQ(r.systems[static_cast<std::size_t>(locked->chosenIndex)].id, r.systemId);
+    EXPECT_FALSE(locked->result.cladding);
+    EXPECT_EQ(r.systems[static_cast<std::size_t>(locked->result.chosenIndex)].id, r.systemId);
 }
 
 } // namespace

@@ -56,7 +56,7 @@ TEST_F(ColorDialogTest, FoilGroupsWithPictureAndBodyColours) {
         Names(TColorDlg::RalStandard | TColorDlg::RalSonder | TColorDlg::RalPremium).isEmpty())
         << "RAL price classes come with cladding only";
     // White and ochre base body: the later bit names it.
-    TColorDlg dialog(1005, colours, form->state.request, serviceClient, u"");
+    TColorDlg dialog({serviceClient, form->state.request, colours, 1005, u""});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Checked(d, "RadioNone"));
         EXPECT_EQ(Find<QLabel>(d, "GrundK")->text(), localText("IDS_OCKER"));
@@ -71,14 +71,14 @@ TEST_F(ColorDialogTest, FoilGroupsWithPictureAndBodyColours) {
         ClickByName(d, "Panel_2");
     });
     dialog.exec();
-    EXPECT_EQ(dialog.colourId, First(TColorDlg::TxOutside));
-    EXPECT_TRUE(dialog.colourText.empty());
+    EXPECT_EQ(dialog.result.chosenId, First(TColorDlg::TxOutside));
+    EXPECT_TRUE(dialog.result.text.empty());
 }
 
 TEST_F(ColorDialogTest, RalPriceClassKeepsAndBuildsItsOptions) {
     const auto& colours = ColoursOf(10222, true);
-    TColorDlg dialog(First(TColorDlg::RalStandard), colours, form->state.request, serviceClient,
-                     u"1@0");
+    TColorDlg dialog(
+        {serviceClient, form->state.request, colours, First(TColorDlg::RalStandard), u"1@0"});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find(d, "gbRAL")->isVisible());
         EXPECT_TRUE(Checked(d, "RadioRalStandard"));
@@ -94,15 +94,15 @@ TEST_F(ColorDialogTest, RalPriceClassKeepsAndBuildsItsOptions) {
         ClickByName(d, "Panel_2");
     });
     dialog.exec();
-    EXPECT_EQ(dialog.colourId, First(TColorDlg::RalSonder));
-    EXPECT_EQ(dialog.colourText, u"1@1");
+    EXPECT_EQ(dialog.result.chosenId, First(TColorDlg::RalSonder));
+    EXPECT_EQ(dialog.result.text, u"1@1");
 }
 
 TEST_F(ColorDialogTest, RalNumbersAreTypedAndTrimmed) {
     const auto& colours = ColoursOf(8404);
     // One part only: the two-colour fields stay empty.
-    TColorDlg dialog(First(TColorDlg::RalAlu2), colours, form->state.request, serviceClient,
-                     u"3003");
+    TColorDlg dialog(
+        {serviceClient, form->state.request, colours, First(TColorDlg::RalAlu2), u"3003"});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Checked(d, "RadioRalAlu2"));
         EXPECT_FALSE(Find(d, "Image1")->isVisible());
@@ -114,7 +114,7 @@ TEST_F(ColorDialogTest, RalNumbersAreTypedAndTrimmed) {
         ClickByName(d, "Panel_2");
     });
     dialog.exec();
-    EXPECT_EQ(dialog.colourText, u"7016@9016");
+    EXPECT_EQ(dialog.result.text, u"7016@9016");
 }
 
 // The series with an aluminium shell comes in the RAL price classes alone:
@@ -147,7 +147,7 @@ TEST_F(ColorDialogTest, WithoutPictureOrCurrentColourStillChooses) {
     const auto& colours = ColoursOf(10222);
     ServiceClient broken;
     broken.setLibraryDirectory("/nonexistent/");
-    TColorDlg dialog(4711, colours, form->state.request, broken, u"1@1");
+    TColorDlg dialog({broken, form->state.request, colours, 4711, u"1@1"});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Checked(d, "RadioNone"));
         EXPECT_FALSE(Find(d, "Image1")->isVisible());
@@ -155,8 +155,8 @@ TEST_F(ColorDialogTest, WithoutPictureOrCurrentColourStillChooses) {
         ClickByName(d, "Panel_2");
     });
     dialog.exec();
-    EXPECT_EQ(dialog.colourId, colours.at(2).id);
-    EXPECT_TRUE(dialog.colourText.empty());
+    EXPECT_EQ(dialog.result.chosenId, colours.at(2).id);
+    EXPECT_TRUE(dialog.result.text.empty());
 }
 
 } // namespace

@@ -35,9 +35,9 @@ protected:
     std::unique_ptr<TGlasForm> Open(int glass, bool beads, double psiG, int konstType = 23) {
         auto& r = form->state.request;
         const int profile = konstType == 11 ? r.frameId : r.sashId;
-        return std::make_unique<TGlasForm>(
-            serviceClient, 11, 0, konstType, profile, beads, psiG, 0.0,
-            r.glasses[static_cast<std::size_t>(glass)].nameId.id, r.glasses, r);
+        return std::make_unique<TGlasForm>(TGlasForm::Inputs{
+            serviceClient, r, r.glasses, r.glasses[static_cast<std::size_t>(glass)].nameId.id, psiG,
+            beads, konstType, profile, 0});
     }
 };
 
@@ -66,8 +66,8 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
     dialog->exec();
     ASSERT_TRUE(dialog->accepted);
     const velmar_artikel& after = form->state.request.glasses[static_cast<std::size_t>(g)];
-    EXPECT_DOUBLE_EQ(dialog->ug, vm::ParseNumber(vm::FormatFixed(before.nameId.value1, 1)));
-    EXPECT_DOUBLE_EQ(after.nameId.value1, dialog->ug);
+    EXPECT_DOUBLE_EQ(dialog->result.ug, vm::ParseNumber(vm::FormatFixed(before.nameId.value1, 1)));
+    EXPECT_DOUBLE_EQ(after.nameId.value1, dialog->result.ug);
     EXPECT_GT(after.steel1.nameId.id, 0);
     EXPECT_FALSE(after.steel1.nameId.name.empty());
     // The spacer kinds stay hidden: no kind was chosen.
@@ -83,9 +83,9 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
     });
     again->exec();
     ASSERT_TRUE(again->accepted);
-    EXPECT_EQ(again->resultGlass.steel1.nameId.id, 0);
-    EXPECT_TRUE(again->resultGlass.steel1.nameId.name.empty());
-    EXPECT_DOUBLE_EQ(again->psiG, 0.05);
+    EXPECT_EQ(again->result.chosen.steel1.nameId.id, 0);
+    EXPECT_TRUE(again->result.chosen.steel1.nameId.name.empty());
+    EXPECT_DOUBLE_EQ(again->result.psiG, 0.05);
 }
 
 TEST_F(GlasDialogTest, PanelWithoutEdgeSealKeepsItsPsiAndSpacer) {
@@ -99,8 +99,8 @@ TEST_F(GlasDialogTest, PanelWithoutEdgeSealKeepsItsPsiAndSpacer) {
     });
     dialog->exec();
     ASSERT_TRUE(dialog->accepted);
-    EXPECT_EQ(dialog->resultGlass.intValue, before.intValue);
-    EXPECT_DOUBLE_EQ(dialog->resultGlass.nameId.value2, before.nameId.value2);
+    EXPECT_EQ(dialog->result.chosen.intValue, before.intValue);
+    EXPECT_DOUBLE_EQ(dialog->result.chosen.nameId.value2, before.nameId.value2);
 }
 
 TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
@@ -126,13 +126,13 @@ TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
     });
     dialog->exec();
     ASSERT_TRUE(dialog->accepted);
-    EXPECT_EQ(dialog->resultGlass.nameId.id, r.glasses[1].nameId.id);
-    EXPECT_GT(dialog->resultGlazingBead.nameId.id, 0);
+    EXPECT_EQ(dialog->result.chosen.nameId.id, r.glasses[1].nameId.id);
+    EXPECT_GT(dialog->result.glazingBead.nameId.id, 0);
 }
 
 TEST_F(GlasDialogTest, NothingToChooseRefusesOk) {
     std::vector<velmar_artikel> none;
-    TGlasForm empty(serviceClient, 11, 0, 23, 0, false, -1.0, 0.0, 0, none, form->state.request);
+    TGlasForm empty({serviceClient, form->state.request, none, 0, -1.0, false, 23, 0, 0});
     WhenModal([&](QDialog* d) { ClickByName(d, "Panel_2"); });
     empty.exec();
     EXPECT_FALSE(empty.accepted);
