@@ -29,24 +29,30 @@ public:
         // into it.
         Materialdaten& request;
         // The opener's glass list, changed in place: on OK the chosen entry
-        // takes the values shown, because the main form shows the glass and
-        // its Ug from its own list after a choice.
+        // takes the values shown (a spacer kind its code at once), because
+        // the main form shows the glass and its Ug from its own list after a
+        // choice.
         std::vector<velmar_artikel>& glasses;
-        int currentId;         // the glass preselected
-        double psiG;           // the opener's edge-seal value; shown over the glass's own when >= 0
-        bool showGlazingBeads; // opened for a profile: its glazing beads are offered too
-        int konstType; // the profile's type: 11 (frame) the frame-side beads, else the sash side
-        int profileId; // the profile the beads are asked for
-        int glazingBeadId; // the bead preselected
+        int currentId; // the glass preselected
+        // The opener's edge-seal value, shown over the glass's own when it
+        // is one (>= 0).
+        double psiG;
+        // Opened for a profile: the beads of the profile `profileId` of type
+        // `konstType` (11, a frame: the frame-side beads; else the sash
+        // side) are offered too, `glazingBeadId` preselected.
+        bool showGlazingBeads;
+        int konstType;
+        int profileId;
+        int glazingBeadId;
     };
     // Valid when `accepted` is set.
     struct Result {
         // The chosen glass with the Ug, PsiG, spacer code and ornament shown.
         velmar_artikel chosen;
         velmar_artikel glazingBead; // the chosen bead, in the bead mode only
-        double ug = 0.0;
-        double psiG = 0.0;
-        int spacerCode = 0; // the spacer kind chosen, 0 for none
+        double ug = 0.0;            // as shown
+        double psiG = 0.0;          // as shown
+        int spacerCode = 0;         // the spacer kind chosen, 0 for none
     };
     explicit TGlasForm(const Inputs& in, QWidget* parent = nullptr);
     ~TGlasForm() override;
