@@ -5,9 +5,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "service/service_client.h"
 #include "ui/list_helpers.h"
-#include "ui/preview.h"
 #include "ui/request_lists.h"
 
 namespace {
@@ -20,21 +18,18 @@ constexpr int kNoPreselection = 1;
 
 } // namespace
 
-TArtikelForm::TArtikelForm(ServiceClient& service, bool /*standardOnly*/, bool withReinforcement,
-                           int steel2Id, int steel1Id, int konstType, int articleId,
-                           const std::vector<velmar_artikel>& articles, Materialdaten& request,
-                           QWidget* parent)
-    : SelectionDialog(parent, QStringLiteral("ArtikelForm"), QStringLiteral("Profil wählen"), 857,
-                      587),
-      service_(service), request_(request), articles_(articles),
-      withReinforcement_(withReinforcement), steel1Id_(steel1Id), steel2Id_(steel2Id),
-      konstType_(konstType), articleId_(articleId) {
+TArtikelForm::TArtikelForm(const Inputs& in, QWidget* parent)
+    : ArticleSectionDialog(parent, QStringLiteral("ArtikelForm"), QStringLiteral("Profil wählen"),
+                           857, 587, in.service, in.request),
+      articles_(in.articles), withReinforcement_(in.withReinforcement),
+      steel1Id_(in.reinforcement1Id), steel2Id_(in.reinforcement2Id), konstType_(in.konstType),
+      articleId_(in.currentId) {
     ListBox1 = AddListBox("ListBox1", 8, 8, 417, 353);
     Label2 = AddLabel("Label2", QStringLiteral("Aussteifung"), 8, 369);
     ListBox2 = AddListBox("ListBox2", 8, 384, 417, 73);
     Label3 = AddLabel("Label3", QStringLiteral("Aussteifung Kammer 2"), 8, 465);
     ListBox3 = AddListBox("ListBox3", 8, 480, 417, 73);
-    Panel2 = AddPanel("Panel2", 448, 8, 401, 542);
+    AddSectionPanel(448, 8, 401, 542);
     Label1 = AddLabel("Label1", QStringLiteral("Wählen Sie das gewünschte Profil"), 8, 561);
     cbDefault = AddCheckBox("cbDefault", QStringLiteral("nur Standard-Systemartikel"), 224, 560);
     cbDefault->setToolTip(QStringLiteral(
@@ -52,19 +47,17 @@ TArtikelForm::TArtikelForm(ServiceClient& service, bool /*standardOnly*/, bool w
         ListBox2->resize(ListBox2->width(), kSingleChamberHeight);
     }
 
-    preview_ = std::make_unique<vm::SectionPreview>(Panel2);
-
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
-    connect(ListBox2, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
-    connect(ListBox3, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
+    ConnectArticleList(
+        ListBox1, [this] { LoadReinforcements(); }, [this] { Draw(); });
+    for (QListWidget* chamber : {ListBox2, ListBox3})
+        connect(chamber, &QListWidget::itemSelectionChanged, this, [this] { Draw(); });
     connect(cbDefault, &QCheckBox::clicked, this, [this] { cbDefaultClick(); });
 }
 
 TArtikelForm::~TArtikelForm() = default;
 
 void TArtikelForm::FormShow() {
-    preview_->Activate();
+    ArticleSectionDialog::FormShow();
     if (!withReinforcement_) {
         Label2->hide();
         ListBox2->hide();
@@ -98,45 +91,25 @@ void TArtikelForm::LoadReinforcements() {
 }
 
 void TArtikelForm::Draw() {
-    const velmar_artikel* article = vm::SelectedEntry(ListBox1, articles_);
-    if (article == nullptr) {
-        preview_->Clear();
-        return;
-    }
     // The section shows the reinforcements as chosen in the lists.
-    velmar_artikel shown = *article;
-    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, steels1_)) shown.steel1 = *steel;
-    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox3, steels2_)) shown.steel2 = *steel;
-    preview_->ShowArticle(service_, request_, shown, konstType_);
-}
-
-void TArtikelForm::ListBox1Click() {
-    LoadReinforcements();
-    Draw();
-}
-
-void TArtikelForm::ListBox1DblClick() {
-    LoadReinforcements();
-    Panel_2Click();
-}
-
-void TArtikelForm::ListBox2Click() {
-    Draw();
+    ShowSection(vm::SelectedEntry(ListBox1, articles_), konstType_,
+                vm::SelectedEntry(ListBox2, steels1_), vm::SelectedEntry(ListBox3, steels2_));
 }
 
 void TArtikelForm::cbDefaultClick() {
     const velmar_artikel* article = vm::SelectedEntry(ListBox1, articles_);
     FillArticles(article != nullptr ? article->nameId.id : articleId_);
-    ListBox1Click();
+    LoadReinforcements();
+    Draw();
 }
 
 void TArtikelForm::Panel_2Click() {
-    chosenIndex = vm::SelectedEntryIndex(ListBox1);
+    result.chosenIndex = vm::SelectedEntryIndex(ListBox1);
     if (withReinforcement_) {
         if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, steels1_))
-            chosenSteel1 = *steel;
+            result.reinforcement1 = *steel;
         if (const velmar_stahl* steel = vm::SelectedEntry(ListBox3, steels2_))
-            chosenSteel2 = *steel;
+            result.reinforcement2 = *steel;
     }
-    SelectionDialog::Panel_2Click();
+    ArticleSectionDialog::Panel_2Click();
 }

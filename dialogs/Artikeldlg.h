@@ -4,48 +4,46 @@
 // of its main chamber and, for a frame, of its second chamber, and the
 // section of the article as it would be built.
 
-#include <memory>
 #include <vector>
 
-#include "model/materialdaten.h"
-#include "model/records.h"
-#include "ui/selection_dialog.h"
+#include "dialogs/article_section.h"
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
-class ServiceClient;
-namespace vm {
-class SectionPreview;
-}
 
-class TArtikelForm : public vm::SelectionDialog {
+class TArtikelForm : public vm::ArticleSectionDialog {
     Q_OBJECT
 public:
-    // `articles` is the opener's list, read only. The reinforcement and
-    // section queries go out on the opener's `request`, whose row lists stay
-    // as they are. `konstType` is the article type (11 frame, 23 sash, 24
-    // mullion, 25 astragal, 26 glazing bead); a frame with reinforcement
-    // offers both chambers. `steel2Id` and `steel1Id` are preselected in the
-    // chamber lists when the dialog opens. `standardOnly` is the opener's and
-    // changes nothing here.
-    TArtikelForm(ServiceClient& service, bool standardOnly, bool withReinforcement, int steel2Id,
-                 int steel1Id, int konstType, int articleId,
-                 const std::vector<velmar_artikel>& articles, Materialdaten& request,
-                 QWidget* parent = nullptr);
+    struct Inputs {
+        ServiceClient& service;
+        // The opener's: the reinforcement and section queries go out on it,
+        // its row lists stay as they are.
+        Materialdaten& request;
+        bool standardOnly;      // the opener's; changes nothing here
+        bool withReinforcement; // offers the reinforcements of the article in hand
+        int reinforcement2Id;   // preselected in the chamber-2 list when the dialog opens
+        int reinforcement1Id;   // preselected in the chamber-1 list when the dialog opens
+        // 11 frame, 23 sash, 24 mullion, 25 astragal, 26 glazing bead; a
+        // frame with reinforcement offers both chambers.
+        int konstType;
+        int currentId;                               // the article preselected
+        const std::vector<velmar_artikel>& articles; // the opener's list, read only
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        int chosenIndex = -1; // in `articles`; -1 for none
+        // With reinforcement, the one chosen for each chamber;
+        // default-constructed where its list had no selection.
+        velmar_stahl reinforcement1;
+        velmar_stahl reinforcement2;
+    };
+    explicit TArtikelForm(const Inputs& in, QWidget* parent = nullptr);
     ~TArtikelForm() override;
 
-    // Results, valid when `accepted` is set: the index of the chosen article
-    // in the opener's list (-1 for none) and, with reinforcement, the chosen
-    // reinforcement of each chamber (default-constructed where its list had
-    // no selection).
-    int chosenIndex = -1;
-    velmar_stahl chosenSteel1;
-    velmar_stahl chosenSteel2;
+    Result result;
 
     QListWidget *ListBox1, *ListBox2, *ListBox3;
     QLabel *Label1, *Label2, *Label3;
-    QWidget* Panel2;
     QCheckBox* cbDefault;
 
 protected:
@@ -54,19 +52,13 @@ protected:
 private:
     void FormShow() override;
     void FillArticles(int articleId);
-    void ListBox1Click();
-    void ListBox1DblClick();
-    void ListBox2Click();
     void cbDefaultClick();
     void LoadReinforcements();
     void Draw();
 
-    ServiceClient& service_;
-    Materialdaten& request_;
     const std::vector<velmar_artikel>& articles_;
     std::vector<velmar_stahl> steels1_; // chamber 1, behind ListBox2
     std::vector<velmar_stahl> steels2_; // chamber 2, behind ListBox3
-    std::unique_ptr<vm::SectionPreview> preview_;
     bool withReinforcement_;
     int steel1Id_;
     int steel2Id_;

@@ -11,9 +11,7 @@
 
 #include "model/ks_lists.h"
 #include "platform/os/locals.h"
-#include "service/service_client.h"
 #include "ui/list_helpers.h"
-#include "ui/preview.h"
 #include "ui/request_lists.h"
 
 namespace {
@@ -44,14 +42,11 @@ protected:
 
 } // namespace
 
-TKopplungForm::TKopplungForm(int reinforcementId, int couplingId,
-                             const std::vector<velmar_artikel>& couplings, Materialdaten& request,
-                             ServiceClient& service, QWidget* parent)
-    : SelectionDialog(parent, QStringLiteral("KopplungForm"), QStringLiteral("Auswahl Kopplung"),
-                      kWidth, kHeight),
-      couplings_(couplings), request_(request), service_(service),
-      reinforcementId_(reinforcementId), couplingId_(couplingId) {
-    setMinimumSize(450, 500);
+TKopplungForm::TKopplungForm(const Inputs& in, QWidget* parent)
+    : ArticleSectionDialog(parent, QStringLiteral("KopplungForm"),
+                           QStringLiteral("Auswahl Kopplung"), kWidth, kHeight, in.service,
+                           in.request),
+      couplings_(in.couplings), couplingId_(in.currentId) {
     auto* tree = AddTree<CouplingTree>("TreeView1", 8, 8, 432, 425);
     // The chosen coupling stays marked while the reinforcement list has the
     // focus.
@@ -65,23 +60,14 @@ TKopplungForm::TKopplungForm(int reinforcementId, int couplingId,
     Label2 = AddLabel("Label2", QStringLiteral("Aussteifung"), 8, 441);
     ListBox2 = AddListBox("ListBox2", 8, 464, 433, 87);
     Label1 = AddLabel("Label1", QStringLiteral("Wählen Sie die gewünschte Kopplung"), 8, 560);
-    Panel2 = AddPanel("Panel2", 447, 8, 401, 541);
-    Panel_2->setGeometry(680, 552, 75, 22);
-    Panel_1->setGeometry(768, 552, 75, 22);
-    // The tree follows every edge, the drawing the right and the bottom one.
-    Anchor({Label2, ListBox2, Label1}, MoveDown);
-    Anchor({Panel_2, Panel_1}, MoveDown | MoveRight);
-    Anchor(TreeView1, StretchDown | StretchRight);
-    Anchor(Panel2, MoveRight | StretchDown);
-
-    preview_ = std::make_unique<vm::SectionPreview>(Panel2);
+    AddSectionBesideTree(TreeView1, {Label2, ListBox2, Label1});
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, [this] { ListBox2Click(); });
 }
 
 TKopplungForm::~TKopplungForm() = default;
 
 void TKopplungForm::FormShow() {
-    preview_->Activate();
+    ArticleSectionDialog::FormShow();
     auto* root = new QTreeWidgetItem(TreeView1, {localText("IDS_KOPPLUNG")});
     for (std::size_t i = 0; i < couplings_.size(); ++i) {
         auto* node = new QTreeWidgetItem(root, {vm::ToQString(couplings_[i].getName())});
@@ -123,16 +109,11 @@ void TKopplungForm::LoadReinforcements() {
 
 void TKopplungForm::ListBox2Click() {
     const velmar_artikel* coupling = vm::EntryAt(couplings_, current_);
-    if (coupling == nullptr) {
-        preview_->Clear();
-        return;
-    }
-    velmar_artikel drawn = *coupling;
-    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_)) {
-        drawn.steel1 = *steel;
-        if ((drawn.nameId.intValue & ks_coupling::bothChambers) != 0) drawn.steel2 = *steel;
-    }
-    preview_->ShowArticle(service_, request_, drawn, ks_konst::coupling);
+    const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_);
+    // A coupling of both chambers takes its reinforcement in each.
+    const bool bothChambers =
+        coupling != nullptr && (coupling->nameId.intValue & ks_coupling::bothChambers) != 0;
+    ShowSection(coupling, ks_konst::coupling, steel, bothChambers ? steel : nullptr);
 }
 
 void TKopplungForm::Button2Click() {
@@ -141,14 +122,14 @@ void TKopplungForm::Button2Click() {
     const bool selected =
         TreeView1->currentItem() != nullptr && TreeView1->currentItem()->isSelected();
     if (selected && index >= 0) {
-        chosenIndex = index;
+        result.chosenIndex = index;
         current_ = index;
         if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements_))
-            reinforcement = *steel;
+            result.reinforcement = *steel;
     }
 }
 
 void TKopplungForm::Panel_2Click() {
     Button2Click();
-    SelectionDialog::Panel_2Click();
+    ArticleSectionDialog::Panel_2Click();
 }

@@ -3,42 +3,39 @@
 // from the couplings the profile system offers, with its steel
 // reinforcement and a section drawing of the choice.
 
-#include <memory>
 #include <vector>
 
-#include "model/materialdaten.h"
-#include "model/records.h"
-#include "ui/selection_dialog.h"
+#include "dialogs/article_section.h"
 
 class QLabel;
-class QListWidget;
-class QTreeWidget;
 class QTreeWidgetItem;
-class ServiceClient;
-namespace vm {
-class SectionPreview;
-}
 
-class TKopplungForm : public vm::SelectionDialog {
+class TKopplungForm : public vm::ArticleSectionDialog {
     Q_OBJECT
 public:
-    // `couplings` is the opener's list and is only read; `request` is the
-    // opener's and carries the reinforcement and drawing queries.
-    // `reinforcementId` is kept: the reinforcement offered first is the
-    // coupling's own.
-    TKopplungForm(int reinforcementId, int couplingId, const std::vector<velmar_artikel>& couplings,
-                  Materialdaten& request, ServiceClient& service, QWidget* parent = nullptr);
+    struct Inputs {
+        ServiceClient& service;
+        // The opener's: the reinforcement and section queries go out on it.
+        Materialdaten& request;
+        // The opener's current reinforcement; changes nothing here, as the
+        // reinforcement offered first is the coupling's own.
+        int reinforcementId;
+        int currentId;                                // the coupling preselected
+        const std::vector<velmar_artikel>& couplings; // the opener's list, read only
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        int chosenIndex = -1;       // in `couplings`; -1 for none
+        velmar_stahl reinforcement; // default-constructed where none was chosen
+    };
+    explicit TKopplungForm(const Inputs& in, QWidget* parent = nullptr);
     ~TKopplungForm() override;
 
-    // Results, valid when `accepted` is set: the index of the chosen coupling
-    // in the list passed (-1 for none) and the chosen reinforcement.
-    int chosenIndex = -1;
-    velmar_stahl reinforcement;
+    Result result;
 
     QTreeWidget* TreeView1;
     QLabel *Label1, *Label2;
     QListWidget* ListBox2;
-    QWidget* Panel2;
 
 protected:
     void Panel_2Click() override;
@@ -52,11 +49,7 @@ private:
     int CouplingIndexOf(const QTreeWidgetItem* item) const;
 
     const std::vector<velmar_artikel>& couplings_;
-    Materialdaten& request_;
-    ServiceClient& service_;
-    std::unique_ptr<vm::SectionPreview> preview_;
     std::vector<velmar_stahl> reinforcements_; // of the current coupling, behind ListBox2
-    int reinforcementId_;
     int couplingId_;
     int current_ = -1; // index of the current coupling; -1 for none
 };

@@ -18,10 +18,8 @@
 #include <utility>
 
 #include "platform/os/locals.h"
-#include "service/service_client.h"
 #include "ui/key_filter.h"
 #include "ui/list_helpers.h"
-#include "ui/preview.h"
 #include "ui/request_lists.h"
 
 namespace {
@@ -50,6 +48,28 @@ const velmar_zusatzartikel* FindEntry(const std::vector<velmar_zusatzartikel>* l
     return nullptr;
 }
 
+// The openings of `position` the tree shows for `cutSide`.
+template <class Position> auto Openings(Position& position, int cutSide) {
+    using Opening = decltype(&position.opening1);
+    switch (cutSide) {
+    case ks_side::opening1:
+        return std::vector<Opening>{&position.opening1};
+    case ks_side::opening2:
+        return std::vector<Opening>{&position.opening2};
+    case ks_side::opening3:
+        return std::vector<Opening>{&position.opening3};
+    default:
+        return std::vector<Opening>{&position.opening1, &position.opening2, &position.opening3};
+    }
+}
+
+// The reinforcement chosen for `node` in one chamber; null for none.
+const velmar_stahl* Held(const std::map<const QTreeWidgetItem*, velmar_stahl>& chosen,
+                         const QTreeWidgetItem* node) {
+    const auto found = chosen.find(node);
+    return found != chosen.end() ? &found->second : nullptr;
+}
+
 // Every node below `node`, depth first.
 void ForEachNode(QTreeWidgetItem* node, const std::function<void(QTreeWidgetItem*)>& visit) {
     for (int i = 0; i < node->childCount(); ++i) {
@@ -60,16 +80,11 @@ void ForEachNode(QTreeWidgetItem* node, const std::function<void(QTreeWidgetItem
 
 } // namespace
 
-TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
-                         const std::vector<velmar_cutpos>& offered,
-                         std::vector<velmar_cutpos>& selection, int cutSide, unsigned int further_,
-                         QWidget* parent)
-    : SelectionDialog(parent, QStringLiteral("ZusatzForm"),
-                      QStringLiteral("Auswahl Zusatzprofile / Zubehör"), kClientWidth,
-                      kClientHeight),
-      further(further_), service_(service), request_(request), offered_(offered),
-      selection_(selection), cutSide_(cutSide) {
-    setMinimumSize(450, 500);
+TZusatzForm::TZusatzForm(const Inputs& in, QWidget* parent)
+    : ArticleSectionDialog(parent, QStringLiteral("ZusatzForm"),
+                           QStringLiteral("Auswahl Zusatzprofile / Zubehör"), kClientWidth,
+                           kClientHeight, in.service, in.request),
+      offered_(in.offered), selection_(in.selection), cutSide_(in.cutSide) {
     TreeView1 = AddTree("TreeView1", 8, 8, 432, 377);
     TreeView1->viewport()->installEventFilter(this);
     Label2 = AddLabel("Label2", QStringLiteral("Aussteifung"), 8, 393);
@@ -82,17 +97,7 @@ TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
     Label4 = AddLabel("Label4", QStringLiteral("Aussteifung Kammer 2"), 8, 475);
     ListBox3 = AddListBox("ListBox3", 8, 492, 433, 57);
     Label1 = AddLabel("Label1", QStringLiteral("Wählen Sie die gewünschten Zusatzprofile"), 8, 560);
-    Panel2 = AddPanel("Panel2", 447, 8, 401, 541);
-    Panel_2->setGeometry(680, 552, 75, 22);
-    Panel_1->setGeometry(768, 552, 75, 22);
-    // The tree takes what the dialog grows; the section keeps its width at
-    // the right edge.
-    Anchor({Label2, Label3, ListBox2, Edit1, Label4, ListBox3, Label1}, MoveDown);
-    Anchor({Panel_2, Panel_1}, MoveDown | MoveRight);
-    Anchor(TreeView1, StretchDown | StretchRight);
-    Anchor(Panel2, MoveRight | StretchDown);
-
-    preview_ = std::make_unique<vm::SectionPreview>(Panel2);
+    AddSectionBesideTree(TreeView1, {Label2, Label3, ListBox2, Edit1, Label4, ListBox3, Label1});
 
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* node) { TreeView1Change(node); });
@@ -104,19 +109,6 @@ TZusatzForm::TZusatzForm(ServiceClient& service, Materialdaten& request,
 TZusatzForm::~TZusatzForm() = default;
 
 // ---- the tree ------------------------------------------------------------------
-
-std::vector<velmar_oeffnung_artikel*> TZusatzForm::Openings(velmar_cutpos& position) const {
-    switch (cutSide_) {
-    case ks_side::opening1:
-        return {&position.opening1};
-    case ks_side::opening2:
-        return {&position.opening2};
-    case ks_side::opening3:
-        return {&position.opening3};
-    default:
-        return {&position.opening1, &position.opening2, &position.opening3};
-    }
-}
 
 bool TZusatzForm::Skipped(const velmar_zusatzartikel& entry) const {
     if (entry.artikel.konstType == ks_konst::rollerShutterPart &&
@@ -242,9 +234,9 @@ void TZusatzForm::AddChildren(QTreeWidgetItem* leaf, Entries& offered, const Ent
 
 void TZusatzForm::AddChildrenEverywhere(QTreeWidgetItem* leaf) {
     for (std::size_t i = 0; i < offered_.size(); ++i) {
-        const auto offeredOpenings = Openings(offered_[i]);
-        std::vector<velmar_oeffnung_artikel*> chosenOpenings;
-        if (i < selection_.size()) chosenOpenings = Openings(selection_[i]);
+        const auto offeredOpenings = Openings(offered_[i], cutSide_);
+        std::vector<const velmar_oeffnung_artikel*> chosenOpenings;
+        if (i < selection_.size()) chosenOpenings = Openings(selection_[i], cutSide_);
         for (std::size_t o = 0; o < offeredOpenings.size(); ++o)
             AddChildren(leaf, offeredOpenings[o]->zusatz,
                         o < chosenOpenings.size() ? &chosenOpenings[o]->zusatz : nullptr);
@@ -265,12 +257,12 @@ void TZusatzForm::DeleteChildren(QTreeWidgetItem* node) {
 }
 
 void TZusatzForm::FormShow() {
-    preview_->Activate();
+    ArticleSectionDialog::FormShow();
     const QSignalBlocker blocker(TreeView1);
     for (std::size_t i = 0; i < offered_.size(); ++i) {
-        const auto offeredOpenings = Openings(offered_[i]);
-        std::vector<velmar_oeffnung_artikel*> chosenOpenings;
-        if (i < selection_.size()) chosenOpenings = Openings(selection_[i]);
+        const auto offeredOpenings = Openings(offered_[i], cutSide_);
+        std::vector<const velmar_oeffnung_artikel*> chosenOpenings;
+        if (i < selection_.size()) chosenOpenings = Openings(selection_[i], cutSide_);
         for (std::size_t o = 0; o < offeredOpenings.size(); ++o) {
             Entries& offered = offeredOpenings[o]->zusatz;
             const Entries* chosen =
@@ -292,7 +284,7 @@ bool TZusatzForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TreeView1->viewport() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
         TreeView1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
-    return SelectionDialog::eventFilter(watched, event);
+    return ArticleSectionDialog::eventFilter(watched, event);
 }
 
 void TZusatzForm::TreeView1MouseDown(const QPoint& at) {
@@ -369,25 +361,17 @@ void TZusatzForm::RefreshDetails() {
 }
 
 void TZusatzForm::ListBox2Click() {
-    if (currentEntry_ == nullptr || currentNode_ == nullptr) {
-        preview_->Clear();
-        return;
+    const bool inHand = currentEntry_ != nullptr && currentNode_ != nullptr;
+    if (inHand) {
+        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements1_))
+            chamber1_[currentNode_] = *steel;
+        if (const velmar_stahl* steel = vm::SelectedEntry(ListBox3, reinforcements2_))
+            chamber2_[currentNode_] = *steel;
     }
-    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox2, reinforcements1_))
-        chamber1_[currentNode_] = *steel;
-    if (const velmar_stahl* steel = vm::SelectedEntry(ListBox3, reinforcements2_))
-        chamber2_[currentNode_] = *steel;
-    ShowSection();
-}
-
-void TZusatzForm::ShowSection() {
     // The section shows the accessory with the reinforcements chosen for it.
-    velmar_artikel drawn = currentEntry_->artikel;
-    if (const auto steel = chamber1_.find(currentNode_); steel != chamber1_.end())
-        drawn.steel1 = steel->second;
-    if (const auto steel = chamber2_.find(currentNode_); steel != chamber2_.end())
-        drawn.steel2 = steel->second;
-    preview_->ShowArticle(service_, request_, drawn, drawn.konstType);
+    const velmar_artikel* drawn = inHand ? &currentEntry_->artikel : nullptr;
+    ShowSection(drawn, drawn != nullptr ? drawn->konstType : 0, Held(chamber1_, currentNode_),
+                Held(chamber2_, currentNode_));
 }
 
 void TZusatzForm::Edit1Change() {
@@ -407,14 +391,15 @@ void TZusatzForm::Button2Click() {
     // per element, another cut side) stays chosen: nobody could untick it.
     std::set<std::pair<int, int>> shown;
     for (const auto& [node, entry] : entries_) shown.emplace(entry->getId(), entry->intValue1);
-    std::vector<velmar_cutpos> before = std::move(selection_);
-    selection_ = offered_;
+    std::vector<velmar_cutpos> before = selection_;
+    std::vector<velmar_cutpos>& selection = result.selection;
+    selection = offered_;
     const auto all = [](velmar_cutpos& p) {
         return std::array<velmar_oeffnung_artikel*, 3>{&p.opening1, &p.opening2, &p.opening3};
     };
-    for (std::size_t i = 0; i < selection_.size(); ++i) {
-        const auto allowed = Openings(selection_[i]);
-        const auto openings = all(selection_[i]);
+    for (std::size_t i = 0; i < selection.size(); ++i) {
+        const auto allowed = Openings(selection[i], cutSide_);
+        const auto openings = all(selection[i]);
         for (std::size_t o = 0; o < openings.size(); ++o) {
             openings[o]->zusatz.clear();
             if (i >= before.size()) continue;
@@ -424,19 +409,17 @@ void TZusatzForm::Button2Click() {
                     openings[o]->zusatz.push_back(std::move(entry));
         }
     }
-    checkedCount = 0;
+    result.checkedCount = 0;
     for (int i = 0; i < TreeView1->topLevelItemCount(); ++i)
-        ForEachNode(TreeView1->topLevelItem(i), [this](QTreeWidgetItem* node) {
+        ForEachNode(TreeView1->topLevelItem(i), [this, &selection](QTreeWidgetItem* node) {
             if (StateOf(node) != 2 || EntryOf(node) == nullptr) return;
-            ++checkedCount;
+            ++result.checkedCount;
             velmar_zusatzartikel chosen = *EntryOf(node);
-            if (const auto steel = chamber1_.find(node); steel != chamber1_.end())
-                chosen.artikel.steel1 = steel->second;
-            if (const auto steel = chamber2_.find(node); steel != chamber2_.end())
-                chosen.artikel.steel2 = steel->second;
-            for (velmar_cutpos& position : selection_)
-                for (velmar_oeffnung_artikel* opening : Openings(position))
+            if (const velmar_stahl* steel = Held(chamber1_, node)) chosen.artikel.steel1 = *steel;
+            if (const velmar_stahl* steel = Held(chamber2_, node)) chosen.artikel.steel2 = *steel;
+            for (velmar_cutpos& position : selection)
+                for (velmar_oeffnung_artikel* opening : Openings(position, cutSide_))
                     opening->zusatz.push_back(chosen);
         });
-    SelectionDialog::Panel_2Click();
+    ArticleSectionDialog::Panel_2Click();
 }

@@ -7,41 +7,43 @@
 // picks a steel reinforcement per chamber and sees its section.
 
 #include <map>
-#include <memory>
 #include <vector>
 
-#include "model/materialdaten.h"
-#include "model/records.h"
-#include "ui/selection_dialog.h"
+#include "dialogs/article_section.h"
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QTreeWidget;
 class QTreeWidgetItem;
-class ServiceClient;
-namespace vm {
-class SectionPreview;
-}
 
-class TZusatzForm : public vm::SelectionDialog {
+class TZusatzForm : public vm::ArticleSectionDialog {
     Q_OBJECT
 public:
-    // `offered` (copied) are the cut positions with the accessories the
-    // service offers in the zusatz lists of their openings; `selection` the
-    // positions with the accessories chosen so far, rewritten on OK (what the
-    // tree did not show stays in it). Both are walked position by position. `cutSide` 151, 152 or
-    // 153 keeps to opening1, opening2 or opening3 of each position, anything else takes all three.
-    // `further` is the opener's and is kept for it. `request` is the main form's and receives the
-    // reinforcement and section queries.
-    TZusatzForm(ServiceClient& service, Materialdaten& request,
-                const std::vector<velmar_cutpos>& offered, std::vector<velmar_cutpos>& selection,
-                int cutSide, unsigned int further, QWidget* parent = nullptr);
+    // The positions are walked position by position.
+    struct Inputs {
+        ServiceClient& service;
+        // The main form's: the reinforcement and section queries go out on it.
+        Materialdaten& request;
+        // The cut positions with the accessories the service offers in the
+        // zusatz lists of their openings (copied).
+        const std::vector<velmar_cutpos>& offered;
+        // The positions with the accessories chosen so far.
+        const std::vector<velmar_cutpos>& selection;
+        // 151, 152 or 153 keeps to opening1, opening2 or opening3 of each
+        // position; anything else takes all three.
+        int cutSide;
+        unsigned int further; // the opener's; changes nothing here
+    };
+    // Valid when `accepted` is set.
+    struct Result {
+        // `offered` with the accessories ticked at OK in the openings of
+        // `cutSide`; what the tree did not show stays as `selection` had it.
+        std::vector<velmar_cutpos> selection;
+        unsigned int checkedCount = 0; // the accessories ticked at OK
+    };
+    explicit TZusatzForm(const Inputs& in, QWidget* parent = nullptr);
     ~TZusatzForm() override;
 
-    unsigned int further;
-    // The accessories ticked at OK.
-    unsigned int checkedCount = 0;
+    Result result;
 
     // A tree node's state image: -1 none (part and kind nodes), 1 not
     // ticked, 2 ticked.
@@ -53,7 +55,6 @@ public:
     QLabel *Label1, *Label2, *Label3, *Label4;
     QListWidget *ListBox2, *ListBox3;
     QLineEdit* Edit1;
-    QWidget* Panel2;
 
 protected:
     void Panel_2Click() override;
@@ -68,7 +69,6 @@ private:
     void ListBox2Click();
     void Edit1Change();
 
-    std::vector<velmar_oeffnung_artikel*> Openings(velmar_cutpos& position) const;
     bool Skipped(const velmar_zusatzartikel& entry) const;
     // The text of a part's node; empty for a group code of no part.
     QString RootText(int group) const;
@@ -85,12 +85,9 @@ private:
     bool Checkable(const QTreeWidgetItem* node) const;
     void RefreshDetails();
     void LoadReinforcements(int chamber, QListWidget* list, std::vector<velmar_stahl>& shown);
-    void ShowSection();
 
-    ServiceClient& service_;
-    Materialdaten& request_;
     std::vector<velmar_cutpos> offered_;
-    std::vector<velmar_cutpos>& selection_;
+    const std::vector<velmar_cutpos>& selection_;
     int cutSide_;
     // The entry behind each accessory node, in offered_.
     std::map<const QTreeWidgetItem*, velmar_zusatzartikel*> entries_;
@@ -99,5 +96,4 @@ private:
     std::vector<velmar_stahl> reinforcements1_, reinforcements2_;
     QTreeWidgetItem* currentNode_ = nullptr;
     velmar_zusatzartikel* currentEntry_ = nullptr;
-    std::unique_ptr<vm::SectionPreview> preview_;
 };

@@ -32,11 +32,13 @@ bool TForm1::OpenArtikelDialog(const std::vector<velmar_artikel>& list, int kons
         }
     }
     const bool standardOnly = konstType != ks_konst::coupling && konstType != ks_konst::glazingBead;
-    TArtikelForm dialog(state.service, standardOnly, withReinforcement, steel2, steel1, konstType,
-                        number, list, state.request, MessageOwner());
+    TArtikelForm dialog({state.service, state.request, standardOnly, withReinforcement, steel2,
+                         steel1, konstType, number, list},
+                        MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return false;
-    choice = {dialog.chosenIndex, dialog.chosenSteel1, dialog.chosenSteel2};
+    const TArtikelForm::Result& chosen = dialog.result;
+    choice = {chosen.chosenIndex, chosen.reinforcement1, chosen.reinforcement2};
     return true;
 }
 

@@ -26,10 +26,11 @@ bool TForm1::OpenKopplungDialog(const std::vector<velmar_artikel>& list, int num
             reinforcement = candidate.steel1.nameId.id;
             break;
         }
-    TKopplungForm dialog(reinforcement, number, list, state.request, state.service, MessageOwner());
+    TKopplungForm dialog({state.service, state.request, reinforcement, number, list},
+                         MessageOwner());
     dialog.exec();
     if (!dialog.accepted) return false;
-    choice = {dialog.chosenIndex, dialog.reinforcement};
+    choice = {dialog.result.chosenIndex, dialog.result.reinforcement};
     return true;
 }
 

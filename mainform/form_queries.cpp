@@ -305,15 +305,17 @@ int TForm1::GetSprosse(const velmar_artikel& bar, int glassId, int& konstType,
                          [this](Materialdaten& r) { return state.service.getSprossen(r); });
     state.request.glassId = kept.glassId;
 
-    TSprossenForm dialog(state.service, state.request, konstType, bar.nameId.id,
-                         bar.steel1.nameId.id, MessageOwner());
+    TSprossenForm dialog(
+        {state.service, state.request, konstType, bar.nameId.id, bar.steel1.nameId.id},
+        MessageOwner());
     dialog.exec();
     if (dialog.accepted) {
-        konstType = dialog.konstType;
+        konstType = dialog.result.konstType;
         const auto& bars = TSprossenForm::BarList(state.request, konstType);
         // The bar as the service lists it: the reinforcement picked in the
         // dialog is not part of the answer.
-        if (const velmar_artikel* chosen = vm::EntryAt(bars, dialog.chosenIndex)) result = *chosen;
+        if (const velmar_artikel* chosen = vm::EntryAt(bars, dialog.result.chosenIndex))
+            result = *chosen;
     }
     state.request = kept;
     return dialog.accepted ? 1 : 0;
@@ -337,15 +339,15 @@ int TForm1::GetAccessoryForCut(int articleId, int elementCodeOfCut, int cutSide,
             return state.service.getArtikelZusatz(r);
         })) {
         const std::vector<velmar_cutpos> offered = std::move(state.request.cutPositions);
-        std::vector<velmar_cutpos> selection = std::move(state.request.accessoryPositions);
+        const std::vector<velmar_cutpos> selection = std::move(state.request.accessoryPositions);
         state.request.cutPositions.clear();
         state.request.accessoryPositions.clear();
-        TZusatzForm dialog(state.service, state.request, offered, selection, cutSide, chosen,
+        TZusatzForm dialog({state.service, state.request, offered, selection, cutSide, chosen},
                            MessageOwner());
         dialog.exec();
         if (dialog.accepted) {
-            positions = std::move(selection);
-            chosen = dialog.checkedCount;
+            positions = std::move(dialog.result.selection);
+            chosen = dialog.result.checkedCount;
             result = 1;
         }
     }

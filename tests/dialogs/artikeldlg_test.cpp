@@ -27,9 +27,9 @@ protected:
     }
     std::unique_ptr<TArtikelForm> Open(std::vector<velmar_artikel>& list, int konstType,
                                        bool withReinforcement, int steel1 = 0, int steel2 = 0) {
-        return std::make_unique<TArtikelForm>(serviceClient, true, withReinforcement, steel2,
-                                              steel1, konstType, list[0].nameId.id, list,
-                                              form->state.request);
+        return std::make_unique<TArtikelForm>(
+            TArtikelForm::Inputs{serviceClient, form->state.request, true, withReinforcement,
+                                 steel2, steel1, konstType, list[0].nameId.id, list});
     }
 };
 
@@ -54,9 +54,9 @@ TEST_F(ArtikelDialogTest, ChambersByProfileTypeAndTheSectionOfTheChoice) {
     });
     frame->exec();
     ASSERT_TRUE(frame->accepted);
-    EXPECT_EQ(frame->chosenIndex, 1);
-    EXPECT_TRUE(frame->chosenSteel1.isDefault());
-    EXPECT_TRUE(frame->chosenSteel2.isDefault());
+    EXPECT_EQ(frame->result.chosenIndex, 1);
+    EXPECT_TRUE(frame->result.reinforcement1.isDefault());
+    EXPECT_TRUE(frame->result.reinforcement2.isDefault());
     // The queries leave the form's lists and fields as they were.
     EXPECT_EQ(r.frames, before.frames);
     EXPECT_EQ(r.systems, before.systems);
@@ -78,8 +78,8 @@ TEST_F(ArtikelDialogTest, ChambersByProfileTypeAndTheSectionOfTheChoice) {
     });
     bead->exec();
     ASSERT_TRUE(bead->accepted);
-    EXPECT_EQ(bead->chosenIndex, 1);
-    EXPECT_EQ(bead->chosenSteel1, velmar_stahl());
+    EXPECT_EQ(bead->result.chosenIndex, 1);
+    EXPECT_EQ(bead->result.reinforcement1, velmar_stahl());
 }
 
 TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {

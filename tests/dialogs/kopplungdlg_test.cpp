@@ -47,7 +47,7 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     const int subcode = form->state.request.elementSubcode;
     const std::vector<velmar_stahl> offered =
         vm::QueryReinforcements(serviceClient, form->state.request, coupling.nameId.id, 1);
-    TKopplungForm dialog(0, coupling.nameId.id, couplings, form->state.request, serviceClient);
+    TKopplungForm dialog({serviceClient, form->state.request, 0, coupling.nameId.id, couplings});
     int steelRow = -1;
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
@@ -71,15 +71,16 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     });
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.chosenIndex, index);
-    EXPECT_EQ(dialog.reinforcement, offered.at(steelRow));
+    EXPECT_EQ(dialog.result.chosenIndex, index);
+    EXPECT_EQ(dialog.result.reinforcement, offered.at(steelRow));
     EXPECT_EQ(form->state.request.elementSubcode, subcode);
 }
 
 // The root chosen, a service that cannot answer: the dialog stays usable and
 // chooses what the tree shows.
 TEST_F(KopplungDialogTest, NothingChosenOrNoAnswerStaysUsable) {
-    TKopplungForm dialog(0, couplings[0].nameId.id, couplings, form->state.request, serviceClient);
+    TKopplungForm dialog(
+        {serviceClient, form->state.request, 0, couplings[0].nameId.id, couplings});
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ClickNode(tree, tree->topLevelItem(0));
@@ -89,19 +90,19 @@ TEST_F(KopplungDialogTest, NothingChosenOrNoAnswerStaysUsable) {
     });
     dialog.exec();
     EXPECT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.chosenIndex, -1);
+    EXPECT_EQ(dialog.result.chosenIndex, -1);
 
     ServiceClient broken;
     broken.setLibraryDirectory("/nonexistent/");
-    TKopplungForm failing(0, couplings[1].nameId.id, couplings, form->state.request, broken);
+    TKopplungForm failing({broken, form->state.request, 0, couplings[1].nameId.id, couplings});
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(Find<QListWidget>(d, "ListBox2")->count(), 0);
         EXPECT_FALSE(HasDrawing(d));
         ClickByName(d, "Panel_2");
     });
     failing.exec();
-    EXPECT_EQ(failing.chosenIndex, 1);
-    EXPECT_EQ(failing.reinforcement, velmar_stahl());
+    EXPECT_EQ(failing.result.chosenIndex, 1);
+    EXPECT_EQ(failing.result.reinforcement, velmar_stahl());
 }
 
 } // namespace

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
     auto& r = form->state.request;
-    TSprossenForm dialog(serviceClient, r, 8377, 0, 0);
+    TSprossenForm dialog({serviceClient, r, 8377, 0, 0});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find<QRadioButton>(d, "WienerRB")->isChecked());
         auto* bars = Find<QListWidget>(d, "ListBox1");
@@ -76,15 +76,16 @@ TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
     });
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.konstType, 1297);
-    EXPECT_EQ(dialog.chosenIndex, static_cast<int>(r.barsInternal.size()) - 1);
-    EXPECT_EQ(dialog.reinforcementId, 0) << "other kinds hand back the reinforcement passed in";
+    EXPECT_EQ(dialog.result.konstType, 1297);
+    EXPECT_EQ(dialog.result.chosenIndex, static_cast<int>(r.barsInternal.size()) - 1);
+    EXPECT_EQ(dialog.result.reinforcement.nameId.id, 0)
+        << "other kinds hand back the reinforcement passed in";
 }
 
 TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     auto& r = form->state.request;
     // A kind outside the four shows the glass-dividing bars.
-    TSprossenForm dialog(serviceClient, r, 4711, kBar2, 31001);
+    TSprossenForm dialog({serviceClient, r, 4711, kBar2, 31001});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find<QRadioButton>(d, "GlasRB")->isChecked());
         EXPECT_EQ(Selected(kBar2, d), 31001);
@@ -99,12 +100,13 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     });
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.konstType, 1295);
-    const velmar_artikel* bar = vm::EntryAt(r.barsGlassDividing, dialog.chosenIndex);
+    EXPECT_EQ(dialog.result.konstType, 1295);
+    const velmar_artikel* bar = vm::EntryAt(r.barsGlassDividing, dialog.result.chosenIndex);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->nameId.id, kBar2);
-    EXPECT_EQ(dialog.reinforcementId, 31014) << "the double click reloads the reinforcements";
-    EXPECT_FALSE(dialog.reinforcementName.empty());
+    EXPECT_EQ(dialog.result.reinforcement.nameId.id, 31014)
+        << "the double click reloads the reinforcements";
+    EXPECT_FALSE(dialog.result.reinforcement.nameId.name.empty());
 }
 
 } // namespace

@@ -78,7 +78,7 @@ void Click(QDialog* d, const char* text, bool onStateImage = true) {
 
 TEST_F(ZusatzDialogTest, TickingFollowsExclusionsAndChildren) {
     Ask({Offered(kStaticExtension)});
-    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 151, 7);
+    TZusatzForm dialog({serviceClient, form->state.request, offered, selection, 151, 7});
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ASSERT_EQ(tree->topLevelItemCount(), 3); // frame and the two sill groups
@@ -118,14 +118,14 @@ TEST_F(ZusatzDialogTest, TickingFollowsExclusionsAndChildren) {
     });
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.checkedCount, 3u);
-    EXPECT_EQ(dialog.further, 7u);
-    ASSERT_EQ(selection.size(), 1u);
+    EXPECT_EQ(dialog.result.checkedCount, 3u);
+    ASSERT_EQ(dialog.result.selection.size(), 1u);
+    const velmar_cutpos& out = dialog.result.selection[0];
     std::vector<int> chosen;
-    for (const auto& z : selection[0].opening1.zusatz) chosen.push_back(z.getId());
+    for (const auto& z : out.opening1.zusatz) chosen.push_back(z.getId());
     EXPECT_EQ(chosen, (std::vector<int>{27007, 27061, 27064}));
     // Side 151 writes opening1 only: the other sides keep their accessories.
-    for (const auto* o : {&selection[0].opening2, &selection[0].opening3}) {
+    for (const auto* o : {&out.opening2, &out.opening3}) {
         ASSERT_EQ(o->zusatz.size(), 1u);
         EXPECT_EQ(o->zusatz[0].getId(), kStaticExtension);
     }
@@ -135,7 +135,7 @@ TEST_F(ZusatzDialogTest, ReinforcementAndDistanceOfTheAccessoryInHand) {
     velmar_zusatzartikel extension = Offered(kStaticExtension);
     extension.artikel.steel1.nameId.id = 31003;
     Ask({extension});
-    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 0, 0);
+    TZusatzForm dialog({serviceClient, form->state.request, offered, selection, 0, 0});
     WhenModal([&](QDialog* d) {
         Click(d, "Verbreiterung 50 mm, statisch", false);
         auto* chamber1 = Find<QListWidget>(d, "ListBox2");
@@ -148,7 +148,8 @@ TEST_F(ZusatzDialogTest, ReinforcementAndDistanceOfTheAccessoryInHand) {
     });
     dialog.exec();
     ASSERT_TRUE(dialog.accepted);
-    for (const auto* o : {&selection[0].opening1, &selection[0].opening2, &selection[0].opening3}) {
+    const velmar_cutpos& out = dialog.result.selection.at(0);
+    for (const auto* o : {&out.opening1, &out.opening2, &out.opening3}) {
         ASSERT_EQ(o->zusatz.size(), 1u);
         EXPECT_EQ(o->zusatz[0].artikel.steel1.nameId.id, 31001);
         EXPECT_DOUBLE_EQ(o->zusatz[0].artikel.nameId.value1, 1.52);
@@ -182,7 +183,7 @@ TEST(ZusatzDialogRules, KeyListsAndChildren) {
     std::vector<velmar_cutpos> selection(1);
     selection[0].opening1.zusatz = {offered[0].opening1.zusatz[0], offered[0].opening1.zusatz[1],
                                     offered[0].opening1.zusatz[2], entry(9, 77, "z", "")};
-    TZusatzForm dialog(serviceClient, form->state.request, offered, selection, 151, 0);
+    TZusatzForm dialog({serviceClient, form->state.request, offered, selection, 151, 0});
     WhenModal([&](QDialog* d) {
         Click(d, "E5"); // "a;b" names no key
         EXPECT_EQ(State(d, "E1"), 2);
@@ -199,9 +200,9 @@ TEST(ZusatzDialogRules, KeyListsAndChildren) {
         ClickByName(d, "Panel_2");
     });
     dialog.exec();
-    EXPECT_EQ(dialog.checkedCount, 3u); // E3, E4, E5
+    EXPECT_EQ(dialog.result.checkedCount, 3u); // E3, E4, E5
     std::vector<int> chosen;
-    for (const auto& z : selection[0].opening1.zusatz) chosen.push_back(z.getId());
+    for (const auto& z : dialog.result.selection[0].opening1.zusatz) chosen.push_back(z.getId());
     EXPECT_EQ(chosen, (std::vector<int>{9, 3, 4, 5}));
 }
 

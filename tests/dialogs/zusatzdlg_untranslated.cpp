@@ -20,9 +20,8 @@ TEST_F(FormTest, AccessoriesWithoutTextsStayChosen) {
     chosen[0].artikel.nameId.id = 27004; // the static extension of the frame
     chosen[0].intValue1 = 11;
     ASSERT_TRUE(serviceClient.getArtikelZusatz(q));
-    std::vector<velmar_cutpos> selection = q.accessoryPositions;
-
-    TZusatzForm dialog(serviceClient, form->state.request, q.cutPositions, selection, 151, 0);
+    TZusatzForm dialog(
+        {serviceClient, form->state.request, q.cutPositions, q.accessoryPositions, 151, 0});
     ui_driver::WhenModal([&](QDialog* d) {
         auto* tree = ui_driver::Find<QTreeWidget>(d, "TreeView1");
         ASSERT_EQ(tree->topLevelItemCount(), 3) << "frame and the two sill groups";
@@ -30,9 +29,9 @@ TEST_F(FormTest, AccessoriesWithoutTextsStayChosen) {
         ui_driver::ClickByName(d, "Panel_2");
     });
     dialog.exec();
-    EXPECT_EQ(dialog.checkedCount, 1u);
-    ASSERT_EQ(selection[0].opening1.zusatz.size(), 1u);
-    EXPECT_EQ(selection[0].opening1.zusatz[0].getId(), 27004);
+    EXPECT_EQ(dialog.result.checkedCount, 1u);
+    ASSERT_EQ(dialog.result.selection[0].opening1.zusatz.size(), 1u);
+    EXPECT_EQ(dialog.result.selection[0].opening1.zusatz[0].getId(), 27004);
 }
 
 } // namespace
