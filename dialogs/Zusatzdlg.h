@@ -18,7 +18,6 @@ class QTreeWidgetItem;
 class TZusatzForm : public vm::ArticleSectionDialog {
     Q_OBJECT
 public:
-    // The positions are walked position by position.
     struct Inputs {
         ServiceClient& service;
         // The main form's: the reinforcement and section queries go out on it.
@@ -26,7 +25,8 @@ public:
         // The cut positions with the accessories the service offers in the
         // zusatz lists of their openings (copied).
         const std::vector<velmar_cutpos>& offered;
-        // The positions with the accessories chosen so far.
+        // The positions with the accessories chosen so far; the i-th belongs
+        // to the i-th of `offered`.
         const std::vector<velmar_cutpos>& selection;
         // 151, 152 or 153 keeps to opening1, opening2 or opening3 of each
         // position; anything else takes all three.

@@ -79,8 +79,7 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
 // The root chosen, a service that cannot answer: the dialog stays usable and
 // chooses what the tree shows.
 TEST_F(KopplungDialogTest, NothingChosenOrNoAnswerStaysUsable) {
-    TKopplungForm dialog(
-        {serviceClient, form->state.request, 0, couplings[0].nameId.id, couplings});
+    TKopplungForm dialog({serviceClient, form->state.request, 0, couplings[0].getId(), couplings});
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ClickNode(tree, tree->topLevelItem(0));

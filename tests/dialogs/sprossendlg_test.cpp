@@ -78,8 +78,7 @@ TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
     ASSERT_TRUE(dialog.accepted);
     EXPECT_EQ(dialog.result.konstType, 1297);
     EXPECT_EQ(dialog.result.chosenIndex, static_cast<int>(r.barsInternal.size()) - 1);
-    EXPECT_EQ(dialog.result.reinforcement.nameId.id, 0)
-        << "other kinds hand back the reinforcement passed in";
+    EXPECT_EQ(dialog.result.reinforcement.getId(), 0) << "other kinds: the one passed in";
 }
 
 TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
@@ -104,9 +103,8 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     const velmar_artikel* bar = vm::EntryAt(r.barsGlassDividing, dialog.result.chosenIndex);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->nameId.id, kBar2);
-    EXPECT_EQ(dialog.result.reinforcement.nameId.id, 31014)
-        << "the double click reloads the reinforcements";
-    EXPECT_FALSE(dialog.result.reinforcement.nameId.name.empty());
+    EXPECT_EQ(dialog.result.reinforcement.getId(), 31014) << "the double click reloads them";
+    EXPECT_FALSE(dialog.result.reinforcement.getName().empty());
 }
 
 } // namespace
