@@ -14,16 +14,12 @@
 #include "ui/list_helpers.h"
 #include "ui/request_lists.h"
 
-namespace {
-
-constexpr int kWidth = 856;
-constexpr int kHeight = 586;
-// The reinforcements asked for are those of the first chamber.
-constexpr int kFirstChamber = 1;
+namespace vm {
 
 // The coupling tree: tells the dialog where the mouse went down and which
 // node the keys moved to, after the tree has moved its selection.
 class CouplingTree : public QTreeWidget {
+    Q_OBJECT
 public:
     using QTreeWidget::QTreeWidget;
     std::function<void(const QTreeWidgetItem*)> pressed;
@@ -40,6 +36,15 @@ protected:
     }
 };
 
+} // namespace vm
+
+namespace {
+
+constexpr int kWidth = 856;
+constexpr int kHeight = 586;
+// The reinforcements asked for are those of the first chamber.
+constexpr int kFirstChamber = 1;
+
 } // namespace
 
 TKopplungForm::TKopplungForm(const Inputs& in, QWidget* parent)
@@ -47,13 +52,14 @@ TKopplungForm::TKopplungForm(const Inputs& in, QWidget* parent)
                            QStringLiteral("Auswahl Kopplung"), kWidth, kHeight, in.service,
                            in.request),
       couplings_(in.couplings), couplingId_(in.currentId) {
-    auto* tree = AddTree<CouplingTree>("TreeView1", 8, 8, 432, 425);
+    auto* tree = AddTree<vm::CouplingTree>("TreeView1", 8, 8, 432, 425);
     // The chosen coupling stays marked while the reinforcement list has the
     // focus.
-    QPalette palette = tree->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    tree->setPalette(palette);
+    vm::UseClassPalette(tree, [](QPalette& palette) {
+        vm::DialogColours(palette);
+        for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+            palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    });
     tree->pressed = [this](const QTreeWidgetItem* item) { TreeView1MouseDown(item); };
     TreeView1 = tree;
 
@@ -133,3 +139,5 @@ void TKopplungForm::Panel_2Click() {
     Button2Click();
     ArticleSectionDialog::Panel_2Click();
 }
+
+#include "Kopplungdlg.moc"

@@ -14,6 +14,9 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <map>
+#include <string>
+
 namespace vm {
 
 namespace {
@@ -43,6 +46,28 @@ template <class W> W* Named(W* widget, const char* name, int left, int top, int 
 
 } // namespace
 
+void DialogColours(QPalette& palette) {
+    palette.setColor(QPalette::Window, Qt::white);
+}
+
+void UseClassPalette(QWidget* widget, void (*adjust)(QPalette&)) {
+    // Per class, the application palette the class palette was made from.
+    static std::map<std::string, qint64> madeFrom;
+    const char* className = widget->metaObject()->className();
+    const QPalette application = QApplication::palette();
+    qint64& from = madeFrom[className];
+    if (from != application.cacheKey()) {
+        from = application.cacheKey();
+        QPalette palette = application;
+        adjust(palette);
+        // Nothing resolved: the widgets of the class and their children then
+        // share this palette's data instead of each resolving a copy of it.
+        palette.setResolveMask(0);
+        QApplication::setPalette(palette, className);
+    }
+    widget->setPalette(QApplication::palette(widget));
+}
+
 QFont SelectionDialog::DialogFont() {
     QFont font = TahomaAvailable() ? QFont(QStringLiteral("Tahoma"))
                                    : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -57,12 +82,10 @@ SelectionDialog::SelectionDialog(QWidget* parent, const QString& objectName, con
     setWindowTitle(caption);
     setModal(true);
     setFont(DialogFont());
+    UseClassPalette(this, DialogColours);
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientPanel"));
     client_->setAutoFillBackground(true);
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    client_->setPalette(palette);
     resize(clientWidth, clientHeight);
     client_->setGeometry(rect());
 

@@ -25,6 +25,17 @@ class QRadioButton;
 
 namespace vm {
 
+// Gives `widget` the palette the application holds for the widget's class
+// (it needs Q_OBJECT): the application's palette as `adjust` changes it,
+// made again when the application's palette changes. Widgets made per
+// dialog share their style's cache keys only when they share a palette's
+// data; a palette of each widget's own would make the style's pixmap cache
+// grow with every dialog opened. Call it once the widget is constructed:
+// its class palette is unknown to it before.
+void UseClassPalette(QWidget* widget, void (*adjust)(QPalette&));
+// The dialogs' colours on the application's palette: a white window.
+void DialogColours(QPalette& palette);
+
 class SelectionDialog : public QDialog {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -94,6 +95,28 @@ TEST(SelectionDialog, ButtonsKeepTheirDistanceFromTheBottomRightCorner) {
     const auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("Panel_2"));
     EXPECT_EQ(ok->pos(), QPoint(230, 230));
     EXPECT_EQ(dialog.findChild<QWidget*>(QStringLiteral("ClientPanel"))->size(), QSize(400, 260));
+}
+
+// Controls of different dialogs share one palette, or the style's pixmap
+// cache grows with every dialog opened; a new application palette is
+// followed by the next dialog.
+TEST(SelectionDialog, DialogsShareOneWhitePaletteThatFollowsTheApplication) {
+    const QPalette before = QApplication::palette();
+    {
+        Probe first, second;
+        EXPECT_EQ(first.list->palette().cacheKey(), second.list->palette().cacheKey());
+        const auto* panel = second.findChild<QWidget*>(QStringLiteral("ClientPanel"));
+        EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+    QPalette yellow = before;
+    yellow.setColor(QPalette::Base, Qt::yellow);
+    QApplication::setPalette(yellow);
+    {
+        Probe later;
+        EXPECT_EQ(later.list->palette().color(QPalette::Base), QColor(Qt::yellow));
+        EXPECT_EQ(later.palette().color(QPalette::Window), QColor(Qt::white));
+    }
+    QApplication::setPalette(before);
 }
 
 } // namespace
