@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "dialogs/Artikeldlg.h"
 #include "dialogs/Nameiddlg.h"
+#include "mainform/article_dialogs.h"
 #include "mainform/vm_mainform.h"
 #include "model/ks_lists.h"
 #include "platform/os/locals.h"
@@ -18,8 +18,11 @@ constexpr int kSeriesKind = 6;
 
 } // namespace
 
-bool TForm1::OpenArtikelDialog(const std::vector<velmar_artikel>& list, int konstType, int number,
-                               bool withReinforcement, ArticleChoice& choice) {
+namespace vm {
+
+std::optional<TArtikelForm::Result> AskArticle(FormState& state, QWidget* owner,
+                                               const std::vector<velmar_artikel>& list,
+                                               int konstType, int number, bool withReinforcement) {
     int steel1 = 0;
     int steel2 = 0;
     if (withReinforcement) {
@@ -32,24 +35,21 @@ bool TForm1::OpenArtikelDialog(const std::vector<velmar_artikel>& list, int kons
         }
     }
     const bool standardOnly = konstType != ks_konst::coupling && konstType != ks_konst::glazingBead;
-    TArtikelForm dialog({state.service, state.request, standardOnly, withReinforcement, steel2,
-                         steel1, konstType, number, list},
-                        MessageOwner());
-    dialog.exec();
-    if (!dialog.accepted) return false;
-    const TArtikelForm::Result& chosen = dialog.result;
-    choice = {chosen.chosenIndex, chosen.reinforcement1, chosen.reinforcement2};
-    return true;
+    return Ask<TArtikelForm>({state.service, state.request, standardOnly, withReinforcement, steel2,
+                              steel1, konstType, number, list},
+                             owner);
 }
+
+} // namespace vm
 
 void TForm1::ChooseRowArticle(vm::FormRow row, int konstType, bool withReinforcement) {
     state.ReadNumbersBack();
-    ArticleChoice choice;
-    if (!OpenArtikelDialog(*state.ArticleList(row), konstType, *state.NumberField(row),
-                           withReinforcement, choice))
-        return;
-    state.ChooseArticle(row, choice.index, withReinforcement ? &choice.steel1 : nullptr,
-                        withReinforcement ? &choice.steel2 : nullptr);
+    const auto chosen = vm::AskArticle(state, MessageOwner(), *state.ArticleList(row), konstType,
+                                       *state.NumberField(row), withReinforcement);
+    if (!chosen) return;
+    state.ChooseArticle(row, chosen->chosenIndex,
+                        withReinforcement ? &chosen->reinforcement1 : nullptr,
+                        withReinforcement ? &chosen->reinforcement2 : nullptr);
 }
 
 void TForm1::BtnRahmenClick(QObject*) {
@@ -84,7 +84,7 @@ void TForm1::BtnSystemClick(QObject*) {
     state.option1 = false;
     const int code = state.elementCode;
     const bool secondOption = !state.option2;
-    TNameIdForm dialog(
+    const auto chosen = vm::Ask<TNameIdForm>(
         {.service = state.service,
          .request = state.request,
          .entries = state.request.systems,
@@ -96,7 +96,6 @@ void TForm1::BtnSystemClick(QObject*) {
          .secondOption = secondOption,
          .kind = kSeriesKind},
         MessageOwner());
-    dialog.exec();
-    if (!dialog.accepted) return;
-    state.ChooseSeries(dialog.result.chosenIndex, dialog.result.cladding, secondOption);
+    if (!chosen) return;
+    state.ChooseSeries(chosen->chosenIndex, chosen->cladding, secondOption);
 }

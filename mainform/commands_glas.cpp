@@ -7,17 +7,16 @@
 void TForm1::BtnGlasClick(QObject*) {
     state.ReadNumbersBack();
     vm::FormState& s = state;
-    TGlasForm dialog({.service = s.service,
-                      .request = s.request,
-                      .glasses = s.request.glasses,
-                      .currentId = s.request.glassId,
-                      .psiG = s.psiG,
-                      .showGlazingBeads = false,
-                      .konstType = ks_konst::sash,
-                      .profileId = s.request.sashId,
-                      .glazingBeadId = s.request.beadSashSideId},
-                     MessageOwner());
-    dialog.exec();
-    if (!dialog.accepted) return;
-    s.ChooseGlass(dialog.result.chosen, dialog.result.ug, dialog.result.psiG);
+    const auto chosen = vm::Ask<TGlasForm>({.service = s.service,
+                                            .request = s.request,
+                                            .glasses = s.request.glasses,
+                                            .currentId = s.request.glassId,
+                                            .psiG = s.psiG,
+                                            .showGlazingBeads = false,
+                                            .konstType = ks_konst::sash,
+                                            .profileId = s.request.sashId,
+                                            .glazingBeadId = s.request.beadSashSideId},
+                                           MessageOwner());
+    if (!chosen) return;
+    s.ChooseGlass(chosen->chosen, chosen->ug, chosen->psiG);
 }

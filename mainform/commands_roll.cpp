@@ -11,9 +11,7 @@ void TForm1::LRollClick(QObject*) {
         return;
     }
     state.LoadRollkaesten();
-    TRollkastenForm dialog({state.service, state.request, state.rollkasten, state.elementSize},
-                           MessageOwner());
-    dialog.exec();
-    if (!dialog.accepted) return;
-    state.ChooseBox(dialog.result.chosen);
+    const auto chosen = vm::Ask<TRollkastenForm>(
+        {state.service, state.request, state.rollkasten, state.elementSize}, MessageOwner());
+    if (chosen) state.ChooseBox(chosen->chosen);
 }

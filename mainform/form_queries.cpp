@@ -6,6 +6,7 @@
 #include "dialogs/Glasdlg.h"
 #include "dialogs/Sprossendlg.h"
 #include "dialogs/Zusatzdlg.h"
+#include "mainform/article_dialogs.h"
 #include "mainform/vm_mainform.h"
 #include "model/ks_lists.h"
 #include "model/text_codec.h"
@@ -154,22 +155,22 @@ int ChangeArtikel(TForm1& form, velmar_artikel& article, int konstType, bool wit
     // as a row's choice leaves them.
     velmar_artikel* chosen = nullptr;
     if (coupling) {
-        TForm1::CouplingChoice choice;
-        if (!form.OpenKopplungDialog(*list, article.nameId.id, choice)) return 0;
-        chosen = EntryAt(*list, choice.index);
+        const auto choice = AskCoupling(form.state, &form, *list, article.nameId.id);
+        if (!choice) return 0;
+        chosen = EntryAt(*list, choice->chosenIndex);
         if (chosen != nullptr) {
-            chosen->steel1 = choice.reinforcement;
+            chosen->steel1 = choice->reinforcement;
             if ((chosen->nameId.intValue & ks_coupling::bothChambers) != 0)
-                chosen->steel2 = choice.reinforcement;
+                chosen->steel2 = choice->reinforcement;
         }
     } else {
-        TForm1::ArticleChoice choice;
-        if (!form.OpenArtikelDialog(*list, konstType, article.nameId.id, withReinforcement, choice))
-            return 0;
-        chosen = EntryAt(*list, choice.index);
+        const auto choice =
+            AskArticle(form.state, &form, *list, konstType, article.nameId.id, withReinforcement);
+        if (!choice) return 0;
+        chosen = EntryAt(*list, choice->chosenIndex);
         if (chosen != nullptr && withReinforcement) {
-            chosen->steel1 = choice.steel1;
-            chosen->steel2 = choice.steel2;
+            chosen->steel1 = choice->reinforcement1;
+            chosen->steel2 = choice->reinforcement2;
         }
     }
     if (chosen != nullptr) article = *chosen;
@@ -185,21 +186,19 @@ int ChangeGlas(TForm1& form, velmar_artikel& glass, velmar_artikel& glazingBead,
     request.glasses = {glass};
     if (!form.state.service.getGlas(request)) return 0;
     std::vector<velmar_artikel> glasses = std::move(request.glasses);
-    TGlasForm dialog({.service = form.state.service,
-                      .request = request,
-                      .glasses = glasses,
-                      .currentId = glass.nameId.id,
-                      .psiG = glass.nameId.value2,
-                      .showGlazingBeads = showGlazingBeads,
-                      .konstType = profile.konstType,
-                      .profileId = profile.nameId.id,
-                      .glazingBeadId = glazingBead.nameId.id},
-                     &form);
-    dialog.exec();
-    if (!dialog.accepted) return 0;
-    glass = dialog.result.chosen;
-    if (showGlazingBeads && dialog.result.glazingBead.nameId.id > 0)
-        glazingBead = dialog.result.glazingBead;
+    const auto chosen = Ask<TGlasForm>({.service = form.state.service,
+                                        .request = request,
+                                        .glasses = glasses,
+                                        .currentId = glass.nameId.id,
+                                        .psiG = glass.nameId.value2,
+                                        .showGlazingBeads = showGlazingBeads,
+                                        .konstType = profile.konstType,
+                                        .profileId = profile.nameId.id,
+                                        .glazingBeadId = glazingBead.nameId.id},
+                                       &form);
+    if (!chosen) return 0;
+    glass = chosen->chosen;
+    if (showGlazingBeads && chosen->glazingBead.nameId.id > 0) glazingBead = chosen->glazingBead;
     return 1;
 }
 
@@ -305,20 +304,18 @@ int TForm1::GetSprosse(const velmar_artikel& bar, int glassId, int& konstType,
                          [this](Materialdaten& r) { return state.service.getSprossen(r); });
     state.request.glassId = kept.glassId;
 
-    TSprossenForm dialog(
+    const auto chosen = vm::Ask<TSprossenForm>(
         {state.service, state.request, konstType, bar.nameId.id, bar.steel1.nameId.id},
         MessageOwner());
-    dialog.exec();
-    if (dialog.accepted) {
-        konstType = dialog.result.konstType;
+    if (chosen) {
+        konstType = chosen->konstType;
         const auto& bars = TSprossenForm::BarList(state.request, konstType);
         // The bar as the service lists it: the reinforcement picked in the
         // dialog is not part of the answer.
-        if (const velmar_artikel* chosen = vm::EntryAt(bars, dialog.result.chosenIndex))
-            result = *chosen;
+        if (const velmar_artikel* entry = vm::EntryAt(bars, chosen->chosenIndex)) result = *entry;
     }
     state.request = kept;
-    return dialog.accepted ? 1 : 0;
+    return chosen ? 1 : 0;
 }
 
 int TForm1::GetAccessoryForCut(int articleId, int elementCodeOfCut, int cutSide,
@@ -342,12 +339,11 @@ int TForm1::GetAccessoryForCut(int articleId, int elementCodeOfCut, int cutSide,
         const std::vector<velmar_cutpos> selection = std::move(state.request.accessoryPositions);
         state.request.cutPositions.clear();
         state.request.accessoryPositions.clear();
-        TZusatzForm dialog({state.service, state.request, offered, selection, cutSide, chosen},
-                           MessageOwner());
-        dialog.exec();
-        if (dialog.accepted) {
-            positions = std::move(dialog.result.selection);
-            chosen = dialog.result.checkedCount;
+        if (auto ticked = vm::Ask<TZusatzForm>(
+                {state.service, state.request, offered, selection, cutSide, chosen},
+                MessageOwner())) {
+            positions = std::move(ticked->selection);
+            chosen = ticked->checkedCount;
             result = 1;
         }
     }

@@ -71,25 +71,6 @@ public:
     // reinforcement chosen for it); the result is 1. Else 0.
     int GetSprosse(const velmar_artikel& bar, int glassId, int& konstType, velmar_artikel& result);
 
-    // ---- dialogs of the rows ------------------------------------------------------
-    // What the article and coupling dialogs chose: the index in the list they
-    // were given and the reinforcements.
-    struct ArticleChoice {
-        int index = -1;
-        velmar_stahl steel1;
-        velmar_stahl steel2;
-    };
-    struct CouplingChoice {
-        int index = -1;
-        velmar_stahl reinforcement;
-    };
-    // The article dialog on `list` (article type `konstType`) with `number`
-    // current; true and `choice` on OK.
-    bool OpenArtikelDialog(const std::vector<velmar_artikel>& list, int konstType, int number,
-                           bool withReinforcement, ArticleChoice& choice);
-    bool OpenKopplungDialog(const std::vector<velmar_artikel>& list, int number,
-                            CouplingChoice& choice);
-
     // ---- reloads (the state's) ----------------------------------------------------
     void UpdateData(vm::ReloadLevel level, bool notify, int previousElementCode) {
         state.UpdateData(level, notify, previousElementCode);

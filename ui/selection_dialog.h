@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -136,5 +137,15 @@ private:
     bool centred_ = false;
     bool formShown_ = false;
 };
+
+// Shows a dialog of the family (one with Inputs and Result) modally over
+// `owner`: what the user chose on OK; nothing after Abbrechen or Escape.
+template <class Dialog>
+std::optional<typename Dialog::Result> Ask(const typename Dialog::Inputs& inputs, QWidget* owner) {
+    Dialog dialog(inputs, owner);
+    dialog.exec();
+    if (!dialog.accepted) return std::nullopt;
+    return std::move(dialog.result);
+}
 
 } // namespace vm
