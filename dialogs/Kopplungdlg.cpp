@@ -40,8 +40,6 @@ protected:
 
 namespace {
 
-constexpr int kWidth = 856;
-constexpr int kHeight = 586;
 // The reinforcements asked for are those of the first chamber.
 constexpr int kFirstChamber = 1;
 
@@ -49,8 +47,7 @@ constexpr int kFirstChamber = 1;
 
 TKopplungForm::TKopplungForm(const Inputs& in, QWidget* parent)
     : ArticleSectionDialog(parent, QStringLiteral("KopplungForm"),
-                           QStringLiteral("Auswahl Kopplung"), kWidth, kHeight, in.service,
-                           in.request),
+                           QStringLiteral("Auswahl Kopplung"), 856, 586, in.service, in.request),
       couplings_(in.couplings), couplingId_(in.currentId) {
     auto* tree = AddTree<vm::CouplingTree>("TreeView1", 8, 8, 432, 425);
     // The chosen coupling stays marked while the reinforcement list has the

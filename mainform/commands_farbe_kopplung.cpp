@@ -6,15 +6,10 @@
 
 void TForm1::BtnFarbeClick(QObject*) {
     state.ReadNumbersBack();
-    vm::FormState& s = state;
-    const auto chosen = vm::Ask<TColorDlg>({.service = s.service,
-                                            .request = s.request,
-                                            .colours = s.request.colours,
-                                            .currentId = s.request.colourId,
-                                            .text = s.colourCode},
-                                           MessageOwner());
-    if (!chosen) return;
-    s.ChooseColour(chosen->chosenId, chosen->text);
+    Materialdaten& r = state.request;
+    const auto chosen = vm::Ask<TColorDlg>(
+        {state.service, r, r.colours, r.colourId, state.colourCode}, MessageOwner());
+    if (chosen) state.ChooseColour(chosen->chosenId, chosen->text);
 }
 
 namespace vm {
