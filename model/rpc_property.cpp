@@ -472,6 +472,22 @@ int RpcPropertySet::parse(const void* buffer, int length) {
     return adopt({static_cast<const std::uint8_t*>(buffer), static_cast<std::size_t>(length)});
 }
 
+int RpcPropertySet::parseInPlace(const void* buffer, int length) {
+    reset();
+    if (!buffer || length < 1) {
+        version = 0;
+        return fail(RpcErrNoBuffer);
+    }
+    const std::span<const std::uint8_t> bytes(static_cast<const std::uint8_t*>(buffer),
+                                              static_cast<std::size_t>(length));
+    const PacketView view(bytes);
+    version = view.version();
+    header = view.header();
+    if (view.error() != 0) return fail(view.error());
+    takeItems(PacketView(bytes.first(view.length())));
+    return 0;
+}
+
 int RpcPropertySet::readFrom(TStream& stream) {
     const std::span<const std::uint8_t> bytes = takePacket(stream, storage_);
     return adopt(bytes);

@@ -173,6 +173,10 @@ public:
     // success; on failure a negative result, a lastError code (see RpcError)
     // and a set without items.
     int parse(const void* buffer, int length);
+    // As parse, without the copy: the items are views into `buffer`, which
+    // must stay as it is until the set is reset or replaced. For an answer
+    // that is read at once and then let go (a vendor's lists are megabytes).
+    int parseInPlace(const void* buffer, int length);
     // Builds the packet and writes it to the stream at its position.
     // 0 on success, negative (with lastError) on failure.
     int writeTo(TStream& stream);
@@ -258,6 +262,15 @@ template <class T>
 bool RpcPropertySet::getList(std::vector<T>& list, std::uint32_t firstId,
                              std::size_t maxCount) const {
     list.clear();
+    // Room for the elements written one after another, so that a long list
+    // does not move its records each time it grows.
+    std::size_t run = 0;
+    for (const RpcProperty* p = &findItem(firstId);
+         p != nullptr && p->present && !p->block.empty() && run < maxCount &&
+         p->id == firstId + run;
+         p = following(*p))
+        ++run;
+    list.reserve(run);
     bool ok = true;
     // Every element needs an item of its own, so the loop ends within
     // itemCount() steps.

@@ -28,11 +28,12 @@ std::int32_t packetLength(const std::uint8_t* p) {
 
 // Reads the answer into `data`. An answer is trusted only as far as it is
 // one whole packet: the length the service returned must be the packet's
-// own total length. Anything else is read as an empty answer.
+// own total length. Anything else is read as an empty answer. The packet is
+// read where it lies; the caller resets `data` before it lets the answer go.
 bool readAnswer(Materialdaten& data, const std::uint8_t* answer, std::int32_t length) {
     data.reset();
-    bool ok =
-        answer && length >= 4 && packetLength(answer) == length && data.parse(answer, length) == 0;
+    bool ok = answer && length >= 4 && packetLength(answer) == length &&
+              data.parseInPlace(answer, length) == 0;
     try {
         if (!ok) data.reset();
         data.read();
@@ -144,8 +145,8 @@ bool ServiceClient::dispatch(Materialdaten& data, std::uint32_t header, const ch
     if (length <= 0) return false;
 
     const bool ok = readAnswer(data, answer, length);
+    data.reset(); // its items point into the answer
     if (answer) releaseFunction_(answer);
-    data.reset();
     return ok;
 }
 

@@ -323,8 +323,8 @@ void BM_MaterialdatenRead(benchmark::State& state) {
     source.write();
     const std::vector<std::uint8_t> packet = source.toBytes();
     for (auto _ : state) {
-        Materialdaten m;
-        m.parse(packet.data(), static_cast<int>(packet.size()));
+        Materialdaten m; // as the service client reads an answer
+        m.parseInPlace(packet.data(), static_cast<int>(packet.size()));
         m.read();
         benchmark::DoNotOptimize(m.frames.size());
     }

@@ -48,6 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         check(set.itemCount() == 0 && set.lastError != 0);
     }
+    // In place: the same items as the copy holds, or the same refusal.
+    RpcPropertySet inPlace;
+    const int result = inPlace.parseInPlace(data, length);
+    check(result == set.parse(data, length) && inPlace.lastError == set.lastError);
+    check(result != 0 || inPlace.toBytes() == set.toBytes());
 
     // readFrom: packets one after the other, never past the end.
     TSpanStream stream(bytes);
