@@ -8,7 +8,6 @@
 #include "dialogs/Artikeldlg.h"
 #include "dialogs/Nameiddlg.h"
 #include "model/ks_lists.h"
-#include "platform/drawing/planview.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
@@ -25,11 +24,13 @@ protected:
         FormTest::Open();
         ASSERT_GE(form->state.request.frames.size(), 2u);
     }
-    std::unique_ptr<TArtikelForm> Open(std::vector<velmar_artikel>& list, int konstType,
-                                       bool withReinforcement, int steel1 = 0, int steel2 = 0) {
-        return std::make_unique<TArtikelForm>(
-            TArtikelForm::Inputs{serviceClient, form->state.request, true, withReinforcement,
-                                 steel2, steel1, konstType, list[0].nameId.id, list});
+    // The choice on OK (value(): a dialog closed otherwise fails the test).
+    TArtikelForm::Result Ask(std::vector<velmar_artikel>& list, int konstType,
+                             bool withReinforcement, int steel1 = 0, int steel2 = 0) {
+        return vm::Ask<TArtikelForm>({serviceClient, form->state.request, true, withReinforcement,
+                                      steel2, steel1, konstType, list[0].nameId.id, list},
+                                     nullptr)
+            .value();
     }
 };
 
@@ -42,44 +43,38 @@ TEST_F(ArtikelDialogTest, ChambersByProfileTypeAndTheSectionOfTheChoice) {
     const Materialdaten before = r;
     // Preselected reinforcements hold only while the dialog opens: the
     // second frame offers its own defaults, not these others of its own.
-    auto frame = Open(r.frames, 11, true, 31012, 31014);
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(List(d, "ListBox3")->isVisible());
-        auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
-        ASSERT_NE(viewer, nullptr);
-        EXPECT_TRUE(viewer->HasPicture());
+        EXPECT_TRUE(ShowsDrawing(d));
         ClickRow(List(d, "ListBox1"), 1);
-        EXPECT_TRUE(viewer->HasPicture());
+        EXPECT_TRUE(ShowsDrawing(d));
         ClickByName(d, "Panel_2");
     });
-    frame->exec();
-    ASSERT_TRUE(frame->accepted);
-    EXPECT_EQ(frame->result.chosenIndex, 1);
-    EXPECT_TRUE(frame->result.reinforcement1.isDefault());
-    EXPECT_TRUE(frame->result.reinforcement2.isDefault());
+    const auto frame = Ask(r.frames, 11, true, 31012, 31014);
+    EXPECT_EQ(frame.chosenIndex, 1);
+    EXPECT_TRUE(frame.reinforcement1.isDefault());
+    EXPECT_TRUE(frame.reinforcement2.isDefault());
     // The queries leave the form's lists and fields as they were.
     EXPECT_EQ(r.frames, before.frames);
     EXPECT_EQ(r.systems, before.systems);
     EXPECT_EQ(r.articleId, before.articleId);
     EXPECT_EQ(r.elementSubcode, before.elementSubcode);
 
-    auto sash = Open(r.sashes, 23, true);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(List(d, "ListBox3")->isVisible());
         EXPECT_GT(List(d, "ListBox2")->count(), 0);
+        ClickByName(d, "Panel_2");
     });
-    sash->exec();
+    Ask(r.sashes, 23, true);
 
     ASSERT_GE(r.beadsSashSide.size(), 2u);
-    auto bead = Open(r.beadsSashSide, 26, false);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(List(d, "ListBox2")->isVisible());
         ClickRow(List(d, "ListBox1"), 1, true);
     });
-    bead->exec();
-    ASSERT_TRUE(bead->accepted);
-    EXPECT_EQ(bead->result.chosenIndex, 1);
-    EXPECT_EQ(bead->result.reinforcement1, velmar_stahl());
+    const auto bead = Ask(r.beadsSashSide, 26, false);
+    EXPECT_EQ(bead.chosenIndex, 1);
+    EXPECT_EQ(bead.reinforcement1, velmar_stahl());
 }
 
 TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
@@ -88,15 +83,16 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
     series.push_back(velmar_nameid{});
     series.back().id = 4711;
     series.back().name = u"Serie ohne Vorsatzschale";
-    const auto open = [&](bool cladding) {
-        return std::make_unique<TNameIdForm>(TNameIdForm::Inputs{
-            serviceClient, r, series, r.systemId, cladding, QStringLiteral("Profilserie wählen"),
-            QStringLiteral("Bitte wählen Sie."), true, true, 6});
+    const auto ask = [&] {
+        return vm::Ask<TNameIdForm>({serviceClient, r, series, r.systemId, true,
+                                     QStringLiteral("Profilserie wählen"),
+                                     QStringLiteral("Bitte wählen Sie."), true, true, 6},
+                                    nullptr)
+            .value();
     };
     // The lock is the service's (its series answer), not the host's third
     // option: the third option alone locks nothing.
     r.option3 = true;
-    auto dialog = open(true);
     WhenModal([&](QDialog* d) {
         auto* alu = Find<QCheckBox>(d, "Alu");
         EXPECT_FALSE(alu->isVisible());
@@ -106,24 +102,21 @@ TEST_F(ArtikelDialogTest, SeriesDialogOffersCladdingOnlyWhereTheSeriesTakesIt) {
         EXPECT_FALSE(alu->isEnabled());
         ClickItem(List(d, "ListBox1"), QStringLiteral("Serie ohne Vorsatzschale"), true);
     });
-    dialog->exec();
-    ASSERT_TRUE(dialog->accepted);
-    EXPECT_EQ(dialog->result.chosenIndex, static_cast<int>(series.size()) - 1);
-    EXPECT_TRUE(dialog->result.cladding) << "the hidden box hands the flag back";
+    const auto chosen = ask();
+    EXPECT_EQ(chosen.chosenIndex, static_cast<int>(series.size()) - 1);
+    EXPECT_TRUE(chosen.cladding) << "the hidden box hands the flag back";
 
     // A locked request takes the flag away and disables the box.
     *r.flagField(ks_request::claddingLock) = true;
-    auto locked = open(true);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "Alu")->isEnabled());
         ClickByName(d, "Panel_2");
     });
-    locked->exec();
+    const auto locked = ask();
     *r.flagField(ks_request::claddingLock) = false;
     r.option3 = false;
-    ASSERT_TRUE(locked->accepted);
-    EXPECT_FALSE(locked->result.cladding);
-    EXPECT_EQ(r.systems[static_cast<std::size_t>(locked->result.chosenIndex)].id, r.systemId);
+    EXPECT_FALSE(locked.cladding);
+    EXPECT_EQ(r.systems[static_cast<std::size_t>(locked.chosenIndex)].id, r.systemId);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "dialogs/Glasdlg.h"
-#include "platform/drawing/planview.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
@@ -32,12 +31,15 @@ protected:
         EXPECT_NE(it, list.end()) << "the sample catalogue lacks such a glass";
         return it == list.end() ? -1 : static_cast<int>(it - list.begin());
     }
-    std::unique_ptr<TGlasForm> Open(int glass, bool beads, double psiG, int konstType = 23) {
+    // The choice on OK (value(): a dialog closed otherwise fails the test).
+    TGlasForm::Result Ask(int glass, bool beads, double psiG, int konstType = 23) {
         auto& r = form->state.request;
         const int profile = konstType == 11 ? r.frameId : r.sashId;
-        return std::make_unique<TGlasForm>(TGlasForm::Inputs{
-            serviceClient, r, r.glasses, r.glasses[static_cast<std::size_t>(glass)].nameId.id, psiG,
-            beads, konstType, profile, 0});
+        return vm::Ask<TGlasForm>({serviceClient, r, r.glasses,
+                                   r.glasses[static_cast<std::size_t>(glass)].nameId.id, psiG,
+                                   beads, konstType, profile, 0},
+                                  nullptr)
+            .value();
     }
 };
 
@@ -52,7 +54,6 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
     });
     ASSERT_GE(g, 0);
     const velmar_artikel before = form->state.request.glasses[static_cast<std::size_t>(g)];
-    auto dialog = Open(g, false, -1.0);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "ListBox2")->isVisible());
         EXPECT_EQ(Text(d, "Ug"), vm::FormatFixed(before.nameId.value1, 1));
@@ -63,11 +64,10 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
         ClickRow(ornaments, 1);
         ClickByName(d, "Panel_2");
     });
-    dialog->exec();
-    ASSERT_TRUE(dialog->accepted);
+    const double ug = Ask(g, false, -1.0).ug;
     const velmar_artikel& after = form->state.request.glasses[static_cast<std::size_t>(g)];
-    EXPECT_DOUBLE_EQ(dialog->result.ug, vm::ParseNumber(vm::FormatFixed(before.nameId.value1, 1)));
-    EXPECT_DOUBLE_EQ(after.nameId.value1, dialog->result.ug);
+    EXPECT_DOUBLE_EQ(ug, vm::ParseNumber(vm::FormatFixed(before.nameId.value1, 1)));
+    EXPECT_DOUBLE_EQ(after.nameId.value1, ug);
     EXPECT_GT(after.steel1.nameId.id, 0);
     EXPECT_FALSE(after.steel1.nameId.name.empty());
     // The spacer kinds stay hidden: no kind was chosen.
@@ -75,48 +75,41 @@ TEST_F(GlasDialogTest, GlassAloneShowsRoundedValuesAndHandsThemBack) {
 
     // Again, with the ornament list's first entry ("none") and the opener's
     // PsiG, which stands over the glass's own.
-    auto again = Open(g, false, 0.05);
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(Text(d, "PsiG"), QStringLiteral("0.050"));
         ClickRow(Find<QListWidget>(d, "LbOrnamente"), 0);
         ClickByName(d, "Panel_2");
     });
-    again->exec();
-    ASSERT_TRUE(again->accepted);
-    EXPECT_EQ(again->result.chosen.steel1.nameId.id, 0);
-    EXPECT_TRUE(again->result.chosen.steel1.nameId.name.empty());
-    EXPECT_DOUBLE_EQ(again->result.psiG, 0.05);
+    const auto again = Ask(g, false, 0.05);
+    EXPECT_EQ(again.chosen.steel1.nameId.id, 0);
+    EXPECT_TRUE(again.chosen.steel1.nameId.name.empty());
+    EXPECT_DOUBLE_EQ(again.psiG, 0.05);
 }
 
 TEST_F(GlasDialogTest, PanelWithoutEdgeSealKeepsItsPsiAndSpacer) {
     const int g = GlassWhere([](const velmar_artikel& a) { return (a.nameId.intValue & 2) != 0; });
     ASSERT_GE(g, 0);
     const velmar_artikel before = form->state.request.glasses[static_cast<std::size_t>(g)];
-    auto dialog = Open(g, false, -1.0);
     WhenModal([&](QDialog* d) {
         EXPECT_FALSE(Find(d, "PsiG")->isVisible());
         ClickByName(d, "Panel_2");
     });
-    dialog->exec();
-    ASSERT_TRUE(dialog->accepted);
-    EXPECT_EQ(dialog->result.chosen.intValue, before.intValue);
-    EXPECT_DOUBLE_EQ(dialog->result.chosen.nameId.value2, before.nameId.value2);
+    const velmar_artikel chosen = Ask(g, false, -1.0).chosen;
+    EXPECT_EQ(chosen.intValue, before.intValue);
+    EXPECT_DOUBLE_EQ(chosen.nameId.value2, before.nameId.value2);
 }
 
 TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
     auto& r = form->state.request;
     r.beadsFrameSide.clear();
     r.beadsSashSide.clear();
-    auto dialog = Open(0, true, -1.0, 11);
     WhenModal([&](QDialog* d) {
         auto* beads = Find<QListWidget>(d, "ListBox2");
         EXPECT_TRUE(beads->isVisible());
         ASSERT_GT(beads->count(), 0);
         EXPECT_EQ(static_cast<std::size_t>(beads->count()), r.beadsFrameSide.size());
         EXPECT_GT(r.beadFrameSideId, 0);
-        auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
-        ASSERT_NE(viewer, nullptr);
-        EXPECT_TRUE(viewer->HasPicture());
+        EXPECT_TRUE(ShowsDrawing(d));
         EXPECT_TRUE(r.drawing.empty()) << "the drawing block is released after use";
         ClickRow(beads, beads->count() - 1);
         // In the bead mode a double click on a glass only chooses it.
@@ -124,18 +117,16 @@ TEST_F(GlasDialogTest, FrameSideBeadsWithTheirSection) {
         EXPECT_TRUE(d->isVisible());
         ClickByName(d, "Panel_2");
     });
-    dialog->exec();
-    ASSERT_TRUE(dialog->accepted);
-    EXPECT_EQ(dialog->result.chosen.nameId.id, r.glasses[1].nameId.id);
-    EXPECT_GT(dialog->result.glazingBead.nameId.id, 0);
+    const auto chosen = Ask(0, true, -1.0, 11);
+    EXPECT_EQ(chosen.chosen.nameId.id, r.glasses[1].nameId.id);
+    EXPECT_GT(chosen.glazingBead.nameId.id, 0);
 }
 
 TEST_F(GlasDialogTest, NothingToChooseRefusesOk) {
     std::vector<velmar_artikel> none;
-    TGlasForm empty({serviceClient, form->state.request, none, 0, -1.0, false, 23, 0, 0});
     WhenModal([&](QDialog* d) { ClickByName(d, "Panel_2"); });
-    empty.exec();
-    EXPECT_FALSE(empty.accepted);
+    EXPECT_FALSE(vm::Ask<TGlasForm>(
+        {serviceClient, form->state.request, none, 0, -1.0, false, 23, 0, 0}, nullptr));
 }
 
 } // namespace

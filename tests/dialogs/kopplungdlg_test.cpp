@@ -7,7 +7,6 @@
 
 #include "dialogs/Kopplungdlg.h"
 #include "model/ks_lists.h"
-#include "platform/drawing/planview.h"
 #include "platform/os/locals.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
@@ -28,16 +27,17 @@ protected:
         ASSERT_GE(couplings.size(), 2u);
     }
     void TearDown() override { EXPECT_TRUE(form->state.request.drawing.empty()); }
+    // The choice on OK (value(): a dialog closed otherwise fails the test).
+    TKopplungForm::Result Ask(int current, ServiceClient& service = serviceClient) {
+        return vm::Ask<TKopplungForm>({service, form->state.request, 0, current, couplings},
+                                      nullptr)
+            .value();
+    }
     std::vector<velmar_artikel> couplings;
 };
 
 void ClickNode(QTreeWidget* tree, QTreeWidgetItem* node) {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
-}
-
-bool HasDrawing(QDialog* d) {
-    auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
-    return viewer != nullptr && viewer->HasPicture();
 }
 
 TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
@@ -47,7 +47,6 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
     const int subcode = form->state.request.elementSubcode;
     const std::vector<velmar_stahl> offered =
         vm::QueryReinforcements(serviceClient, form->state.request, coupling.nameId.id, 1);
-    TKopplungForm dialog({serviceClient, form->state.request, 0, coupling.nameId.id, couplings});
     int steelRow = -1;
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
@@ -58,7 +57,7 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
         auto* steel = Find<QListWidget>(d, "ListBox2");
         ASSERT_GE(steel->count(), 2);
         EXPECT_EQ(offered.at(vm::SelectedEntryIndex(steel)).nameId.id, coupling.steel1.nameId.id);
-        EXPECT_TRUE(HasDrawing(d));
+        EXPECT_TRUE(ShowsDrawing(d));
 
         // Another coupling, then the first again with another reinforcement;
         // the coupling stays marked while the list has the focus.
@@ -69,39 +68,34 @@ TEST_F(KopplungDialogTest, TreeReinforcementAndDrawingOfTheChoice) {
         steelRow = vm::SelectedEntryIndex(steel);
         ClickByName(d, "Panel_2");
     });
-    dialog.exec();
-    ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.result.chosenIndex, index);
-    EXPECT_EQ(dialog.result.reinforcement, offered.at(steelRow));
+    const auto chosen = Ask(coupling.nameId.id);
+    EXPECT_EQ(chosen.chosenIndex, index);
+    EXPECT_EQ(chosen.reinforcement, offered.at(steelRow));
     EXPECT_EQ(form->state.request.elementSubcode, subcode);
 }
 
 // The root chosen, a service that cannot answer: the dialog stays usable and
 // chooses what the tree shows.
 TEST_F(KopplungDialogTest, NothingChosenOrNoAnswerStaysUsable) {
-    TKopplungForm dialog({serviceClient, form->state.request, 0, couplings[0].getId(), couplings});
     WhenModal([&](QDialog* d) {
         auto* tree = Find<QTreeWidget>(d, "TreeView1");
         ClickNode(tree, tree->topLevelItem(0));
         EXPECT_EQ(Find<QListWidget>(d, "ListBox2")->count(), 0);
-        EXPECT_FALSE(HasDrawing(d));
+        EXPECT_FALSE(ShowsDrawing(d));
         ClickByName(d, "Panel_2");
     });
-    dialog.exec();
-    EXPECT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.result.chosenIndex, -1);
+    EXPECT_EQ(Ask(couplings[0].getId()).chosenIndex, -1);
 
     ServiceClient broken;
     broken.setLibraryDirectory("/nonexistent/");
-    TKopplungForm failing({broken, form->state.request, 0, couplings[1].nameId.id, couplings});
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(Find<QListWidget>(d, "ListBox2")->count(), 0);
-        EXPECT_FALSE(HasDrawing(d));
+        EXPECT_FALSE(ShowsDrawing(d));
         ClickByName(d, "Panel_2");
     });
-    failing.exec();
-    EXPECT_EQ(failing.result.chosenIndex, 1);
-    EXPECT_EQ(failing.result.reinforcement, velmar_stahl());
+    const auto failing = Ask(couplings[1].nameId.id, broken);
+    EXPECT_EQ(failing.chosenIndex, 1);
+    EXPECT_EQ(failing.reinforcement, velmar_stahl());
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 
 #include "dialogs/Rollkastendlg.h"
-#include "platform/drawing/planview.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
@@ -51,13 +50,11 @@ TEST_F(RollkastenDialogTest, TypeThenBoxThenPartsReachTheBoxOnOk) {
                   QStringLiteral("kein Rollladenkasten"));
         EXPECT_EQ(List(d, "LbRfs")->count(), 0);
         EXPECT_FALSE(Find(d, "CbUeberstandLinks")->isEnabled());
-        auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
-        ASSERT_NE(viewer, nullptr);
-        EXPECT_FALSE(viewer->HasPicture());
+        EXPECT_FALSE(ShowsDrawing(d));
 
         ClickItem(List(d, "ListBox1"), kAufsatz);
         EXPECT_EQ(List(d, "ListBox2")->currentItem()->text(), kBox9279);
-        EXPECT_TRUE(viewer->HasPicture());
+        EXPECT_TRUE(ShowsDrawing(d));
         EXPECT_TRUE(Find(d, "CbUeberstandLinks")->isEnabled());
         EXPECT_TRUE(Find(d, "CbUeberstandRechts")->isEnabled());
         ClickItem(List(d, "ListBox2"), kBox9280);
@@ -97,7 +94,6 @@ TEST_F(RollkastenDialogTest, TypeThenBoxThenPartsReachTheBoxOnOk) {
 
 TEST_F(RollkastenDialogTest, ElementTooLargeOrTooHighHidesOk) {
     form->SetBreiteHoeheElement(1000, 1800);
-    TRollkastenForm dialog(Inputs(form->state.rollkasten));
     WhenModal([&](QDialog* d) {
         ClickItem(List(d, "ListBox1"), kAufsatz);
         // 9279 is lower than the element.
@@ -120,38 +116,31 @@ TEST_F(RollkastenDialogTest, ElementTooLargeOrTooHighHidesOk) {
         EXPECT_FALSE(Shown(d, "LSizeError"));
         EXPECT_TRUE(Shown(d, "Panel_2"));
     });
-    dialog.exec();
+    vm::Ask<TRollkastenForm>(Inputs(form->state.rollkasten), nullptr);
 }
 
 TEST_F(RollkastenDialogTest, OpensOnTheEditedBoxAndDoubleClickTakesTheTypesFirstBox) {
     velmar_rollkasten& box = form->state.rollkasten;
-    {
-        // Open once to take a box of the catalogue over as the edited one.
-        TRollkastenForm first(Inputs(box));
-        WhenModal([&](QDialog* d) {
-            ClickItem(List(d, "ListBox1"), kAufsatz);
-            ClickItem(List(d, "ListBox2"), kBox9284);
-            ClickByName(d, "Panel_2");
-        });
-        first.exec();
-        if (first.accepted) box = first.result.chosen;
-    }
+    // Open once to take a box of the catalogue over as the edited one.
+    WhenModal([&](QDialog* d) {
+        ClickItem(List(d, "ListBox1"), kAufsatz);
+        ClickItem(List(d, "ListBox2"), kBox9284);
+        ClickByName(d, "Panel_2");
+    });
+    box = vm::Ask<TRollkastenForm>(Inputs(box), nullptr).value().chosen;
     ASSERT_EQ(box.box.id, 9284);
 
-    TRollkastenForm again(Inputs(box));
     WhenModal([&](QDialog* d) {
         EXPECT_EQ(List(d, "ListBox2")->currentItem()->text(), kBox9284);
         EXPECT_TRUE(Find<QRadioButton>(d, "rbBSl")->isChecked());
     });
-    again.exec();
+    vm::Ask<TRollkastenForm>(Inputs(box), nullptr);
 
-    TRollkastenForm doubleClicked(Inputs(box));
     WhenModal(
         [&](QDialog* d) { ClickItem(List(d, "ListBox1"), QStringLiteral("Vorbaukasten"), true); });
-    doubleClicked.exec();
-    EXPECT_TRUE(doubleClicked.accepted);
-    EXPECT_EQ(doubleClicked.result.chosen.box.id, 9301);
-    EXPECT_EQ(doubleClicked.result.chosen.part2.id, 8708);
+    const velmar_rollkasten chosen = vm::Ask<TRollkastenForm>(Inputs(box), nullptr).value().chosen;
+    EXPECT_EQ(chosen.box.id, 9301);
+    EXPECT_EQ(chosen.part2.id, 8708);
 }
 
 } // namespace

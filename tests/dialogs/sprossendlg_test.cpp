@@ -7,7 +7,6 @@
 #include <QRadioButton>
 
 #include "dialogs/Sprossendlg.h"
-#include "platform/drawing/planview.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
@@ -53,7 +52,6 @@ protected:
 
 TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
     auto& r = form->state.request;
-    TSprossenForm dialog({serviceClient, r, 8377, 0, 0});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find<QRadioButton>(d, "WienerRB")->isChecked());
         auto* bars = Find<QListWidget>(d, "ListBox1");
@@ -66,25 +64,21 @@ TEST_F(SprossenDialogTest, KindsSwitchListsAndReinforcement) {
         EXPECT_TRUE(Find(d, "ListBox2")->isVisible());
         EXPECT_EQ(static_cast<std::size_t>(bars->count()), r.barsGlassDividing.size());
         EXPECT_GT(Find<QListWidget>(d, "ListBox2")->count(), 0);
-        auto* viewer = Find(d, "Panel2")->findChild<PlanviewWidget*>();
-        ASSERT_NE(viewer, nullptr);
-        EXPECT_TRUE(viewer->HasPicture());
+        EXPECT_TRUE(ShowsDrawing(d));
 
         ClickByName(d, "InnenRB");
         ClickItem(bars, bars->item(bars->count() - 1)->text());
         ClickByName(d, "Panel_2");
     });
-    dialog.exec();
-    ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.result.konstType, 1297);
-    EXPECT_EQ(dialog.result.chosenIndex, static_cast<int>(r.barsInternal.size()) - 1);
-    EXPECT_EQ(dialog.result.reinforcement.getId(), 0) << "other kinds: the one passed in";
+    const auto chosen = vm::Ask<TSprossenForm>({serviceClient, r, 8377, 0, 0}, nullptr).value();
+    EXPECT_EQ(chosen.konstType, 1297);
+    EXPECT_EQ(chosen.chosenIndex, static_cast<int>(r.barsInternal.size()) - 1);
+    EXPECT_EQ(chosen.reinforcement.getId(), 0) << "other kinds: the one passed in";
 }
 
 TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
     auto& r = form->state.request;
     // A kind outside the four shows the glass-dividing bars.
-    TSprossenForm dialog({serviceClient, r, 4711, kBar2, 31001});
     WhenModal([&](QDialog* d) {
         EXPECT_TRUE(Find<QRadioButton>(d, "GlasRB")->isChecked());
         EXPECT_EQ(Selected(kBar2, d), 31001);
@@ -97,14 +91,14 @@ TEST_F(SprossenDialogTest, PassedReinforcementOnlyOnOpening) {
                   Find<QListWidget>(d, "ListBox2")->item(1)->text());
         ClickItem(bars, BarName(kBar2), true); // a double click is OK
     });
-    dialog.exec();
-    ASSERT_TRUE(dialog.accepted);
-    EXPECT_EQ(dialog.result.konstType, 1295);
-    const velmar_artikel* bar = vm::EntryAt(r.barsGlassDividing, dialog.result.chosenIndex);
+    const auto chosen =
+        vm::Ask<TSprossenForm>({serviceClient, r, 4711, kBar2, 31001}, nullptr).value();
+    EXPECT_EQ(chosen.konstType, 1295);
+    const velmar_artikel* bar = vm::EntryAt(r.barsGlassDividing, chosen.chosenIndex);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->nameId.id, kBar2);
-    EXPECT_EQ(dialog.result.reinforcement.getId(), 31014) << "the double click reloads them";
-    EXPECT_FALSE(dialog.result.reinforcement.getName().empty());
+    EXPECT_EQ(chosen.reinforcement.getId(), 31014) << "the double click reloads them";
+    EXPECT_FALSE(chosen.reinforcement.getName().empty());
 }
 
 } // namespace

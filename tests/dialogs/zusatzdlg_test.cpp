@@ -7,7 +7,6 @@
 #include <QTreeWidget>
 
 #include "dialogs/Zusatzdlg.h"
-#include "platform/drawing/planview.h"
 #include "service/service_client.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/ui_driver.h"
@@ -141,7 +140,7 @@ TEST_F(ZusatzDialogTest, ReinforcementAndDistanceOfTheAccessoryInHand) {
         auto* chamber1 = Find<QListWidget>(d, "ListBox2");
         ASSERT_EQ(chamber1->count(), 2);
         EXPECT_EQ(vm::SelectedEntryIndex(chamber1), 1) << "the chosen reinforcement, 31003";
-        EXPECT_TRUE(Find(d, "Panel2")->findChild<PlanviewWidget*>()->HasPicture());
+        EXPECT_TRUE(ShowsDrawing(d));
         ClickRow(chamber1, 0);
         QTest::keyClicks(Find<QLineEdit>(d, "Edit1"), "1,52"); // the distance
         ClickByName(d, "Panel_2");

@@ -1,5 +1,6 @@
 #include "tests/support/form_fixture.h"
 
+#include "platform/drawing/planview.h"
 #include "service/service_client.h"
 
 std::unique_ptr<TForm1> MakeForm(const velmar_data& data, ChangeRecorder* recorder, int elementCode,
@@ -25,4 +26,10 @@ velmar_data DataOf(TForm1& form) {
     velmar_data data;
     form.GetData(data);
     return data;
+}
+
+bool ShowsDrawing(const QWidget* dialog) {
+    const auto* panel = dialog->findChild<QWidget*>(QStringLiteral("Panel2"));
+    const auto* viewer = panel != nullptr ? panel->findChild<PlanviewWidget*>() : nullptr;
+    return viewer != nullptr && viewer->HasPicture();
 }

@@ -34,6 +34,9 @@ velmar_data RecordOfSeries(int series);
 // What the form hands the host.
 velmar_data DataOf(TForm1& form);
 
+// Whether the section viewer of a dialog (in its Panel2) shows a drawing.
+bool ShowsDrawing(const QWidget* dialog);
+
 // A form on the sample catalogue beside the test, reporting to `recorder`.
 class FormTest : public ::testing::Test {
 protected:
