@@ -139,6 +139,10 @@ TEST_F(ColorDialogTest, ShellSeriesOffersTheRalBoxInTheDecorsPlace) {
     ClickByName(form.get(), "LFarbeName");
     EXPECT_EQ(form->state.colourCode, u"1@0");
     EXPECT_EQ(vm::ToQString(DataOf(*form).farbe.name), chosen);
+    EXPECT_EQ(form->LFarbeName->text(), chosen);
+    // The colour row reports 10, after rows its lists changed and before the 1.
+    ASSERT_GE(recorder.codes.size(), 2u);
+    EXPECT_EQ(recorder.codes.end()[-2], 10);
 }
 
 // No picture (a service that cannot answer) and a current colour not in the

@@ -79,7 +79,9 @@ TEST_F(RollkastenDialogTest, TypeThenBoxThenPartsReachTheBoxOnOk) {
         ClickByName(d, "Panel_2");
     });
     ClickByName(form.get(), "LRollName");
-    const velmar_rollkasten& box = form->state.rollkasten;
+    ExpectReport(9);
+    EXPECT_TRUE(form->LRollName->text().startsWith(kBox9283));
+    const velmar_rollkasten box = DataOf(*form).rollkasten;
     EXPECT_EQ(box.box.id, 9283);
     EXPECT_EQ(box.part2.id, 7401);
     EXPECT_EQ(box.part3.id, 8102);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QRegularExpression>
+
 #include "platform/os/locals.h"
 #include "platform/os/message.h"
 #include "tests/support/form_fixture.h"
@@ -12,27 +15,6 @@ namespace {
 constexpr int kCladdingSeries = 10222; // offers aluminium cladding
 constexpr int kOtherCladdingSeries = 8830;
 constexpr int kPlainSeries = 8404; // offers none
-
-struct ShownRow {
-    const char* name;
-    vm::ClickLabel* label;
-    std::size_t listSize;
-};
-
-std::vector<ShownRow> ArticleRows(TForm1& f) {
-    return {
-        {"system", f.LSystemName, f.state.request.systems.size()},
-        {"colour", f.LFarbeName, f.state.request.colours.size()},
-        {"frame", f.LRahmenName, f.state.request.frames.size()},
-        {"sash", f.LFluegelName, f.state.request.sashes.size()},
-        {"mullion", f.LPfostenName, f.state.request.mullions.size()},
-        {"astragal", f.LStulpName, f.state.request.astragals.size()},
-        {"glass", f.LGlasName, f.state.request.glasses.size()},
-        {"bead frame side", f.LGlasleisteRName, f.state.request.beadsFrameSide.size()},
-        {"bead sash side", f.LGlasleisteFName, f.state.request.beadsSashSide.size()},
-        {"coupling vertical", f.LKopplungSenkName, f.state.request.couplingsVertical.size()},
-        {"coupling horizontal", f.LKopplungWaagName, f.state.request.couplingsHorizontal.size()}};
-}
 
 class DataTest : public FormTest {
 protected:
@@ -49,15 +31,13 @@ protected:
 
 TEST_F(DataTest, CreationFillsEveryRowFromTheCatalogue) {
     Open();
-    for (const ShownRow& row : ArticleRows(*form)) {
-        SCOPED_TRACE(row.name);
-        ASSERT_GT(row.listSize, 0u);
-        EXPECT_GE(row.label->Tag, 0);
-        EXPECT_LT(static_cast<std::size_t>(row.label->Tag), row.listSize);
-        EXPECT_NE(row.label->text(), QStringLiteral("-"));
-    }
-    // No box was chosen; and the first load shows no message.
-    EXPECT_EQ(form->LRollName->text(), QStringLiteral("-"));
+    for (int row = 0; row < static_cast<int>(vm::FormRow::Roll); ++row)
+        EXPECT_NE(form->state.ShownEntry(static_cast<vm::FormRow>(row)), nullptr) << row;
+    // Every name label shows its entry; no box was chosen.
+    for (const QLabel* name : form->findChildren<QLabel*>(QRegularExpression("^L.*Name$")))
+        EXPECT_EQ(name->text() == QStringLiteral("-"), name == form->LRollName)
+            << name->objectName().toStdString();
+    // The first load shows no message and tells the host nothing.
     EXPECT_TRUE(messages.messages().empty());
     EXPECT_TRUE(recorder.codes.empty());
 }

@@ -30,7 +30,6 @@ protected:
         setup.callbackUser = &recorder;
         state = std::make_unique<vm::FormState>(serviceClient, setup, data);
         state->rowShown = [this](FormRow row) { shown.insert(row); };
-        state->message = [this](vm::FormMessage m) { messages.push_back(m); };
         state->Load();
         shown.clear();
         return *state;
@@ -38,7 +37,6 @@ protected:
     std::unique_ptr<vm::FormState> state;
     ChangeRecorder recorder;
     Rows shown;
-    std::vector<vm::FormMessage> messages;
 };
 
 TEST_F(FormStateTest, EachLevelShowsItsRowsAgainAndReportsOnlyWhatChanged) {
@@ -105,16 +103,6 @@ TEST_F(FormStateTest, ChoicesReportTheirRowEvenUnchangedAndSeriesAlone) {
     EXPECT_EQ(out.system.id, 10222);
     EXPECT_EQ(out.rahmen.nameId.id, s.ShownNumber(FormRow::Rahmen));
     for (bool flag : s.userChoice) EXPECT_FALSE(flag);
-}
-
-TEST_F(FormStateTest, ANewRecordOfAnotherSeriesWarnsOnce) {
-    vm::FormState& s = Make(RecordOfSeries(8830));
-    const velmar_data other = RecordOfSeries(8404);
-    s.SetNewData(1, 0, true, 0.0, cfDefault, false, &other);
-    ASSERT_EQ(messages, std::vector{vm::FormMessage::SeriesChanged});
-    EXPECT_TRUE(recorder.codes.empty());
-    s.SetNewData(1, 0, true, 0.0, cfDefault, false, &other);
-    EXPECT_EQ(messages.size(), 1u) << "the same series again";
 }
 
 } // namespace

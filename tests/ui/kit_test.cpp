@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 
+#include "tests/support/ui_driver.h"
 #include "ui/key_filter.h"
 #include "ui/selection_dialog.h"
 
@@ -51,41 +51,21 @@ public:
     QListWidget* list;
 };
 
-// Runs the dialog modally while `drive` acts on it.
-template <class Drive> int RunModal(Probe& dialog, Drive drive) {
-    QTimer::singleShot(0, &dialog, [&] { drive(); });
-    QTimer::singleShot(5000, &dialog, [&] { dialog.reject(); }); // never hang
-    return dialog.exec();
-}
-
-TEST(SelectionDialog, OkStoresCancelAndEscapeDoNotReturnDoesNothing) {
-    {
-        Probe dialog;
-        RunModal(dialog, [&] {
-            QTest::mouseClick(dialog.list->viewport(), Qt::LeftButton, {},
-                              dialog.list->visualItemRect(dialog.list->item(1)).center());
-            QTest::keyClick(dialog.list, Qt::Key_Return); // no default button
-            EXPECT_TRUE(dialog.isVisible());
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Panel_2")),
-                              Qt::LeftButton);
-        });
-        EXPECT_TRUE(dialog.accepted);
-        EXPECT_EQ(dialog.chosen, 1);
-    }
-    {
-        Probe dialog;
-        RunModal(dialog, [&] { QTest::keyClick(dialog.list, Qt::Key_Escape); });
-        EXPECT_FALSE(dialog.accepted);
-        EXPECT_EQ(dialog.chosen, -1);
-    }
-    {
-        Probe dialog;
-        RunModal(dialog, [&] {
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Panel_1")),
-                              Qt::LeftButton);
-        });
-        EXPECT_FALSE(dialog.accepted);
-    }
+// Escape is driven in the tests of the dialogs that the queries open.
+TEST(SelectionDialog, OkStoresCancelDoesNotReturnDoesNothing) {
+    Probe ok, cancelled;
+    ui_driver::WhenModal([&](QDialog*) {
+        ui_driver::ClickRow(ok.list, 1);
+        QTest::keyClick(ok.list, Qt::Key_Return); // no default button
+        EXPECT_TRUE(ok.isVisible());
+        ui_driver::ClickByName(&ok, "Panel_2");
+    });
+    ok.exec();
+    EXPECT_TRUE(ok.accepted);
+    EXPECT_EQ(ok.chosen, 1);
+    ui_driver::WhenModal([&](QDialog*) { ui_driver::ClickByName(&cancelled, "Panel_1"); });
+    cancelled.exec();
+    EXPECT_FALSE(cancelled.accepted);
 }
 
 TEST(SelectionDialog, ButtonsKeepTheirDistanceFromTheBottomRightCorner) {
