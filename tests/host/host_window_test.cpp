@@ -32,11 +32,11 @@ protected:
         if (QApplication::instance() == nullptr) new QApplication(argc, argv);
         vm_loadDatabase("", "", "", "", 0);
     }
+    void SetUp() override { window.show(); }
+    HostWindow window{velmar_data()};
 };
 
 TEST_F(HostWindowTest, SizesTakeADecimalCommaOrPoint) {
-    HostWindow window{velmar_data()};
-    window.show();
     auto* width = Find<QDoubleSpinBox>(&window, "width");
     for (const char* typed : {"2150,5", "2150.5"}) {
         width->selectAll();
@@ -49,28 +49,26 @@ TEST_F(HostWindowTest, SizesTakeADecimalCommaOrPoint) {
 // Each instance keeps its own flags: option 3 set on the second one reaches
 // its record at the next read back, and the first one's stays unset.
 TEST_F(HostWindowTest, TwoInstancesSideBySideKeepTheirOwnRecords) {
-    HostWindow window(velmar_data(), 2);
-    window.show();
-    auto* choice = Find<QComboBox>(&window, "instance");
+    HostWindow two(velmar_data(), 2);
+    two.show();
+    auto* choice = Find<QComboBox>(&two, "instance");
     ASSERT_EQ(choice->count(), 2);
-    void* first = window.instance();
+    void* first = two.instance();
     choice->setCurrentIndex(1);
-    ASSERT_NE(window.instance(), first);
-    ASSERT_NE(window.instance(), nullptr);
-    Find<QCheckBox>(&window, "rc2")->click();
-    QTest::mouseClick(Find<QPushButton>(&window, "readBack"), Qt::LeftButton);
-    EXPECT_TRUE(window.currentRecord().option3);
-    EXPECT_TRUE(Find<QPlainTextEdit>(&window, "log")->toPlainText().contains("vm_getdata: Uf"));
+    ASSERT_NE(two.instance(), first);
+    ASSERT_NE(two.instance(), nullptr);
+    Find<QCheckBox>(&two, "rc2")->click();
+    QTest::mouseClick(Find<QPushButton>(&two, "readBack"), Qt::LeftButton);
+    EXPECT_TRUE(two.currentRecord().option3);
+    EXPECT_TRUE(Find<QPlainTextEdit>(&two, "log")->toPlainText().contains("vm_getdata: Uf"));
     choice->setCurrentIndex(0);
-    EXPECT_FALSE(window.currentRecord().option3);
-    EXPECT_GT(window.currentRecord().system.id, 0);
+    EXPECT_FALSE(two.currentRecord().option3);
+    EXPECT_GT(two.currentRecord().system.id, 0);
 }
 
 // At its minimum size the window fits a 1280 x 720 screen and every control
 // of the side panel can still be scrolled to and used.
 TEST_F(HostWindowTest, UsableAtItsMinimumSize) {
-    HostWindow window{velmar_data()};
-    window.show();
     const QSize minimum = window.minimumSizeHint();
     EXPECT_LE(minimum.width(), 1280);
     EXPECT_LE(minimum.height(), 720);
@@ -90,8 +88,6 @@ TEST_F(HostWindowTest, UsableAtItsMinimumSize) {
 // Every entry of the Queries menu runs against the sample catalogue and
 // logs what it got; the dialogs that some of them open are cancelled.
 TEST_F(HostWindowTest, EveryQueryRunsAndLogsItsAnswer) {
-    HostWindow window{velmar_data()};
-    window.show();
     auto* log = Find<QPlainTextEdit>(&window, "log");
     const QList<QAction*> actions =
         window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^query")));
@@ -117,8 +113,6 @@ TEST_F(HostWindowTest, EveryQueryRunsAndLogsItsAnswer) {
 // dialog, the second frame with OK reaches the log as the row's change code
 // and the record read back.
 TEST_F(HostWindowTest, FrameChosenInTheRowReachesTheRecord) {
-    HostWindow window{velmar_data()};
-    window.show();
     const int before = window.currentRecord().rahmen.nameId.id;
     QString chosen;
     ui_driver::WhenModal([&](QDialog* dialog) {

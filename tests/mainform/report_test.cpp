@@ -22,11 +22,9 @@ TEST_F(FormTest, ReloadReportsTheChangedRowsInTheirFixedOrderThenTheSummary) {
         bool notify;
         Codes codes;
     } cases[] = {
-        {{}, false, L::Series, true, {}},                       // nothing changed
         {{}, true, L::Articles, true, {2, 1}},                  // a number changed
         {{TForm1::ucRahmen}, false, L::None, true, {2, 1}},     // a choice, even when unchanged
         {all, false, L::None, true, {2, 5, 6, 6, 6, 8, 10, 1}}, // the rows in their fixed order
-        {{}, false, L::Box, true, {9, 1}}, // the box level always reports the box
         {{TForm1::ucSystemChanged, TForm1::ucRahmen},
          true,
          L::Colours,
