@@ -93,7 +93,6 @@ TEST_F(HostFiles, OpenNamesWhatIsWrongAndWhere) {
     for (const auto& c : cases) {
         const QString path = dir.filePath(QStringLiteral("bad.vmd"));
         Write(path, c.bytes);
-        velmar_data read;
         EXPECT_FALSE(window.openConfiguration(path, &why));
         EXPECT_TRUE(why.contains(QLatin1String(c.reason))) << qPrintable(why);
     }

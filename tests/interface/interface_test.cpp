@@ -12,17 +12,11 @@
 
 #include "interface/velmar.h"
 #include "platform/drawing/qv_database.h"
+#include "tests/support/change_recorder.h"
 
 namespace {
 
 constexpr int kPlainSeries = 8404;
-
-struct Recorder {
-    std::vector<int> codes;
-    static void Callback(const int code, void* user) {
-        static_cast<Recorder*>(user)->codes.push_back(code);
-    }
-};
 
 class InterfaceTest : public ::testing::Test {
 protected:
@@ -30,11 +24,11 @@ protected:
 
     void* Create(velmar_data& data, QWidget* parent = nullptr) {
         return vm_create(&window, parent, 1, 1, 1, 0, emDefault, true, false, 0.0, cfDefault, false,
-                         data, &Recorder::Callback, &recorder);
+                         data, &ChangeRecorder::Callback, &recorder);
     }
 
     QWidget window;
-    Recorder recorder;
+    ChangeRecorder recorder;
 };
 
 TEST_F(InterfaceTest, NullAndForeignHandlesDoNothing) {

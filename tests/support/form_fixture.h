@@ -10,14 +10,7 @@
 #include <vector>
 
 #include "mainform/vm_mainform.h"
-
-// The host's side of the change callback.
-struct ChangeRecorder {
-    std::vector<int> codes;
-    static void Callback(const int code, void* user) {
-        static_cast<ChangeRecorder*>(user)->codes.push_back(code);
-    }
-};
+#include "tests/support/change_recorder.h"
 
 // A form as vm_create builds it, reporting to `recorder` (may be null).
 std::unique_ptr<TForm1> MakeForm(const velmar_data& data = velmar_data(),
