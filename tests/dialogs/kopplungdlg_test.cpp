@@ -26,7 +26,6 @@ protected:
         couplings = form->state.request.couplingsVertical;
         ASSERT_GE(couplings.size(), 2u);
     }
-    void TearDown() override { EXPECT_TRUE(form->state.request.drawing.empty()); }
     // The choice on OK (value(): a dialog closed otherwise fails the test).
     TKopplungForm::Result Ask(int current, ServiceClient& service = serviceClient) {
         return vm::Ask<TKopplungForm>({service, form->state.request, 0, current, couplings},

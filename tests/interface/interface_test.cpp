@@ -158,11 +158,8 @@ TEST_F(InterfaceTest, SeriesChangeIsAnnouncedInGerman) {
     testing::internal::CaptureStderr();
     vm_setNewData(form, 1, 0, true, false, 0.0, cfDefault, false, &other);
     const std::string err = testing::internal::GetCapturedStderr();
+    // (The new record's rows and the silent host: in the form's data tests.)
     EXPECT_NE(err.find("Warnung: Die Profilserie wurde geändert"), std::string::npos) << err;
-    velmar_data out;
-    vm_getdata(form, out);
-    EXPECT_EQ(out.system.id, kPlainSeries);
-    EXPECT_TRUE(recorder.codes.empty());
     vm_delete(form);
 }
 
