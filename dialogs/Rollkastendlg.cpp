@@ -62,20 +62,22 @@ TRollkastenForm::TRollkastenForm(const Inputs& in, QWidget* parent)
     : SelectionDialog(parent, QStringLiteral("RollkastenForm"),
                       QStringLiteral("Rollladenkasten wählen"), kClientWidth, 614),
       service_(in.service), request_(in.request), box_(in.box), size_(in.size) {
-    Label1 = AddLabel("Label1", QStringLiteral("Bauart des Kastens"), 8, 21);
-    ListBox1 = AddListBox("ListBox1", 8, 40, 265, 100);
-    Label2 = AddLabel("Label2", QStringLiteral("Kastentypen"), 8, 150);
-    ListBox2 = AddListBox("ListBox2", 8, 169, 265, 100);
-    Label3 = AddLabel("Label3", QStringLiteral("Antrieb"), 8, 286);
-    LbAntrieb = AddListBox("LbAntrieb", 8, 305, 265, 88);
+    // The box's parts are chosen in lists in the left column, each under its
+    // caption.
+    const auto partList = [this](QLabel*& caption, const char* captionName, const char* text,
+                                 const char* name, int top, int height) {
+        caption = AddLabel(captionName, QString::fromUtf8(text), 8, top - 19);
+        return AddListBox(name, 8, top, 265, height);
+    };
+    ListBox1 = partList(Label1, "Label1", "Bauart des Kastens", "ListBox1", 40, 100);
+    ListBox2 = partList(Label2, "Label2", "Kastentypen", "ListBox2", 169, 100);
+    LbAntrieb = partList(Label3, "Label3", "Antrieb", "LbAntrieb", 305, 88);
     Label8 = AddLabel("Label8", QStringLiteral("Bedienseite"), 8, 399);
     rbBSl = AddRadioButton("rbBSl", QStringLiteral("links"), 88, 399);
     rbBSr = AddRadioButton("rbBSr", QStringLiteral("rechts"), 159, 399);
     rbBSl->setChecked(true);
-    Label4 = AddLabel("Label4", QStringLiteral("Panzer"), 8, 419);
-    LbPanzer = AddListBox("LbPanzer", 8, 438, 265, 59);
-    Label7 = AddLabel("Label7", QStringLiteral("Panzerfarbe"), 8, 502);
-    LbPanzerfarbe = AddListBox("LbPanzerfarbe", 8, 521, 265, 59);
+    LbPanzer = partList(Label4, "Label4", "Panzer", "LbPanzer", 438, 59);
+    LbPanzerfarbe = partList(Label7, "Label7", "Panzerfarbe", "LbPanzerfarbe", 521, 59);
     Label6 = AddLabel("Label6", QStringLiteral("Rollladenführung"), 295, 461);
     LbRfs = AddListBox("LbRfs", 294, 480, 244, 100);
     Panel3 = AddPanel("Panel3", 544, 480, 146, 100);
