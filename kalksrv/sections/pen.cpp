@@ -8,8 +8,6 @@ namespace sections::detail {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 double Len(P a, P b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
