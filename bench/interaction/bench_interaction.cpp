@@ -243,66 +243,60 @@ const struct Query {
 
 enum class Phase { Open, Ok };
 
-void Register(const std::string& name, int catalogue, std::function<Timing(Host&)> run,
-              Phase phase) {
+// A benchmark `name` on one catalogue, timed by `body` on wall time; skipped
+// where the catalogue was not built.
+void OnCatalogue(const std::string& name, int catalogue,
+                 std::function<void(benchmark::State&)> body) {
     benchmark::RegisterBenchmark((name + "/" + kCatalogues[catalogue]).c_str(),
-                                 [catalogue, run, phase](benchmark::State& state) {
+                                 [catalogue, body](benchmark::State& state) {
                                      if (!UseCatalogue(catalogue)) {
                                          state.SkipWithError("catalogue missing");
                                          return;
                                      }
-                                     Host host;
-                                     host.Open();
-                                     for (auto _ : state) {
-                                         const Timing t = run(host);
-                                         if (t.error) {
-                                             state.SkipWithError(t.error);
-                                             break;
-                                         }
-                                         state.SetIterationTime(phase == Phase::Open ? t.open
-                                                                                     : t.ok);
-                                     }
+                                     body(state);
                                  })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
 }
 
+void Register(const std::string& name, int catalogue, std::function<Timing(Host&)> run,
+              Phase phase) {
+    OnCatalogue(name, catalogue, [run, phase](benchmark::State& state) {
+        Host host;
+        host.Open();
+        for (auto _ : state) {
+            const Timing t = run(host);
+            if (t.error) {
+                state.SkipWithError(t.error);
+                break;
+            }
+            state.SetIterationTime(phase == Phase::Open ? t.open : t.ok);
+        }
+    });
+}
+
 void RegisterAll() {
     for (int c = 0; c < 3; ++c)
-        benchmark::RegisterBenchmark((std::string("CreateShow/") + kCatalogues[c]).c_str(),
-                                     [c](benchmark::State& state) {
-                                         if (!UseCatalogue(c)) {
-                                             state.SkipWithError("catalogue missing");
-                                             return;
-                                         }
-                                         for (auto _ : state) {
-                                             Host host;
-                                             const Clock::time_point begin = Clock::now();
-                                             host.Open();
-                                             QCoreApplication::processEvents(); // its first paint
-                                             state.SetIterationTime(Seconds(begin, Clock::now()));
-                                         }
-                                     })
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        OnCatalogue("CreateShow", c, [](benchmark::State& state) {
+            for (auto _ : state) {
+                Host host;
+                const Clock::time_point begin = Clock::now();
+                host.Open();
+                QCoreApplication::processEvents(); // its first paint
+                state.SetIterationTime(Seconds(begin, Clock::now()));
+            }
+        });
     for (int c = 0; c < 3; ++c)
-        benchmark::RegisterBenchmark((std::string("GetData/") + kCatalogues[c]).c_str(),
-                                     [c](benchmark::State& state) {
-                                         if (!UseCatalogue(c)) {
-                                             state.SkipWithError("catalogue missing");
-                                             return;
-                                         }
-                                         Host host;
-                                         host.Open();
-                                         velmar_data data;
-                                         for (auto _ : state) {
-                                             const Clock::time_point begin = Clock::now();
-                                             vm_getdata(host.form, data);
-                                             state.SetIterationTime(Seconds(begin, Clock::now()));
-                                         }
-                                     })
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        OnCatalogue("GetData", c, [](benchmark::State& state) {
+            Host host;
+            host.Open();
+            velmar_data data;
+            for (auto _ : state) {
+                const Clock::time_point begin = Clock::now();
+                vm_getdata(host.form, data);
+                state.SetIterationTime(Seconds(begin, Clock::now()));
+            }
+        });
     for (const Row& row : kRows)
         for (Phase phase : {Phase::Open, Phase::Ok})
             for (int c = 0; c < 3; ++c)
