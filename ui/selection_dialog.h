@@ -31,8 +31,8 @@ namespace vm {
 // made again when the application's palette changes. Widgets made per
 // dialog share their style's cache keys only when they share a palette's
 // data; a palette of each widget's own would make the style's pixmap cache
-// grow with every dialog opened. Call it once the widget is constructed:
-// its class palette is unknown to it before.
+// grow with every dialog opened. The class is the one the widget has at the
+// call: in a constructor, that constructor's class.
 void UseClassPalette(QWidget* widget, void (*adjust)(QPalette&));
 // The dialogs' colours on the application's palette: a white window.
 void DialogColours(QPalette& palette);
